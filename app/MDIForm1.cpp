@@ -1,0 +1,115 @@
+#include "app/MDIForm1.h"
+
+#include "app/NewGame.h"
+#include "platform/Form.h"
+#include "platform/Guard.h"
+#include "platform/Process.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+
+using namespace platform;
+
+namespace kobu {
+namespace {
+MDIForm1* theFrame = nullptr;
+}
+
+MDIForm1::MDIForm1() {
+    theFrame = this;
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Kobusato"));
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("MDIClient"));
+    // The workspace colour of the desktop theme, as a frame of child windows has.
+    area_->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(area_);
+    Forms::instance().setMdiArea(area_);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("file"));
+    new_ = file->addAction(QStringLiteral("新規ゲーム(&N)"));
+    new_->setObjectName(QStringLiteral("New"));
+    new_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    story_ = file->addAction(QStringLiteral("すと～り～(&S)"));
+    story_->setObjectName(QStringLiteral("Story"));
+    QAction* sen = file->addSeparator();
+    sen->setObjectName(QStringLiteral("Sen"));
+    exit_ = file->addAction(QStringLiteral("終了(&X)"));
+    exit_->setObjectName(QStringLiteral("Exit"));
+    exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    connect(new_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { New_Click(); }); });
+    connect(story_, &QAction::triggered, this,
+            [this] { runGuarded(nullptr, [this] { Story_Click(); }); });
+    connect(exit_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { Exit_Click(); }); });
+    resize(1024, 720);
+}
+
+MDIForm1::~MDIForm1() {
+    if (theFrame == this)
+        theFrame = nullptr;
+    if (Forms::instance().mdiArea() == area_)
+        Forms::instance().setMdiArea(nullptr);
+}
+
+MDIForm1* MDIForm1::instance() { return theFrame; }
+
+void MDIForm1::Exit_Click() {
+    if (MsgBox(QStringLiteral("終了してよろしいですか？"), vbYesNo | vbQuestion,
+               QStringLiteral("おわっちゃうの？")) == vbYes)
+        EndProcess();
+}
+
+void MDIForm1::MDIForm_QueryUnload(int& cancel, int unloadMode) {
+    if (unloadMode != vbFormControlMenu)
+        return;
+    if (MsgBox(QStringLiteral("終了しますか？"), vbYesNo, QStringLiteral("終了しますか？")) == vbYes)
+        EndProcess();
+    cancel = 1;
+}
+
+void MDIForm1::closeEvent(QCloseEvent* e) {
+    int cancel = 0;
+    const int mode = e->spontaneous() ? vbFormControlMenu : vbFormCode;
+    runGuarded(nullptr, [&] { MDIForm_QueryUnload(cancel, mode); });
+    if (cancel) {
+        e->ignore();
+        return;
+    }
+    // Nothing is saved on the way out, as with Exit.
+    EndProcess();
+}
+
+void closeAllChildWindows() {
+    Forms& forms = Forms::instance();
+    // A closing window may open another (the shop reopens when its purchase
+    // windows close): keep closing until none is left. The bound only stops a
+    // window that reopens itself forever.
+    for (int guard = 0; forms.count() > 0 && guard < 1000; ++guard)
+        forms.unload(forms.at(0), vbFormCode);
+}
+
+void MDIForm1::New_Click() { NewGame(); }
+
+void MDIForm1::Story_Click() {
+    const QString title = QStringLiteral("このげ～むのすと～りぃ");
+    const QString texts[] = {
+        QStringLiteral("ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。"),
+        QStringLiteral("新しいパソコンを組み立てようとしたが金がない"),
+        QStringLiteral("そんな時に、賞金50000Gという武道大会が開かれる"),
+        QStringLiteral("男は金を手に入れるべく武道大会会場へ向かう･････"),
+    };
+    for (int i = 0; i < 4; ++i) {
+        MsgBox(texts[i], vbOKOnly, title);
+        if (i < 3) {
+            Sleep(1000);
+            DoEvents();
+        }
+    }
+}
+
+} // namespace kobu

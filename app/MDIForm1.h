@@ -1,0 +1,42 @@
+#pragma once
+// The main window: the frame that holds every screen, with the File menu.
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+
+namespace kobu {
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    MDIForm1();
+    ~MDIForm1() override;
+
+    void New_Click();
+    void Story_Click();
+    void Exit_Click();
+    void MDIForm_QueryUnload(int& cancel, int unloadMode);
+
+    QMdiArea* mdiArea() const { return area_; }
+    QAction* newAction() const { return new_; }
+    QAction* storyAction() const { return story_; }
+    QAction* exitAction() const { return exit_; }
+
+    static MDIForm1* instance();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QMdiArea* area_;
+    QAction* new_;
+    QAction* story_;
+    QAction* exit_;
+};
+
+// Closes every child window, visible or hidden, until none is left.
+void closeAllChildWindows();
+
+} // namespace kobu

@@ -1,0 +1,42 @@
+#include "app/NewGame.h"
+
+#include "app/MDIForm1.h"
+#include "platform/Process.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace platform;
+
+namespace kobu {
+
+void NewGame() {
+    GameState& g = game();
+    if (!g.playerName.isEmpty()) {
+        if (MsgBox(QStringLiteral("終了してもよろしいですか？"), vbYesNo | vbQuestion,
+                   QStringLiteral("確認")) == vbYes) {
+            closeAllChildWindows();
+            ResetGameState();
+        }
+    }
+}
+
+void Main() {
+    GameState& g = game();
+    assignStartValues(g);
+    const ProgramPaths p = pathsFromFolder(programFolder());
+    g.appPath = p.appPath;
+    g.musicPaths = p.musicPaths;
+    (void)platform::random(); // seeded from the clock on first use
+    auto* frame = new MDIForm1();
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Without a window manager (a bare X server) maximizing does nothing, so
+    // the frame starts out covering the screen either way.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        frame->setGeometry(screen->availableGeometry());
+    frame->showMaximized();
+}
+
+} // namespace kobu

@@ -1,0 +1,38 @@
+#include "platform/Application.h"
+
+#include "platform/Fonts.h"
+#include "platform/Form.h"
+
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+
+namespace platform {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Kobusato"));
+    auto* tr = new QTranslator(this);
+    if (tr->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(tr);
+    else
+        std::fprintf(stderr, "kobusato: Japanese button texts not found (qt6-translations-l10n)\n");
+    installFontSubstitutions();
+    setFont(defaultFont());
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && routeKeyPress(receiver, static_cast<QKeyEvent*>(event)))
+        return true;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        // Handlers are guarded; this is the last line so nothing unwinds
+        // through Qt's event loop.
+        std::fprintf(stderr, "kobusato: unexpected error in an event\n");
+        return true;
+    }
+}
+
+} // namespace platform

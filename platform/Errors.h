@@ -1,0 +1,35 @@
+#pragma once
+// Run-time errors of the game. Each carries the Japanese sentence the player is
+// shown; the error guard catches them at the edge of every event handler.
+
+#include <QString>
+#include <stdexcept>
+
+namespace platform {
+
+class GameError : public std::runtime_error {
+public:
+    explicit GameError(const QString& playerText)
+        : std::runtime_error(playerText.toStdString()), text_(playerText) {}
+    const QString& playerText() const { return text_; }
+
+private:
+    QString text_;
+};
+
+class OverflowError : public GameError {
+public:
+    OverflowError() : GameError(QStringLiteral("数値が大きすぎるか小さすぎます（オーバーフロー）。")) {}
+};
+
+class FileError : public GameError {
+public:
+    FileError(const QString& what, const QString& path)
+        : GameError(what + QStringLiteral("\n") + path), path_(path) {}
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+};
+
+} // namespace platform

@@ -1,0 +1,311 @@
+#include "platform/Form.h"
+
+#include "platform/Geometry.h"
+#include "platform/Guard.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace platform {
+
+// ---- Form ------------------------------------------------------------------
+
+Form::Form(const QString& objectName) {
+    setObjectName(objectName);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form() = default;
+
+void Form::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    if (frame_)
+        frame_->setWindowTitle(caption);
+}
+
+QString Form::caption() const { return windowTitle(); }
+
+void Form::setClientSizeTwips(int width, int height) {
+    setFixedSize(twipsToPx(width), twipsToPx(height));
+    if (frame_)
+        frame_->adjustSize();
+}
+
+double Form::leftTw() const { return frame_ ? frame_->x() * kTwipsPerPixel : 0; }
+double Form::topTw() const { return frame_ ? frame_->y() * kTwipsPerPixel : 0; }
+double Form::widthTw() const { return frame_ ? frame_->width() * kTwipsPerPixel : 0; }
+double Form::heightTw() const { return frame_ ? frame_->height() * kTwipsPerPixel : 0; }
+void Form::setLeftTw(double twips) {
+    if (frame_)
+        frame_->move(twipsToPx(twips), frame_->y());
+}
+void Form::setTopTw(double twips) {
+    if (frame_)
+        frame_->move(frame_->x(), twipsToPx(twips));
+}
+
+bool Form::isShown() const { return frame_ && frame_->isVisible(); }
+
+void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, h = std::move(handler)] { runGuarded(this, h); });
+}
+
+Timer* Form::makeTimer(int intervalMs, std::function<void()> onTick) {
+    return new Timer(this, intervalMs, std::move(onTick));
+}
+
+// ---- FormFrame ---------------------------------------------------------------
+
+FormFrame::FormFrame(Form* form) : form_(form) {
+    setWidget(form);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setOption(QMdiSubWindow::RubberBandResize, false);
+}
+
+void FormFrame::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (programClose)
+        return;
+    // The close box or the system menu: the window decides, reason 0.
+    QPointer<Form> f(form_);
+    runGuarded(form_, [f] {
+        if (f && !f->isUnloaded())
+            Forms::instance().unload(f, vbFormControlMenu);
+    });
+}
+
+// ---- Timer -------------------------------------------------------------------
+
+Timer::Timer(Form* owner, int intervalMs, std::function<void()> onTick)
+    : QObject(owner), owner_(owner), timer_(new QTimer(this)), onTick_(std::move(onTick)) {
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(intervalMs);
+    connect(timer_, &QTimer::timeout, this, &Timer::fire);
+}
+
+void Timer::setEnabled(bool on) {
+    if (on && owner_->isUnloaded())
+        return;
+    if (on == timer_->isActive())
+        return;
+    if (on)
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+bool Timer::isEnabled() const { return timer_->isActive(); }
+void Timer::setInterval(int ms) { timer_->setInterval(ms); }
+
+void Timer::fire() {
+    static thread_local std::vector<const Timer*> running;
+    if (owner_->isUnloaded() ||
+        std::find(running.begin(), running.end(), this) != running.end())
+        return;
+    running.push_back(this);
+    QPointer<Timer> self(this);
+    runGuarded(owner_, onTick_);
+    running.erase(std::find(running.begin(), running.end(), this));
+}
+
+// ---- Forms -------------------------------------------------------------------
+
+Forms& Forms::instance() {
+    static Forms f;
+    return f;
+}
+
+void Forms::load(Form* form) {
+    if (!area_) {
+        // Tests may create windows without the main frame.
+        ownArea_ = new QMdiArea();
+        area_ = ownArea_;
+    }
+    auto* frame = new FormFrame(form);
+    form->frame_ = frame;
+    frame->setWindowTitle(form->windowTitle());
+    area_->addSubWindow(frame);
+    frame->adjustSize();
+    frame->hide();
+    loaded_.push_back(form);
+    QObject::connect(area_, &QMdiArea::subWindowActivated, form, [form](QMdiSubWindow* w) {
+        if (w && w == form->frame() && !form->isUnloaded())
+            runGuarded(form, [form] { form->Form_Activate(); });
+    });
+    // Registered before its load handler runs, so a Show from inside the load
+    // finds it and does not load it twice.
+    try {
+        form->Form_Load();
+        form->loaded_ = true;
+    } catch (...) {
+        if (!form->isUnloaded())
+            unload(form, vbFormCode);
+        throw;
+    }
+}
+
+void Forms::showForm(Form* form) {
+    if (!form->frame_ || form->isUnloaded())
+        return;
+    QMdiSubWindow* frame = form->frame_;
+    frame->show();
+    frame->raise();
+    if (area_)
+        area_->setActiveSubWindow(frame);
+}
+
+void Forms::hideForm(Form* form) {
+    if (form->frame_)
+        form->frame_->hide();
+}
+
+bool Forms::unload(Form* form, int reason) {
+    if (form->isUnloaded())
+        return true;
+    int cancel = 0;
+    form->Form_QueryUnload(cancel, reason);
+    if (cancel && reason == vbFormControlMenu)
+        return false;
+    if (form->isUnloaded()) // the close handler unloaded it itself
+        return true;
+    form->unloaded_ = true;
+    for (QTimer* t : form->findChildren<QTimer*>())
+        t->stop();
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());
+    if (QMdiSubWindow* frame = form->frame_) {
+        if (auto* ff = qobject_cast<FormFrame*>(frame))
+            ff->programClose = true;
+        frame->hide();
+        if (area_)
+            area_->removeSubWindow(frame);
+        frame->setParent(nullptr);
+        graveyard_.push_back(frame);
+    }
+    // Freed only when no handler is running, so the handler that unloaded its
+    // own window can still return through it.
+    if (guardDepth() == 0)
+        flushUnloaded();
+    return true;
+}
+
+void Forms::flushUnloaded() {
+    auto dead = std::move(graveyard_);
+    graveyard_.clear();
+    for (auto& f : dead)
+        if (f)
+            f->deleteLater();
+}
+
+namespace {
+
+Form* formOf(QObject* o) {
+    for (QObject* p = o; p; p = p->parent()) {
+        if (auto* f = qobject_cast<Form*>(p))
+            return f;
+        if (auto* ff = qobject_cast<FormFrame*>(p))
+            return ff->form();
+        if (qobject_cast<QMdiArea*>(p))
+            return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool routeKeyPress(QObject* receiver, QKeyEvent* ke) {
+    if (!receiver->isWidgetType())
+        return false;
+    auto* w = static_cast<QWidget*>(receiver);
+    Form* form = formOf(w);
+    if (!form || form->isUnloaded())
+        return false;
+    const int shift = vbShift(ke->modifiers());
+    const bool enter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
+
+    if (enter) {
+        // A focused button takes Enter itself; elsewhere the default button does.
+        QPushButton* target = qobject_cast<QPushButton*>(w);
+        if (!target || !form->isAncestorOf(target))
+            target = form->defaultButton();
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return true;
+        }
+    }
+    if (ke->key() == Qt::Key_Escape) {
+        if (QPushButton* c = form->cancelButton(); c && c->isEnabled() && c->isVisible()) {
+            c->click();
+            return true;
+        }
+    }
+    int code = vbKeyCode(ke->key());
+    if (code == 0)
+        return false;
+    QPointer<Form> f(form);
+    QPointer<QWidget> target(w);
+    const bool onWindow = target == f || target == f->frame();
+    if (f->keyPreview() || onWindow) {
+        runGuarded(f, [&] { f->Form_KeyDown(code, shift); });
+        if (!f || f->isUnloaded() || code == 0)
+            return true;
+    }
+    if (target && !onWindow) {
+        runGuarded(f, [&] { f->Control_KeyDown(target, code, shift); });
+        if (!f || f->isUnloaded() || code == 0)
+            return true;
+    }
+    return false;
+}
+
+int vbKeyCode(int k) {
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k; // 65..90, as the game numbers letters
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+int vbShift(Qt::KeyboardModifiers m) {
+    int s = 0;
+    if (m & Qt::ShiftModifier)
+        s |= 1;
+    if (m & Qt::ControlModifier)
+        s |= 2;
+    if (m & Qt::AltModifier)
+        s |= 4;
+    return s;
+}
+
+} // namespace platform

@@ -1,0 +1,136 @@
+#include "support/Fakes.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace testing_support {
+namespace {
+FakeBoxes* gBoxes = nullptr;
+FakeClock* gClock = nullptr;
+FakeRandom* gRandom = nullptr;
+FakeMidi* gMidi = nullptr;
+} // namespace
+
+QStringList& trace() {
+    static QStringList t;
+    return t;
+}
+
+platform::MsgAnswer FakeBoxes::show(const platform::BoxRequest& r) {
+    trace().append(QStringLiteral("box:") + r.text);
+    platform::MsgAnswer a = r.buttons == platform::BoxButtons::OK ? platform::vbOK : platform::vbNo;
+    if (script_.empty()) {
+        if (!(autoOk && r.buttons == platform::BoxButtons::OK))
+            ADD_FAILURE() << "unexpected message box: " << r.text.toStdString() << " / "
+                          << r.title.toStdString();
+    } else {
+        Step s = std::move(script_.front());
+        script_.pop_front();
+        if (s.text && *s.text != r.text)
+            ADD_FAILURE() << "expected box " << s.text->toStdString() << " but got "
+                          << r.text.toStdString();
+        a = s.answer;
+        if (r.buttons == platform::BoxButtons::OK)
+            a = platform::vbOK;
+        shown.push_back({r, a});
+        if (s.during)
+            s.during();
+        return a;
+    }
+    shown.push_back({r, a});
+    return a;
+}
+
+QStringList FakeBoxes::texts() const {
+    QStringList l;
+    for (const auto& b : shown)
+        l.append(b.request.text);
+    return l;
+}
+
+void FakeClock::sleep(int ms) {
+    trace().append(QStringLiteral("sleep:%1").arg(ms));
+    sleeps.push_back(ms);
+}
+
+void FakeClock::doEvents() {
+    trace().append(QStringLiteral("events"));
+    ++eventRuns;
+    if (onDoEvents)
+        onDoEvents();
+    QCoreApplication::processEvents();
+}
+
+int FakeClock::totalSleep() const { return std::accumulate(sleeps.begin(), sleeps.end(), 0); }
+
+float FakeRandom::next() {
+    ++draws;
+    if (values.empty())
+        return fallback;
+    const float v = values.front();
+    values.pop_front();
+    return v;
+}
+
+void FakeMidi::close() {
+    trace().append(QStringLiteral("midi:close"));
+    commands.push_back(QStringLiteral("close"));
+    if (!playing.isEmpty())
+        ++pendingDone;
+    playing.clear();
+    openFile.clear();
+}
+
+void FakeMidi::open() {
+    trace().append(QStringLiteral("midi:open:") + fileName);
+    commands.push_back(QStringLiteral("open"));
+    openFile = fileName;
+}
+
+void FakeMidi::play() {
+    trace().append(QStringLiteral("midi:play"));
+    commands.push_back(QStringLiteral("play"));
+    playing = openFile;
+}
+
+void FakeMidi::deliverPending() {
+    while (pendingDone > 0) {
+        --pendingDone;
+        reportDone();
+    }
+}
+
+FakeBoxes& boxes() { return *gBoxes; }
+FakeClock& clock() { return *gClock; }
+FakeRandom& random() { return *gRandom; }
+FakeMidi& midi() { return *gMidi; }
+
+void installFakes() {
+    trace().clear();
+    auto b = std::make_unique<FakeBoxes>();
+    auto c = std::make_unique<FakeClock>();
+    auto r = std::make_unique<FakeRandom>();
+    auto m = std::make_unique<FakeMidi>();
+    gBoxes = b.get();
+    gClock = c.get();
+    gRandom = r.get();
+    gMidi = m.get();
+    platform::setMessageBoxes(std::move(b));
+    platform::setClock(std::move(c));
+    platform::setRandom(std::move(r));
+    platform::setMidiDevice(std::move(m));
+}
+
+void removeFakes() {
+    platform::setMessageBoxes(nullptr);
+    platform::setClock(nullptr);
+    platform::setRandom(nullptr);
+    platform::setMidiDevice(nullptr);
+    gBoxes = nullptr;
+    gClock = nullptr;
+    gRandom = nullptr;
+    gMidi = nullptr;
+}
+
+} // namespace testing_support

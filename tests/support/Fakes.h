@@ -1,0 +1,100 @@
+#pragma once
+// Test doubles for the machine's services. Each records what the game asked
+// of it into one shared trace, so tests can check the order of boxes, pauses,
+// event runs and music commands.
+
+#include "platform/Services.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace testing_support {
+
+// Everything the fakes saw, in order: "box:<text>", "sleep:<ms>", "events",
+// "midi:close", "midi:open:<file>", "midi:play".
+QStringList& trace();
+
+struct ShownBox {
+    platform::BoxRequest request;
+    platform::MsgAnswer answer;
+};
+
+class FakeBoxes : public platform::MessageBoxes {
+public:
+    // The answers, in order, for the boxes to come.
+    void answer(platform::MsgAnswer a) { script_.push_back({std::nullopt, a, {}}); }
+    // An answer that also checks which box it is given to.
+    void expect(const QString& text, platform::MsgAnswer a) { script_.push_back({text, a, {}}); }
+    // Runs `during` while the box is open (the player acting meanwhile).
+    void answerWhile(platform::MsgAnswer a, std::function<void()> during) {
+        script_.push_back({std::nullopt, a, std::move(during)});
+    }
+    // OK-only boxes answer themselves when nothing is scripted.
+    bool autoOk = false;
+
+    platform::MsgAnswer show(const platform::BoxRequest& r) override;
+
+    std::vector<ShownBox> shown;
+    QStringList texts() const;
+    bool scriptUsedUp() const { return script_.empty(); }
+
+private:
+    struct Step {
+        std::optional<QString> text;
+        platform::MsgAnswer answer;
+        std::function<void()> during;
+    };
+    std::deque<Step> script_;
+};
+
+class FakeClock : public platform::Clock {
+public:
+    void sleep(int ms) override;
+    void doEvents() override;
+    std::vector<int> sleeps;
+    int eventRuns = 0;
+    // Called at each event run (a test acting while the game lets events run).
+    std::function<void()> onDoEvents;
+    int totalSleep() const;
+};
+
+class FakeRandom : public platform::Random {
+public:
+    void push(float v) { values.push_back(v); }
+    float next() override;
+    std::deque<float> values;
+    float fallback = 0.5f;
+    int draws = 0;
+};
+
+class FakeMidi : public platform::MidiDevice {
+public:
+    void setFileName(const QString& path) override { fileName = path; }
+    void close() override;
+    void open() override;
+    void play() override;
+    // The device reports that a playback ended.
+    void deliverDone() { reportDone(); }
+
+    QString fileName;
+    QString openFile;
+    QString playing; // file whose playback is under way, empty when stopped
+    std::vector<QString> commands;
+    // Interrupting a playback reports it as done, as the real device does.
+    int pendingDone = 0;
+    void deliverPending();
+};
+
+// The fakes installed for the current test.
+FakeBoxes& boxes();
+FakeClock& clock();
+FakeRandom& random();
+FakeMidi& midi();
+void installFakes();
+void removeFakes();
+
+} // namespace testing_support

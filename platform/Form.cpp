@@ -120,8 +120,12 @@ void Timer::fire() {
 // ---- Forms -------------------------------------------------------------------
 
 Forms& Forms::instance() {
-    static Forms f;
-    return f;
+    static Forms* f = [] {
+        auto* forms = new Forms();
+        setOutermostExitHook([forms] { forms->flushUnloaded(); });
+        return forms;
+    }();
+    return *f;
 }
 
 void Forms::load(Form* form) {

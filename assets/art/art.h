@@ -131,7 +131,7 @@ struct Pose {
 };
 
 // Height from the soles to the hip in character units.
-inline constexpr double kHipHeight = 78;
+inline constexpr double kHipHeight = 79;
 
 Pose walkPose(double phase);
 Pose standPose();

@@ -107,7 +107,7 @@ QRectF drawText(QPainter& p, const QString& text, const QFont& f, const QRectF& 
     p.translate(x - b.left() * scale, y - top * scale);
     p.scale(scale, scale);
     const double inv = 1.0 / scale;
-    const double boldW = fakeBold ? f.pixelSize() * 0.06 : 0;
+    const double boldW = fakeBold ? f.pixelSize() * 0.022 : 0;
 
     auto strokeAll = [&](const QColor& c, double halfWidth) {
         p.setBrush(c);

@@ -101,10 +101,10 @@ void FakeMidi::deliverPending() {
     }
 }
 
-FakeBoxes& boxes() { return *gBoxes; }
-FakeClock& clock() { return *gClock; }
-FakeRandom& random() { return *gRandom; }
-FakeMidi& midi() { return *gMidi; }
+FakeBoxes& fakeBoxes() { return *gBoxes; }
+FakeClock& fakeClock() { return *gClock; }
+FakeRandom& fakeRandom() { return *gRandom; }
+FakeMidi& fakeMidi() { return *gMidi; }
 
 void installFakes() {
     trace().clear();

@@ -90,10 +90,10 @@ public:
 };
 
 // The fakes installed for the current test.
-FakeBoxes& boxes();
-FakeClock& clock();
-FakeRandom& random();
-FakeMidi& midi();
+FakeBoxes& fakeBoxes();
+FakeClock& fakeClock();
+FakeRandom& fakeRandom();
+FakeMidi& fakeMidi();
 void installFakes();
 void removeFakes();
 

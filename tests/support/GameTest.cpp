@@ -39,7 +39,7 @@ void GameTest::TearDown() {
     frame = nullptr;
     settle();
     platform::setProgramFolderForTests(QString());
-    if (!boxes().scriptUsedUp())
+    if (!fakeBoxes().scriptUsedUp())
         ADD_FAILURE() << "scripted message boxes were never shown";
     removeFakes();
     dir_.reset();

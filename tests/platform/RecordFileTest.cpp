@@ -1,0 +1,82 @@
+#include "platform/Errors.h"
+#include "platform/RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+QByteArray fileBytes(const QString& p) {
+    QFile f(p);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+} // namespace
+
+TEST(RecordFile, WritesAndReadsByRecordNumber) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("t.dat"));
+    writeRecord(p, 4, 2, QByteArray("BBBB"));
+    // Record 1 did not exist yet: it is filled with zero bytes.
+    EXPECT_EQ(fileBytes(p), QByteArray("\0\0\0\0BBBB", 8));
+    writeRecord(p, 4, 1, QByteArray("AAAA"));
+    EXPECT_EQ(readRecord(p, 4, 1), QByteArray("AAAA"));
+    EXPECT_EQ(readRecord(p, 4, 2), QByteArray("BBBB"));
+    EXPECT_EQ(readRecords(p, 4, 2), QByteArray("AAAABBBB"));
+}
+
+TEST(RecordFile, WritingARecordKeepsWhatFollowsIt) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("t.dat"));
+    {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1234567890");
+    }
+    writeRecord(p, 4, 1, QByteArray("ab"));
+    EXPECT_EQ(fileBytes(p), QByteArray("ab\0\0" "567890", 10));
+}
+
+TEST(RecordFile, ReadingBeyondTheEndIsAnErrorAndCreatesNothing) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("t.dat"));
+    EXPECT_THROW(readRecord(p, 18, 1), FileError);
+    EXPECT_FALSE(QFileInfo::exists(p));
+    writeRecord(p, 18, 1, QByteArray(18, 'x'));
+    EXPECT_THROW(readRecord(p, 18, 2), FileError);
+    EXPECT_THROW(readRecord(p, 18, 0), FileError);
+    EXPECT_THROW(readRecords(p, 18, 2), FileError);
+    // A file holding part of a record.
+    {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("short");
+    }
+    EXPECT_THROW(readRecord(p, 18, 2), FileError);
+}
+
+TEST(RecordFile, AFailedWriteLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString sub = dir.filePath(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const QString p = sub + QStringLiteral("/t.dat");
+    writeRecord(p, 4, 1, QByteArray("keep"));
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(sub).isWritable()) {
+        QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+        GTEST_SKIP() << "running as a user that can write anywhere";
+    }
+    EXPECT_THROW(writeRecord(p, 4, 1, QByteArray("lost")), FileError);
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(fileBytes(p), QByteArray("keep"));
+}
+
+TEST(RecordFile, WritingIntoAMissingFolderIsAnError) {
+    QTemporaryDir dir;
+    EXPECT_THROW(writeRecord(dir.filePath(QStringLiteral("none/t.dat")), 4, 1, QByteArray("x")),
+                 FileError);
+}

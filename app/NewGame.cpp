@@ -1,11 +1,14 @@
 #include "app/NewGame.h"
 
 #include "app/MDIForm1.h"
+#include "character/FName.h"
+#include "platform/Form.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 
 using namespace platform;
@@ -21,6 +24,8 @@ void NewGame() {
             ResetGameState();
         }
     }
+    FName& f = Forms::instance().show<FName>();
+    f.TtName->setFocus();
 }
 
 void Main() {

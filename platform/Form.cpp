@@ -182,6 +182,7 @@ bool Forms::unload(Form* form, int reason) {
     if (form->isUnloaded()) // the close handler unloaded it itself
         return true;
     form->unloaded_ = true;
+    form->Form_Unload();
     for (QTimer* t : form->findChildren<QTimer*>())
         t->stop();
     loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());

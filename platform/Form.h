@@ -50,6 +50,8 @@ public:
         (void)keyCode;
         (void)shift;
     }
+    // After a close request has passed, before the window goes.
+    virtual void Form_Unload() {}
     virtual void Form_Activate() {}
     // After a run-time error in one of this window's handlers, once the game
     // state has been restored: leave the player on a usable screen.

@@ -137,6 +137,8 @@ Pose walkPose(double phase);
 Pose standPose();
 // Hand position of an arm in character units, for placing held things.
 QPointF handPos(const Pose& pose, bool front);
+// Bends an arm so its hand lands on target (character units, elbow down).
+Limb reachArm(const Pose& pose, bool front, const QPointF& target);
 void drawCharacter(QPainter& p, const Look& look, const Pose& pose, const QPointF& hip,
                    double scale);
 // Hip position that puts the lower foot of this pose on groundY.
@@ -171,6 +173,7 @@ extern const char* const kFlipNames[kFlipCount];
 QImage flipFrame(int index);     // 0 .. kFlipCount-1
 QImage unpackingPicture();       // 初期絵19
 QImage backgroundPicture(int n); // 背景画01 .. 背景画11
+QImage creditCard(int n);        // 背景画05 .. 背景画11, the staff roll
 QImage staffTitleCard();         // staff_image1.png
 
 // Lettering and icons for the status, battle, shop and allocation windows.

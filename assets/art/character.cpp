@@ -503,6 +503,20 @@ Pose walkPose(double phase)
 
 QPointF handPos(const Pose& pose, bool front) { return armGeo(pose, front).end; }
 
+Limb reachArm(const Pose& pose, bool front, const QPointF& target)
+{
+    const LimbGeo g = armGeo(pose, front);
+    const QPointF d = target - g.root;
+    const double dist = std::clamp(std::hypot(d.x(), d.y()), std::abs(kUpperArm - kForearm) + 0.5,
+                                   kUpperArm + kForearm - 0.01);
+    const double theta = qRadiansToDegrees(std::atan2(g.sign * d.x(), d.y()));
+    const double alpha = qRadiansToDegrees(
+        std::acos((kUpperArm * kUpperArm + dist * dist - kForearm * kForearm) / (2 * kUpperArm * dist)));
+    const double beta = qRadiansToDegrees(
+        std::acos((kForearm * kForearm + dist * dist - kUpperArm * kUpperArm) / (2 * kForearm * dist)));
+    return Limb{theta - alpha, alpha + beta};
+}
+
 QPointF hipOnGround(const Pose& pose, double x, double groundY, double scale)
 {
     const double reach = std::max(legGeo(pose, true).end.y(), legGeo(pose, false).end.y()) + kSole;

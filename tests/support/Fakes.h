@@ -77,8 +77,11 @@ public:
     void close() override;
     void open() override;
     void play() override;
-    // The device reports that a playback ended.
-    void deliverDone() { reportDone(); }
+    // The playing file reaches its end: the device reports it once.
+    void endNaturally() {
+        playing.clear();
+        reportDone();
+    }
 
     QString fileName;
     QString openFile;

@@ -1,0 +1,55 @@
+#include "character/FName.h"
+
+#include "app/Menu.h"
+#include "character/Sutetasu.h"
+#include "media/MidiSaisei.h"
+#include "platform/Controls.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QLineEdit>
+
+using namespace platform;
+
+namespace kobu {
+
+FName::FName() : Form(QStringLiteral("FName")) {
+    setCaption(QStringLiteral("名前を決めよう"));
+    setClientSizeTwips(4305, 1590);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("名前を決めてください。"), 480,
+                       0, 2775, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("（４文字以内）"), 2280, 360,
+                       1215, 255);
+    TtName = new QLineEdit(this);
+    TtName->setObjectName(QStringLiteral("TtName"));
+    TtName->setMaxLength(4);
+    TtName->setAccessibleName(QStringLiteral("名前"));
+    setGeometryTwips(TtName, 480, 840, 1335, 375);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 2520, 840, 1575,
+                          375);
+    setDefaultButton(Command1);
+    onClick(Command1, [this] { Command1_Click(); });
+    TtName->setFocus();
+}
+
+void FName::Command1_Click() {
+    if (TtName->text().isEmpty()) {
+        MsgBox(QStringLiteral("名前を入力してください！"), vbOKOnly | vbExclamation,
+               QStringLiteral("えら～"));
+        return;
+    }
+    GameState& g = game();
+    g.playerName = TtName->text();
+    Forms& forms = Forms::instance();
+    forms.show<Sutetasu>();
+    // A window left from the last game must not show its old values.
+    RefreshStatus();
+    forms.show<Menu>();
+    forms.show<MidiSaisei>();
+    forms.hide<MidiSaisei>();
+    forms.get<MidiSaisei>().Saisei(1);
+    forms.unload(this, vbFormCode);
+}
+
+} // namespace kobu

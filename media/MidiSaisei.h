@@ -1,0 +1,26 @@
+#pragma once
+// The music player: a window that is never seen, looping one track at a time.
+
+#include "platform/Form.h"
+#include "state/I16.h"
+
+namespace kobu {
+
+class MidiSaisei : public platform::Form {
+    Q_OBJECT
+public:
+    MidiSaisei();
+    void Form_Unload() override;
+
+    // Switches to track 1 (town), 2 (match) or 3 (ending), from its beginning.
+    void Saisei(int Kyokuban);
+    // The device's report that a playback has ended.
+    void MMControl1_Done();
+
+    i16 skipNextDone = 0;
+};
+
+// Saisei on the player window, creating it when needed.
+void PlayTrack(int Kyokuban);
+
+} // namespace kobu

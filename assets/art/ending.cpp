@@ -683,15 +683,15 @@ void unpacking(QPainter& p)
     drawText(p, QStringLiteral("ピカピカだ…！"), font(Face::Round, 24, true), QRectF(240, 150, 200, 36), Qt::AlignCenter, st);
 }
 
-void deskFront(QPainter& p, double top)
+void deskFront(QPainter& p, double top, double left = -6)
 {
-    const QRectF slab(-6, top, kSceneW + 12, 12);
+    const QRectF slab(left, top, kSceneW + 6 - left, 12);
     inkedRect(p, slab, vgrad(slab, QColor(0xe0, 0xb0, 0x78), QColor(0xb8, 0x84, 0x50)), 0, 2.5);
-    const QRectF face(-6, top + 12, kSceneW + 12, kSceneH - top);
+    const QRectF face(left, top + 12, kSceneW + 6 - left, kSceneH - top);
     inkedRect(p, face, vgrad(face, QColor(0xb0, 0x7a, 0x48), QColor(0x8a, 0x5a, 0x34)), 0, 2.5);
     p.setPen(QPen(QColor(0x7a, 0x4a, 0x28), 1.4));
     for (int k = 0; k < 5; ++k)
-        p.drawLine(QPointF(0, top + 30 + k * 20), QPointF(kSceneW, top + 30 + k * 20 + (k % 2) * 4));
+        p.drawLine(QPointF(left + 2, top + 30 + k * 20), QPointF(kSceneW, top + 30 + k * 20 + (k % 2) * 4));
 }
 
 void assembling(QPainter& p)
@@ -768,7 +768,7 @@ void powerOn(QPainter& p)
     burst(p, screen.center(), 330, 18, QColor(0, 0, 0, 0), QColor(0xa0, 0xe8, 0xff));
     p.restore();
     glow(p, screen.center(), 220, QColor(0x80, 0xd8, 0xff, 140));
-    deskFront(p, 268);
+    deskFront(p, 268, 226);
     monitor(p, screen, [](QPainter& q, const QRectF& r) {
         q.fillRect(r, vgrad(r, QColor(0xe8, 0xfa, 0xff), QColor(0x80, 0xd0, 0xff)));
         burst(q, r.center(), r.width(), 16, QColor(0, 0, 0, 0), QColor(255, 255, 255, 120));
@@ -788,7 +788,6 @@ void powerOn(QPainter& p)
     pcTower(p, QRectF(444, 146, 56, 124), false, true);
 
     Pose pose = standPose();
-    pose.hideLegs = true;
     pose.expr = Expr::Surprise;
     pose.sparkleEyes = true;
     pose.armFront = {40, 100};
@@ -802,7 +801,6 @@ void powerOn(QPainter& p)
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(176, 216), 60, QColor(0x20, 0x40, 0x60, 140));
     p.restore();
-    deskFront(p, 300);
 
     TextStyle st;
     st.top = QColor(0xff, 0xff, 0xff);

@@ -130,9 +130,6 @@ struct Pose {
     std::function<void(QPainter&)> held;
 };
 
-// Height from the soles to the hip in character units.
-inline constexpr double kHipHeight = 79;
-
 Pose walkPose(double phase);
 Pose standPose();
 // Hand position of an arm in character units, for placing held things.

@@ -191,7 +191,7 @@ void cloud(QPainter& p, const QPointF& c, double s, const QColor& col)
     path.addEllipse(c + QPointF(0, -8) * s, 26 * s, 22 * s);
     path.addEllipse(c + QPointF(26, 2) * s, 22 * s, 17 * s);
     path.addRoundedRect(QRectF(c.x() - 44 * s, c.y(), 88 * s, 18 * s), 9 * s, 9 * s);
-    path = path.simplified();
+    path.setFillRule(Qt::WindingFill);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 18));
     p.drawPath(path.translated(2 * s, 4 * s));

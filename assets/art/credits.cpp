@@ -79,11 +79,18 @@ void hallAtNight(QPainter& p)
     spotBeam(p, QPointF(150, 290), 8, 320, 34, QColor(255, 220, 240, 70));
     const QRectF ground(0, 298, kSceneW, kSceneH - 298);
     p.fillRect(ground, vgrad(ground, QColor(0x3a, 0x36, 0x5a), QColor(0x22, 0x20, 0x3a)));
-    p.save();
-    tournamentHall(p, 0.3, true);
-    p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    p.fillRect(QRectF(0, 60, 340, 260), QColor(0x80, 0x88, 0xc8));
-    p.restore();
+    // Paint the hall on its own layer so the night tint darkens only the
+    // building, not the sky around it.
+    QImage layer(kSceneW, kSceneH, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHint(QPainter::Antialiasing);
+        tournamentHall(lp, 0.3, true);
+        lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        lp.fillRect(QRectF(0, 0, kSceneW, kSceneH), QColor(0x10, 0x14, 0x50, 110));
+    }
+    p.drawImage(0, 0, layer);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     for (double x : {96.0, 180.0})
@@ -139,7 +146,7 @@ void ringArena(QPainter& p)
     Rng rng(909);
     for (int row = 0; row < 3; ++row) {
         const double y = 196 + row * 26;
-        const QColor c = QColor(0x2a, 0x1a, 0x3a).lighter(100 + row * 25);
+        const QColor c = QColor(0x4a, 0x30, 0x5e).lighter(100 + row * 22);
         p.setPen(Qt::NoPen);
         p.setBrush(c);
         for (double x = -10 + row * 9; x < kSceneW + 10; x += 18) {
@@ -154,7 +161,7 @@ void ringArena(QPainter& p)
             }
         }
     }
-    // Ring: apron, mat and three ropes, in a gentle perspective.
+    // Ring: apron, mat and three ropes, seen a little from above.
     const QPolygonF mat = QPolygonF() << QPointF(96, 268) << QPointF(416, 268) << QPointF(492, 330) << QPointF(20, 330);
     QPainterPath mp;
     mp.addPolygon(mat);
@@ -251,11 +258,11 @@ QImage creditCard(int n)
         pose.expr = Expr::Wink;
         pose.blush = true;
         const double scale = 0.9;
-        const QPointF hip = hipOnGround(pose, 210, 372, scale);
-        shadowBlob(p, QPointF(210, 372), 40);
+        const QPointF hip = hipOnGround(pose, 186, 372, scale);
+        shadowBlob(p, QPointF(186, 372), 40);
         drawCharacter(p, heroLook(), pose, hip, scale);
-        creditPanel(p, QRectF(226, 96, 276, 160), QStringLiteral("スペシャルサンクス"),
-                    QStringLiteral("SPECIAL THANKS"), QStringLiteral("プレイしてくれたあなた"));
+        creditPanel(p, QRectF(238, 96, 264, 160), QStringLiteral("スペシャルサンクス"),
+                    QStringLiteral("WITH THANKS TO"), QStringLiteral("プレイしてくれたあなた"));
         break;
     }
     default: {

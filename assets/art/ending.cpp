@@ -199,7 +199,7 @@ void shopFront(QPainter& p, double doorOpen, double wave)
 void shopFrontFrame(QPainter& p, int k)
 {
     daySky(p, k + 6);
-    townRow(p, 302, 20 + 0 * k, 12, QColor(0xc0, 0xe0, 0xff), 0.25);
+    townRow(p, 302, 20, 12, QColor(0xc0, 0xe0, 0xff), 0.25);
     powerPole(p, 60, 308, QColor(0xb8, 0xb4, 0xae));
     paving(p, 300, QColor(0xd6, 0xd6, 0xdc));
     p.fillRect(QRectF(0, 300, kSceneW, 6), QColor(0xa8, 0xa8, 0xb4));
@@ -314,7 +314,7 @@ void shopInsideFrame(QPainter& p, int k)
     clerk.expr = Expr::Smile;
     if (k >= 1 && k <= 4) {
         // Setting each new part down on the counter.
-        clerk.armFront = reachArm(clerk, true, QPointF(34 + (k % 2) * 6, -14));
+        clerk.armFront = reachArm(clerk, true, QPointF(38 + (k % 2) * 6, -16));
         clerk.expr = Expr::Grin;
     }
     if (k == 5) {
@@ -328,19 +328,19 @@ void shopInsideFrame(QPainter& p, int k)
         clerk.armFront = {4, 30};
         clerk.armBack = {4, 30};
     }
-    drawCharacter(p, clerkLook(), clerk, QPointF(474, 290), 0.62);
+    drawCharacter(p, clerkLook(), clerk, QPointF(472, 276), 0.7);
     counter(p);
 
     // Parts piling up on the counter, one more each frame.
     const QColor caseCol(0x50, 0x56, 0x66);
     if (k >= 4)
-        box3d(p, QRectF(316, 188, 54, 84), 12, caseCol, QStringLiteral("ケース"));
+        box3d(p, QRectF(300, 188, 52, 84), 12, caseCol, QStringLiteral("ケース"));
     if (k >= 1)
-        box3d(p, QRectF(380, 244, 72, 28), 10, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
+        box3d(p, QRectF(360, 244, 70, 28), 10, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
     if (k >= 2)
-        box3d(p, QRectF(386, 218, 32, 26), 8, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
+        box3d(p, QRectF(366, 218, 32, 26), 8, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
     if (k >= 3)
-        box3d(p, QRectF(422, 226, 26, 18), 6, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
+        box3d(p, QRectF(402, 226, 26, 18), 6, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
 
     Pose hero;
     double x = 228;
@@ -450,22 +450,22 @@ void sunsetStreet(QPainter& p, double sunY, int birds)
 void carriedStack(QPainter& p, double wobble)
 {
     p.save();
-    p.translate(48, 6);
+    p.translate(52, 10);
     p.rotate(wobble);
-    p.translate(-48, -6);
-    box3d(p, QRectF(20, -36, 56, 42), 10, QColor(0x50, 0x56, 0x66), QStringLiteral("ケース"));
+    p.translate(-52, -10);
+    box3d(p, QRectF(16, -40, 74, 50), 12, QColor(0x50, 0x56, 0x66), QStringLiteral("ケース"));
     p.translate(wobble * 0.6, 0);
-    box3d(p, QRectF(22, -54, 50, 18), 8, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
+    box3d(p, QRectF(22, -62, 64, 22), 10, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
     p.translate(wobble * 0.8, 0);
-    box3d(p, QRectF(28, -74, 28, 20), 7, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
-    box3d(p, QRectF(56, -68, 22, 14), 5, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
+    box3d(p, QRectF(32, -90, 34, 28), 8, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
+    box3d(p, QRectF(66, -82, 24, 20), 6, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
     p.restore();
 }
 
 Pose carryPose(Pose pose, double wobble)
 {
-    pose.armFront = reachArm(pose, true, QPointF(38, -14));
-    pose.armBack = reachArm(pose, false, QPointF(30, -12));
+    pose.armFront = reachArm(pose, true, QPointF(26, -6));
+    pose.armBack = reachArm(pose, false, QPointF(24, -8));
     pose.lean = -3;
     pose.held = [wobble](QPainter& p) { carriedStack(p, wobble); };
     return pose;
@@ -473,7 +473,7 @@ Pose carryPose(Pose pose, double wobble)
 
 void walkHomeFrame(QPainter& p, int k)
 {
-    sunsetStreet(p, 226 + 6 * k, k);
+    sunsetStreet(p, 168 + 8 * k, k);
     const double wobble = (k % 2 ? 3.0 : -2.0);
     Pose pose = carryPose(walkPose((18 + k) * kStep), wobble);
     pose.expr = Expr::Grin;
@@ -597,8 +597,8 @@ void homeDuskFrame(QPainter& p)
     p.fillRect(kFull, g);
     stars(p, QRectF(0, 0, kSceneW, 110), 14, 71);
     apartment(p, false, 1);
-    // Evening tint over the building
-    p.fillRect(QRectF(0, 100, kSceneW, 220), QColor(0x60, 0x30, 0x70, 40));
+    // Evening tint over the building only, not the sky.
+    p.fillRect(QRectF(142, 110, 396, 200), QColor(0x60, 0x30, 0x70, 40));
     paving(p, 310, QColor(0x9a, 0x88, 0x98));
     Pose pose = carryPose(walkPose(23 * kStep), 1.5);
     pose.expr = Expr::Smile;
@@ -608,7 +608,7 @@ void homeDuskFrame(QPainter& p)
     st.top = Qt::white;
     st.bottom = QColor(0xff, 0xe8, 0xc0);
     st.outlineWidth = 2.5;
-    drawText(p, QStringLiteral("ただいまー！"), font(Face::Round, 18, true), QRectF(150, 168, 140, 28), Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("ただいまー！"), font(Face::Round, 18, true), QRectF(112, 244, 136, 28), Qt::AlignCenter, st);
 }
 
 void homeNightFrame(QPainter& p)
@@ -617,7 +617,6 @@ void homeNightFrame(QPainter& p)
     stars(p, QRectF(0, 0, kSceneW, 130), 60, 72);
     moon(p, QPointF(86, 62), 22);
     apartment(p, true, 0);
-    p.fillRect(QRectF(0, 100, kSceneW, 220), QColor(0x10, 0x18, 0x50, 50));
     paving(p, 310, QColor(0x4a, 0x4a, 0x6a));
     // Street lamp
     inkedRect(p, QRectF(30, 180, 6, 140), QColor(0x5a, 0x5a, 0x70), 1, 2);
@@ -661,10 +660,9 @@ void unpacking(QPainter& p)
     pose.legFront = {85, 85};
     pose.legBack = {0, 90};
     pose.expr = Expr::Joy;
-    pose.sparkleEyes = false;
     pose.blush = true;
     pose.flutter = 0.2;
-    const QRectF board(30, -104, 50, 40);
+    const QRectF board(30, -108, 54, 44);
     pose.armFront = reachArm(pose, true, QPointF(68, -66));
     pose.armBack = reachArm(pose, false, QPointF(34, -68));
     pose.held = [board](QPainter& q) { motherboard(q, board); };
@@ -721,7 +719,7 @@ void assembling(QPainter& p)
     pose.sweat = true;
     pose.flutter = 0.6;
     const double scale = 0.98;
-    const QPointF hip(188, 318);
+    const QPointF hip(186, 278);
     // Hand just inside the case, screwdriver angled at a screw on the board.
     const QPointF target = QPointF((262 - hip.x()) / scale, (196 - hip.y()) / scale);
     QTransform unlean;
@@ -751,7 +749,7 @@ void assembling(QPainter& p)
     st.bottom = QColor(0xff, 0xc0, 0x40);
     st.outlineWidth = 2.5;
     p.save();
-    p.translate(330, 76);
+    p.translate(418, 62);
     p.rotate(-10);
     drawText(p, QStringLiteral("キュッ キュッ"), font(Face::Round, 22, true), QRectF(-80, -16, 160, 32), Qt::AlignCenter, st);
     p.restore();

@@ -210,7 +210,7 @@ void keyboard(QPainter& p, const QRectF& r)
         const double fy = (y + 0.5) / rows;
         const double inset = slant * (1 - fy) + 3;
         const double left = r.left() + inset;
-        const double right = r.right() - inset + slant * 0;
+        const double right = r.right() - inset;
         const double kw = (right - left) / cols;
         for (int x = 0; x < cols; ++x)
             p.drawRoundedRect(QRectF(left + x * kw + 0.8, r.top() + r.height() * (y + 0.15) / rows, kw - 1.6,
@@ -519,9 +519,9 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
     // Gold ridge ornaments
     for (double x : {66.0, 210.0}) {
         QPainterPath orn;
-        orn.moveTo(x - 6, 92);
-        orn.quadTo(x - 8, 74, x + (x < 138 ? -12 : 12), 70);
-        orn.quadTo(x + (x < 138 ? 2 : -2), 80, x + 6, 92);
+        orn.moveTo(x - 4, 92);
+        orn.quadTo(x - 6, 82, x, 76);
+        orn.quadTo(x + 6, 82, x + 4, 92);
         orn.closeSubpath();
         inked(p, orn, QColor(0xff, 0xcc, 0x3a), 2);
     }

@@ -1,0 +1,70 @@
+#include "battle/Opponent.h"
+
+#include "platform/Errors.h"
+#include "platform/RecordFile.h"
+
+#include <array>
+
+namespace kobu {
+namespace {
+
+// The fields in file order; the codec and the table tool both walk this list.
+using Field = i16 OpponentRecord::*;
+constexpr std::array<Field, 9> kFields = {
+    &OpponentRecord::enemyReserved,   &OpponentRecord::enemyAttackA,
+    &OpponentRecord::enemyAttackB,    &OpponentRecord::enemyDefenseA,
+    &OpponentRecord::enemyDefenseB,   &OpponentRecord::enemySpeed,
+    &OpponentRecord::enemyHp,         &OpponentRecord::enemyRewardPoints,
+    &OpponentRecord::enemyPrizeMoney,
+};
+
+} // namespace
+
+QByteArray encodeOpponent(const OpponentRecord& r) {
+    QByteArray out;
+    out.reserve(kOpponentRecordLength);
+    for (Field f : kFields) {
+        const auto v = static_cast<std::uint16_t>((r.*f).value());
+        out.append(static_cast<char>(v & 0xff));
+        out.append(static_cast<char>(v >> 8));
+    }
+    return out;
+}
+
+OpponentRecord decodeOpponent(const QByteArray& bytes) {
+    if (bytes.size() != kOpponentRecordLength)
+        throw platform::FileError(QStringLiteral("対戦相手の記録の長さが正しくありません。"),
+                                  QString());
+    OpponentRecord r;
+    int at = 0;
+    for (Field f : kFields) {
+        const auto lo = static_cast<std::uint8_t>(bytes[at]);
+        const auto hi = static_cast<std::uint8_t>(bytes[at + 1]);
+        r.*f = static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+        at += 2;
+    }
+    return r;
+}
+
+QString rosterPath() {
+    return game().appPath + QStringLiteral("/Enemy.dat");
+}
+
+void LoadOpponent() {
+    GameState& g = game();
+    const QString path = rosterPath();
+    QByteArray bytes;
+    try {
+        bytes = platform::readRecord(path, kOpponentRecordLength, g.roundNumber.value());
+    } catch (const platform::FileError&) {
+        // Say which match cannot start, not only that a file is short.
+        throw platform::FileError(
+            QStringLiteral("対戦相手のデータ（Enemy.dat）に第%1回戦の相手がいないため、"
+                           "試合を始められません。")
+                .arg(g.roundNumber.value()),
+            path);
+    }
+    g.opponent = decodeOpponent(bytes);
+}
+
+} // namespace kobu

@@ -52,6 +52,8 @@ QStringList FakeBoxes::texts() const {
 void FakeClock::sleep(int ms) {
     trace().append(QStringLiteral("sleep:%1").arg(ms));
     sleeps.push_back(ms);
+    if (onSleep)
+        onSleep(ms);
 }
 
 void FakeClock::doEvents() {

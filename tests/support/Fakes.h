@@ -59,6 +59,9 @@ public:
     int eventRuns = 0;
     // Called at each event run (a test acting while the game lets events run).
     std::function<void()> onDoEvents;
+    // Called at each pause with its length (a test looking at the screen the
+    // player is paused on).
+    std::function<void(int)> onSleep;
     int totalSleep() const;
 };
 

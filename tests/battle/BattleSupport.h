@@ -1,0 +1,115 @@
+#pragma once
+// Driving a match by hand: the roll timers are fired one tick at a time with
+// scripted draws, so every number on screen is chosen by the test.
+
+#include "battle/Combat.h"
+#include "battle/FBattle.h"
+#include "battle/Opponent.h"
+#include "media/FStaff.h"
+#include "platform/Form.h"
+#include "state/GameState.h"
+#include "support/Fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace battle_support {
+
+// A draw that makes floor(width * r + lower) give `value`.
+inline float drawFor(int value, int lower, int width) {
+    return (static_cast<float>(value - lower) + 0.5f) / static_cast<float>(width);
+}
+
+// The range of the player's roll in `phase`: lower end and width.
+inline std::pair<int, int> playerRange(const kobu::GameState& g, int phase) {
+    switch (phase) {
+    case kobu::combat::kSpeedContest:
+        return {1, g.speed.value()};
+    case kobu::combat::kOpponentAttack:
+        return {g.defenseB.value(), g.defenseA.value() - g.defenseB.value() + 1};
+    default:
+        return {g.attackB.value(), g.attackA.value() - g.attackB.value() + 1};
+    }
+}
+
+inline std::pair<int, int> opponentRange(const kobu::GameState& g, int phase) {
+    const kobu::OpponentRecord& o = g.opponent;
+    switch (phase) {
+    case kobu::combat::kSpeedContest:
+        return {1, o.enemySpeed.value() - 1};
+    case kobu::combat::kPlayerAttack:
+        return {o.enemyDefenseB.value(), o.enemyDefenseA.value() - o.enemyDefenseB.value()};
+    default:
+        return {o.enemyAttackB.value(), o.enemyAttackA.value() - o.enemyAttackB.value()};
+    }
+}
+
+// Keeps real ticks away: only the test fires the timers. Every tick paints.
+inline void tame(kobu::FBattle& b) {
+    b.paintIntervalMs = 0;
+    for (platform::Timer* t : {b.TimerBa, b.TimerE, b.TimerTaiki})
+        t->setInterval(3600 * 1000);
+}
+
+// One tick of the player's roll, showing `value`.
+inline void playerTick(kobu::FBattle& b, int value) {
+    ASSERT_TRUE(b.TimerBa->isEnabled());
+    const auto [lower, width] = playerRange(kobu::game(), b.phase.value());
+    testing_support::fakeRandom().push(drawFor(value, lower, width));
+    b.TimerBa->fire();
+}
+
+// One tick of the opponent's roll, showing `value`, and its chance to stop.
+inline void opponentTick(kobu::FBattle& b, int value, bool stops) {
+    ASSERT_TRUE(b.TimerE->isEnabled());
+    const auto [lower, width] = opponentRange(kobu::game(), b.phase.value());
+    testing_support::fakeRandom().push(width > 0 ? drawFor(value, lower, width) : 0.5f);
+    testing_support::fakeRandom().push(stops ? 0.0f : 0.5f);
+    b.TimerE->fire();
+}
+
+inline void pressStop(kobu::FBattle& b) {
+    QTest::mouseClick(b.Command1, Qt::LeftButton);
+}
+
+// The opponent stops on `opponent`, then the player on `player`: the step is
+// judged at once.
+inline void rollAndStop(kobu::FBattle& b, int player, int opponent) {
+    opponentTick(b, opponent, true);
+    playerTick(b, player);
+    pressStop(b);
+}
+
+// The ending asks "もう一度しますか" at its end; the answer is scripted as soon
+// as the ending lets events run, so a test passes with or without the ending's
+// question in place.
+struct EndingAnswer {
+    bool asked = false;
+    void arm(platform::MsgAnswer a) {
+        testing_support::fakeClock().onDoEvents = [this, a] {
+            if (!asked && platform::Forms::instance().find<kobu::FStaff>()) {
+                asked = true;
+                testing_support::fakeBoxes().expect(QStringLiteral("もう一度しますか"), a);
+            }
+        };
+    }
+};
+
+// The ending's pictures, when the build has them, in the test's program folder.
+inline void copyEndingPictures(const QString& folder) {
+    for (const char* sub : {"Bmps", "Jpegs"}) {
+        const QDir from(QStringLiteral(KOBUSATO_GAME_DIR "/") + QLatin1String(sub));
+        if (!from.exists())
+            continue;
+        QDir(folder).mkpath(QLatin1String(sub));
+        for (const QString& name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name),
+                        folder + QLatin1Char('/') + QLatin1String(sub) + QLatin1Char('/') + name);
+    }
+}
+
+} // namespace battle_support

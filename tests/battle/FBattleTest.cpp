@@ -1,0 +1,581 @@
+// The battle window through its real controls: load, rolls, "Stop!", the
+// exchange, the outcome of a match, and a match that fails.
+#include "app/Menu.h"
+#include "battle/BattleSupport.h"
+#include "character/FHuriwake.h"
+#include "character/Sutetasu.h"
+#include "platform/Services.h"
+#include "support/GameTest.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+using namespace kobu;
+using namespace platform;
+using namespace testing_support;
+using namespace battle_support;
+
+namespace {
+
+// Round n's opponent: attack 1..9, defence 1..9, speed 1..5, 20 hp.
+OpponentRecord opponentOf(int round) {
+    OpponentRecord o;
+    o.enemyReserved = round;
+    o.enemyAttackA = 10;
+    o.enemyAttackB = 1;
+    o.enemyDefenseA = 10;
+    o.enemyDefenseB = 1;
+    o.enemySpeed = 6;
+    o.enemyHp = 20;
+    o.enemyRewardPoints = 2 + round;
+    o.enemyPrizeMoney = 100 * round;
+    return o;
+}
+
+class BattleTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        writeRoster(10);
+        g().playerName = QStringLiteral("たろう");
+        forms().show<Sutetasu>();
+        forms().show<Menu>();
+        trace().clear();
+    }
+
+    void writeRoster(int records) {
+        QByteArray all;
+        for (int n = 1; n <= records; ++n)
+            all += encodeOpponent(opponentOf(n));
+        QFile f(folder() + "/Enemy.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(all);
+    }
+
+    FBattle& start() {
+        QTest::mouseClick(find<Menu>()->Command3, Qt::LeftButton);
+        FBattle* b = find<FBattle>();
+        EXPECT_NE(b, nullptr);
+        tame(*b);
+        return *b;
+    }
+
+    // Wins the speed contest (5 against 1): the player attack step follows.
+    void winSpeed(FBattle& b) { rollAndStop(b, g().speed.value(), 1); }
+    void loseSpeed(FBattle& b) { rollAndStop(b, 1, 5); }
+    void drawSpeed(FBattle& b) { rollAndStop(b, 3, 3); }
+
+    QString midiTrack() const { return fakeMidi().playing; }
+    QString track(const char* name) const { return folder() + "/Midis/" + name; }
+};
+
+} // namespace
+
+// ---- Load ----------------------------------------------------------------------
+
+TEST_F(BattleTest, LoadReadsTheRoundAndFillsTheWindow) {
+    g().roundNumber = 3;
+    g().hp = 7;
+    g().enemyRollStopped = kTrue;
+    FBattle& b = start();
+    EXPECT_EQ(g().opponent, opponentOf(3));
+    EXPECT_EQ(b.caption(), QStringLiteral("3回戦"));
+    EXPECT_EQ(b.MyNa->text(), QStringLiteral("たろう"));
+    EXPECT_EQ(b.BaHP->text(), QStringLiteral("7"));
+    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("8"));
+    EXPECT_EQ(b.BaBouB->text(), QStringLiteral("1"));
+    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("5"));
+    EXPECT_EQ(b.EKouA->text(), QStringLiteral("10"));
+    EXPECT_EQ(b.ESpeed->text(), QStringLiteral("6"));
+    EXPECT_EQ(b.EHP->text(), QStringLiteral("20"));
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("Label7")); // until the first tick
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("試合開始"));
+    EXPECT_EQ(b.Label7->text(), QStringLiteral("ｗキーで技能を使う"));
+    EXPECT_EQ(b.phase, i16(1));
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerE->isEnabled());
+    EXPECT_FALSE(b.TimerTaiki->isEnabled());
+    EXPECT_EQ(g().enemyRollStopped, i16(kFalse));
+    EXPECT_TRUE(b.isShown());
+    EXPECT_FALSE(find<Menu>()->isShown());
+    EXPECT_EQ(find<Sutetasu>()->LaHP->text(), QStringLiteral("7"));
+    EXPECT_EQ(midiTrack(), track("Battle.mid"));
+}
+
+class MissingOpponentTest : public BattleTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MissingOpponentTest, KeepsThePlayerInTown) {
+    const int round = GetParam();
+    if (round == 1)
+        QFile::remove(folder() + "/Enemy.dat");
+    else
+        writeRoster(5);
+    g().roundNumber = round;
+    const GameState before = g();
+    fakeBoxes().answer(vbOK);
+    QTest::mouseClick(find<Menu>()->Command3, Qt::LeftButton);
+    ASSERT_EQ(fakeBoxes().shown.size(), 1u);
+    EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("Enemy.dat")));
+    EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("第%1回戦").arg(round)));
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(g(), before);
+    EXPECT_TRUE(fakeMidi().commands.empty()); // the town music goes on
+    EXPECT_EQ(QFile::exists(folder() + "/Enemy.dat"), round != 1);
+}
+
+// Round 1 without a roster; round 6 and a saved round 11 with only five records.
+INSTANTIATE_TEST_SUITE_P(Rounds, MissingOpponentTest, ::testing::Values(1, 6, 11));
+
+TEST_F(BattleTest, PanelShowsNegativeHitPointsAndNeedsTheWindow) {
+    RefreshBattlePanel(); // no battle: nothing happens, nothing is opened
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    FBattle& b = start();
+    g().opponent.enemyHp = -3;
+    g().hp = -1;
+    g().defenseA = 12;
+    RefreshBattlePanel();
+    EXPECT_EQ(b.EHP->text(), QStringLiteral("-3"));
+    EXPECT_EQ(b.BaHP->text(), QStringLiteral("-1"));
+    EXPECT_EQ(b.BaBouA->text(), QStringLiteral("12"));
+}
+
+// ---- Rolls and "Stop!" -------------------------------------------------------------
+
+TEST_F(BattleTest, EachTickShowsAFreshRoll) {
+    FBattle& b = start();
+    playerTick(b, 4);
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("4"));
+    opponentTick(b, 2, false);
+    EXPECT_EQ(b.ESai->text(), QStringLiteral("2"));
+    EXPECT_TRUE(b.TimerE->isEnabled());
+    EXPECT_EQ(g().enemyRollStopped, i16(kFalse));
+    opponentTick(b, 5, true);
+    EXPECT_EQ(b.ESai->text(), QStringLiteral("5")); // shown, then stopped
+    EXPECT_FALSE(b.TimerE->isEnabled());
+    EXPECT_EQ(g().enemyRollStopped, i16(kTrue));
+}
+
+TEST_F(BattleTest, TheJudgedNumberIsTheOneOnScreen) {
+    FBattle& b = start();
+    b.paintIntervalMs = 1000 * 1000; // nothing repaints after the first tick
+    playerTick(b, 5);
+    playerTick(b, 1); // rolled, not yet painted
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("5"));
+    opponentTick(b, 2, false);
+    opponentTick(b, 3, false);
+    EXPECT_EQ(b.ESai->text(), QStringLiteral("2"));
+    opponentTick(b, 4, true); // the roll it stops on is always painted
+    EXPECT_EQ(b.ESai->text(), QStringLiteral("4"));
+    pressStop(b);
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち")); // 5 against 4
+}
+
+TEST_F(BattleTest, StopAfterTheOpponentResolvesAtOnce) {
+    FBattle& b = start();
+    opponentTick(b, 2, true);
+    playerTick(b, 3);
+    pressStop(b);
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
+    EXPECT_EQ(b.phase, i16(2));
+    EXPECT_EQ(g().enemyRollStopped, i16(kFalse));
+    EXPECT_FALSE(b.TimerTaiki->isEnabled());
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerE->isEnabled());
+}
+
+TEST_F(BattleTest, StopBeforeTheOpponentWaitsForItsStop) {
+    FBattle& b = start();
+    playerTick(b, 3);
+    pressStop(b);
+    EXPECT_FALSE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerTaiki->isEnabled());
+    b.TimerTaiki->fire(); // still rolling: nothing
+    EXPECT_EQ(b.phase, i16(1));
+    opponentTick(b, 1, false);
+    b.TimerTaiki->fire();
+    EXPECT_EQ(b.phase, i16(1));
+    opponentTick(b, 4, true);
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("3"));
+    b.TimerTaiki->fire(); // the first tick after the stop
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード負け"));
+    EXPECT_EQ(b.phase, i16(4));
+    EXPECT_FALSE(b.TimerTaiki->isEnabled());
+}
+
+TEST_F(BattleTest, ASecondPressWaitsAgainOrJudgesWhatStands) {
+    FBattle& b = start();
+    playerTick(b, 2);
+    pressStop(b);
+    b.TimerTaiki->setEnabled(false);
+    pressStop(b); // the roll stays stopped; the wait starts again
+    EXPECT_TRUE(b.TimerTaiki->isEnabled());
+    EXPECT_FALSE(b.TimerBa->isEnabled());
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("2"));
+    opponentTick(b, 2, true);
+    pressStop(b); // before the wait's tick: judged now, with the 2 that stands
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピードドロー"));
+    EXPECT_EQ(b.phase, i16(3));
+}
+
+// ---- The three attack starters ---------------------------------------------------------
+
+TEST_F(BattleTest, StartersSetTheirPhaseAndStartingValue) {
+    FBattle& b = start();
+    g().attackB = 3;
+    fakeClock().onSleep = [&](int) { EXPECT_FALSE(b.TimerBa->isEnabled()); };
+    winSpeed(b);
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("3")); // attack B
+    EXPECT_EQ(fakeClock().sleeps, std::vector<int>{1000});
+}
+
+TEST_F(BattleTest, TheOpponentAttackStartsWithoutAPause) {
+    FBattle& b = start();
+    g().defenseB = 2;
+    loseSpeed(b);
+    EXPECT_EQ(b.phase, i16(4));
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("2")); // defence B
+    EXPECT_TRUE(fakeClock().sleeps.empty());
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerE->isEnabled());
+}
+
+TEST_F(BattleTest, TheMutualAttackStartsFromAttackA) {
+    FBattle& b = start();
+    drawSpeed(b);
+    EXPECT_EQ(b.phase, i16(3));
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("8"));
+    EXPECT_EQ(fakeClock().sleeps, std::vector<int>{1000});
+}
+
+// ---- Attack steps in all three phases ------------------------------------------------------
+
+struct StepCase {
+    int phase;
+    int player;
+    int opponent;
+    int hpAfter;
+    int enemyHpAfter;
+    const char* message;
+};
+
+class AttackStepTest : public BattleTest, public ::testing::WithParamInterface<StepCase> {};
+
+TEST_P(AttackStepTest, TheLoserTakesTheDifference) {
+    const StepCase c = GetParam();
+    FBattle& b = start();
+    if (c.phase == 2)
+        winSpeed(b);
+    else if (c.phase == 3)
+        drawSpeed(b);
+    else
+        loseSpeed(b);
+    ASSERT_EQ(b.phase, i16(c.phase));
+    rollAndStop(b, c.player, c.opponent);
+    EXPECT_EQ(b.LaMsg->text(), QString::fromUtf8(c.message));
+    EXPECT_EQ(g().hp, i16(c.hpAfter));
+    EXPECT_EQ(g().opponent.enemyHp, i16(c.enemyHpAfter));
+    EXPECT_EQ(b.BaHP->text(), i16(c.hpAfter).str());
+    EXPECT_EQ(b.EHP->text(), i16(c.enemyHpAfter).str());
+    EXPECT_EQ(find<Sutetasu>()->LaHP->text(), i16(c.hpAfter).str());
+    // Both stand: the next exchange begins after a pause.
+    EXPECT_EQ(b.phase, i16(1));
+    EXPECT_EQ(b.BaSai->text(), QStringLiteral("1"));
+    EXPECT_EQ(fakeClock().sleeps.back(), 1000);
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerE->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Phases, AttackStepTest,
+    ::testing::Values(
+        StepCase{2, 5, 3, 10, 18, "プレイヤー勝利"}, StepCase{2, 3, 5, 8, 20, "プレイヤー負け"},
+        StepCase{2, 4, 4, 10, 20, "ドロー"}, StepCase{3, 5, 3, 10, 18, "プレイヤー勝利"},
+        StepCase{3, 3, 5, 8, 20, "プレイヤー負け"}, StepCase{3, 4, 4, 10, 20, "ドロー"},
+        StepCase{4, 5, 3, 10, 18, "プレイヤー勝利"}, // defence above attack
+        StepCase{4, 3, 5, 8, 20, "プレイヤー負け"}, StepCase{4, 4, 4, 10, 20, "ドロー"}));
+
+// ---- Skills in the exchange (set directly; the skills window buys them) --------------------
+
+TEST_F(BattleTest, SecretOfSpeedJudgesTheBetterOfItsTwoRolls) {
+    FBattle& b = start();
+    g().speed = 8;
+    g().activeSkill = combat::kSpeedSecret;
+    g().speedRollStep = 1;
+    rollAndStop(b, 6, 1);
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("1回目6"));
+    EXPECT_EQ(b.phase, i16(1)); // both roll their speed again
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+    EXPECT_TRUE(b.TimerE->isEnabled());
+    EXPECT_TRUE(fakeClock().sleeps.empty());
+
+    QString onPause;
+    fakeClock().onSleep = [&](int) {
+        if (onPause.isEmpty())
+            onPause = b.LaMsg->text();
+    };
+    rollAndStop(b, 2, 5);
+    EXPECT_EQ(onPause, QStringLiteral("1回目6\n\r2回目2"));
+    // Judged with the 6 put back, not the 2: a win against 5.
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
+    EXPECT_EQ(b.phase, i16(2));
+    EXPECT_EQ(g().activeSkill, i16(0));
+    EXPECT_EQ(g().speedRollStep, i16(1));
+}
+
+TEST_F(BattleTest, SpiritAttackDoublesTheAttackStepThenGivesEverythingBack) {
+    FBattle& b = start();
+    g().attackA = 20;
+    g().activeSkill = combat::kSpiritAttack;
+    g().skillBackup = 6;
+    g().speed = 3;
+    g().opponent.enemyHp = 100;
+    winSpeed(b);
+    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("40"));
+    EXPECT_EQ(find<Sutetasu>()->LaKoua->text(), QStringLiteral("40"));
+    rollAndStop(b, 40, 1); // the doubled top of the range
+    EXPECT_EQ(g().opponent.enemyHp, i16(61));
+    EXPECT_EQ(g().attackA, i16(20));
+    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("20"));
+    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("6"));
+    EXPECT_EQ(g().activeSkill, i16(0));
+}
+
+TEST_F(BattleTest, EnergyBoostKeepsThePlayerStandingAtThreeHp) {
+    FBattle& b = start();
+    g().activeSkill = combat::kEnergyBoost;
+    g().hp = 1;
+    g().attackA = 16;
+    g().attackB = 4;
+    g().defenseA = 10;
+    g().defenseB = 2;
+    loseSpeed(b);
+    rollAndStop(b, 2, 6); // a lost exchange of 4: hp -3, then 3
+    EXPECT_EQ(g().hp, i16(3));
+    EXPECT_EQ(b.BaHP->text(), QStringLiteral("3"));
+    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("8"));
+    EXPECT_EQ(b.phase, i16(1)); // the match goes on
+    EXPECT_NE(find<FBattle>(), nullptr);
+}
+
+TEST_F(BattleTest, HealHealsInPlaceOfDamage) {
+    FBattle& b = start();
+    g().activeSkill = combat::kHeal;
+    g().hp = 10;
+    g().maxHp = 15;
+    g().speed = 2;
+    g().skillBackup = 5;
+    rollAndStop(b, 2, 1);
+    rollAndStop(b, 8, 3);
+    EXPECT_EQ(g().hp, i16(15));
+    EXPECT_EQ(g().opponent.enemyHp, i16(20));
+    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("5"));
+    EXPECT_EQ(g().activeSkill, i16(0));
+}
+
+// ---- Keys and the close box ---------------------------------------------------------------
+
+TEST_F(BattleTest, WWhileASkillIsInForceIsRefused) {
+    FBattle& b = start();
+    g().activeSkill = combat::kHeal;
+    const int windows = forms().count();
+    fakeBoxes().answer(vbOK);
+    QTest::keyClick(b.Command1, Qt::Key_W, Qt::ShiftModifier);
+    ASSERT_EQ(fakeBoxes().shown.size(), 1u);
+    const BoxRequest& r = fakeBoxes().shown[0].request;
+    EXPECT_EQ(r.text, QStringLiteral("技能を使用中です"));
+    EXPECT_EQ(r.title, QStringLiteral("エラー"));
+    EXPECT_EQ(r.icon, BoxIcon::Exclamation);
+    EXPECT_EQ(r.buttons, BoxButtons::OK);
+    EXPECT_EQ(forms().count(), windows); // nothing opened
+}
+
+TEST_F(BattleTest, TheCloseBoxIsRefusedWhateverTheState) {
+    FBattle& b = start();
+    for (int i = 0; i < 2; ++i) {
+        fakeBoxes().answer(vbOK);
+        b.frame()->close();
+        EXPECT_EQ(find<FBattle>(), &b);
+        if (i == 0)
+            rollAndStop(b, 3, 1); // into the attack step
+    }
+    ASSERT_EQ(fakeBoxes().shown.size(), 2u);
+    for (const ShownBox& s : fakeBoxes().shown) {
+        EXPECT_EQ(s.request.text, QStringLiteral("逃げるな"));
+        EXPECT_EQ(s.request.title, QStringLiteral("臆病者め！"));
+        EXPECT_EQ(s.request.icon, BoxIcon::Exclamation);
+    }
+    EXPECT_TRUE(b.TimerBa->isEnabled());
+}
+
+// ---- Outcome -----------------------------------------------------------------------------
+
+TEST_F(BattleTest, ALostMatchHalvesTheMoneyAndReturnsToTown) {
+    g().money = 9;
+    g().hp = 2;
+    g().roundNumber = 4;
+    FBattle& b = start();
+    loseSpeed(b);
+    fakeBoxes().expect(QStringLiteral("負け"), vbOK);
+    rollAndStop(b, 1, 9);
+    const BoxRequest& r = fakeBoxes().shown.at(0).request;
+    EXPECT_EQ(r.title, QStringLiteral("Kobusato"));
+    EXPECT_EQ(r.icon, BoxIcon::None);
+    EXPECT_EQ(g().money, i16(4));
+    EXPECT_EQ(g().hp, i16(1));
+    EXPECT_EQ(g().roundNumber, i16(4));
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(find<Sutetasu>()->LaKane->text(), QStringLiteral("4"));
+    EXPECT_EQ(midiTrack(), track("Normal.mid"));
+}
+
+TEST_F(BattleTest, AWinGrantsPointsPrizeAndTheNextRound) {
+    g().money = 9000;
+    g().abilityPoints = 3;
+    g().roundNumber = 1;
+    FBattle& b = start();
+    g().opponent.enemyPrizeMoney = 1000;
+    g().opponent.enemyHp = 2;
+    winSpeed(b);
+    QString ehpDuringBox;
+    fakeBoxes().answerWhile(vbOK, [&] { ehpDuringBox = b.EHP->text(); });
+    const auto midiBefore = fakeMidi().commands.size();
+    rollAndStop(b, 8, 1);
+    ASSERT_EQ(fakeBoxes().shown.size(), 1u); // 10000 is not above the cap
+    const BoxRequest& r = fakeBoxes().shown[0].request;
+    EXPECT_EQ(r.text, QStringLiteral("あなたの勝利です♪"));
+    EXPECT_EQ(r.title, QStringLiteral("You won!"));
+    EXPECT_EQ(r.icon, BoxIcon::Information);
+    EXPECT_EQ(ehpDuringBox, QStringLiteral("0"));
+    EXPECT_EQ(g().abilityPoints, i16(3)); // 2 + round 1: replaced, not added
+    EXPECT_EQ(g().roundNumber, i16(2));
+    EXPECT_EQ(g().money, i16(10000));
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    ASSERT_NE(find<FHuriwake>(), nullptr);
+    EXPECT_TRUE(find<FHuriwake>()->isShown());
+    EXPECT_FALSE(find<Menu>()->isShown());
+    EXPECT_EQ(fakeMidi().commands.size(), midiBefore); // the battle music plays on
+}
+
+TEST_F(BattleTest, APrizeAboveTheCapIsHalvedAfterItsMessage) {
+    g().money = 9000;
+    FBattle& b = start();
+    g().opponent.enemyPrizeMoney = 1001;
+    g().opponent.enemyHp = 1;
+    winSpeed(b);
+    fakeBoxes().answer(vbOK);
+    i16 moneyDuringBox;
+    fakeBoxes().answerWhile(vbOK, [&] { moneyDuringBox = g().money; });
+    rollAndStop(b, 8, 1);
+    ASSERT_EQ(fakeBoxes().shown.size(), 2u);
+    const BoxRequest& r = fakeBoxes().shown[1].request;
+    EXPECT_EQ(r.text, QStringLiteral("金持ちすぎ・・・・"));
+    EXPECT_EQ(r.title, QStringLiteral("金持ちすぎなんじゃ！"));
+    EXPECT_EQ(r.icon, BoxIcon::Exclamation);
+    EXPECT_EQ(moneyDuringBox, i16(10001));
+    EXPECT_EQ(g().money, i16(5000));
+}
+
+TEST_F(BattleTest, RoundNineLeadsToTheTenthRecord) {
+    g().roundNumber = 9;
+    FBattle& b = start();
+    g().opponent.enemyHp = 1;
+    winSpeed(b);
+    fakeBoxes().autoOk = true;
+    rollAndStop(b, 8, 1);
+    EXPECT_EQ(g().roundNumber, i16(10));
+    forms().unload<FHuriwake>();
+    forms().show<Menu>();
+    FBattle& next = start();
+    EXPECT_EQ(g().opponent, opponentOf(10));
+    EXPECT_EQ(next.caption(), QStringLiteral("10回戦"));
+}
+
+TEST_F(BattleTest, TheTenthWinClearsTheGameWithoutAPrize) {
+    copyEndingPictures(folder());
+    g().roundNumber = 10;
+    g().money = 500;
+    FBattle& b = start();
+    g().opponent.enemyHp = 1;
+    winSpeed(b);
+    EndingAnswer ending;
+    ending.arm(vbYes);
+    fakeBoxes().expect(QStringLiteral("あなたの勝利です♪"), vbOK);
+    fakeBoxes().expect(QStringLiteral("ゲームクリアー"), vbOK);
+    rollAndStop(b, 8, 1);
+    const BoxRequest& r = fakeBoxes().shown.at(1).request;
+    EXPECT_EQ(r.title, QStringLiteral("Kobusato"));
+    EXPECT_EQ(r.icon, BoxIcon::None);
+    EXPECT_EQ(find<FStaff>(), nullptr);
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_TRUE(trace().contains(QStringLiteral("box:ゲームクリアー")));
+    if (ending.asked) {
+        // Yes to the ending's question: a new game from name entry.
+        EXPECT_EQ(g().roundNumber, i16(1));
+        EXPECT_TRUE(g().playerName.isEmpty());
+    } else {
+        EXPECT_EQ(g().roundNumber, i16(10));
+        EXPECT_EQ(g().money, i16(500));
+        EXPECT_EQ(g().abilityPoints, i16(12)); // the reward of round 10, nothing else
+    }
+}
+
+// ---- A match that fails is given up -------------------------------------------------------------
+
+TEST_F(BattleTest, AnOverflowInAnExchangeAbandonsTheMatch) {
+    FBattle& b = start();
+    g().activeSkill = combat::kHeal;
+    g().hp = 32760;
+    g().maxHp = 32767;
+    g().speed = 3;
+    g().skillBackup = 7;
+    rollAndStop(b, 3, 1); // Heal stays in force for the attack step
+    opponentTick(b, 1, true);
+    playerTick(b, 8);
+    fakeBoxes().answer(vbOK);
+    pressStop(b); // 32760 + 2 * 7 leaves 16 bits
+    ASSERT_EQ(fakeBoxes().shown.size(), 1u);
+    EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("オーバーフロー")));
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(midiTrack(), track("Normal.mid"));
+    // Put back as the press found it, and the skill given up with the match.
+    EXPECT_EQ(g().hp, i16(32760));
+    EXPECT_EQ(g().speed, i16(7));
+    EXPECT_EQ(g().activeSkill, i16(0));
+}
+
+TEST_F(BattleTest, AnOverflowingRollStopsTheRollsBeforeItsMessage) {
+    FBattle& b = start();
+    winSpeed(b);
+    g().attackA = 32767;
+    g().attackB = -1;
+    bool rollsStopped = false;
+    fakeBoxes().answerWhile(
+        vbOK, [&] { rollsStopped = !b.TimerBa->isEnabled() && !b.TimerE->isEnabled(); });
+    b.TimerBa->fire();
+    EXPECT_TRUE(rollsStopped);
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(midiTrack(), track("Normal.mid"));
+}
+
+TEST_F(BattleTest, APrizePastTheRangeAbandonsTheWonMatch) {
+    g().money = 32000;
+    g().abilityPoints = 1;
+    FBattle& b = start();
+    g().opponent.enemyPrizeMoney = 1000;
+    g().opponent.enemyHp = 1;
+    winSpeed(b);
+    fakeBoxes().expect(QStringLiteral("あなたの勝利です♪"), vbOK);
+    fakeBoxes().answer(vbOK); // the error
+    rollAndStop(b, 8, 1);
+    EXPECT_EQ(g().money, i16(32000));
+    EXPECT_EQ(g().roundNumber, i16(1));
+    EXPECT_EQ(g().abilityPoints, i16(1));
+    EXPECT_EQ(find<FBattle>(), nullptr);
+    EXPECT_EQ(find<FHuriwake>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+}

@@ -71,9 +71,15 @@ public:
 float Rnd();
 
 // ---- Music device --------------------------------------------------------
-// A MIDI sequencer driven by three commands. After "play" it reports the end
-// of that playback through `done`, on the user-interface thread, whether the
-// file played to its end or "close" interrupted it.
+// A MIDI sequencer driven by three commands. It reports the end of a playback
+// through `done`, later, on the user-interface thread: once when the file plays
+// to its end, or once when "close" ends it. A "close" with no playback started
+// since the last report (the very first one included) also reports once, so
+// that every switch of track is answered by exactly one report; a "close" right
+// after a reported natural end reports nothing, and while a report is still
+// waiting or being handled no second one is queued (so a restart made from the
+// handler is not answered by another restart). The music player's looping
+// rests on this.
 class MidiDevice {
 public:
     virtual ~MidiDevice() = default;

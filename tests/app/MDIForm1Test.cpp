@@ -120,6 +120,8 @@ TEST_F(MainWindowTest, NewGameWithoutABegunGameAsksNothing) {
     frame->newAction()->trigger();
     EXPECT_TRUE(fakeBoxes().shown.empty());
     EXPECT_EQ(g().money, kobu::i16(5));
+    ASSERT_EQ(forms().count(), 1);
+    EXPECT_TRUE(forms().at(0)->isShown());
 }
 
 TEST_F(MainWindowTest, NewGameAnsweredNoKeepsEverything) {
@@ -143,8 +145,9 @@ TEST_F(MainWindowTest, NewGameAnsweredYesClosesEveryWindowAndResets) {
     forms().get<Dummy>().frame()->hide();
     fakeBoxes().answer(vbYes);
     frame->newAction()->trigger();
-    // Also the window that a closing window opened.
-    EXPECT_EQ(forms().count(), 0);
+    // Also the window that a closing window opened: only name entry is left.
+    ASSERT_EQ(forms().count(), 1);
+    EXPECT_EQ(forms().at(0)->objectName(), QStringLiteral("FName"));
     EXPECT_EQ(g().money, kobu::i16(100));
     EXPECT_TRUE(g().playerName.isEmpty());
     EXPECT_EQ(g().abilityPoints, kobu::i16(4));

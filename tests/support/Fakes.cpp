@@ -78,8 +78,11 @@ float FakeRandom::next() {
 void FakeMidi::close() {
     trace().append(QStringLiteral("midi:close"));
     commands.push_back(QStringLiteral("close"));
-    if (!playing.isEmpty())
+    // One report at most waits at a time: a second switch before events run
+    // is answered by the same report.
+    if (owes_ && pendingDone == 0 && !delivering_)
         ++pendingDone;
+    owes_ = false;
     playing.clear();
     openFile.clear();
 }
@@ -94,12 +97,15 @@ void FakeMidi::play() {
     trace().append(QStringLiteral("midi:play"));
     commands.push_back(QStringLiteral("play"));
     playing = openFile;
+    owes_ = true;
 }
 
 void FakeMidi::deliverPending() {
     while (pendingDone > 0) {
         --pendingDone;
+        delivering_ = true;
         reportDone();
+        delivering_ = false;
     }
 }
 

@@ -83,16 +83,25 @@ public:
     // The playing file reaches its end: the device reports it once.
     void endNaturally() {
         playing.clear();
-        reportDone();
+        if (owes_) {
+            owes_ = false;
+            delivering_ = true;
+            reportDone();
+            delivering_ = false;
+        }
     }
 
     QString fileName;
     QString openFile;
     QString playing; // file whose playback is under way, empty when stopped
     std::vector<QString> commands;
-    // Interrupting a playback reports it as done, as the real device does.
+    // Reports queued by "close", delivered when the test lets events run.
     int pendingDone = 0;
     void deliverPending();
+
+private:
+    bool owes_ = true;
+    bool delivering_ = false;
 };
 
 // The fakes installed for the current test.

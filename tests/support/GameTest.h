@@ -7,6 +7,7 @@
 #include "state/GameState.h"
 #include "support/Fakes.h"
 
+#include <QMdiArea>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>

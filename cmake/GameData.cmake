@@ -41,3 +41,44 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tools/upgradegen/CMakeLists.txt)
 endif()
 add_custom_target(gamedata ALL DEPENDS ${DATA_OUTPUTS})
 add_dependencies(kobusato gamedata)
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/balance ${CMAKE_BINARY_DIR}/tools/balance)
+
+# Pictures: drawn by code in assets/art, painted at build time. The ending's
+# pictures go to the program folder; the windows' own small pictures are
+# compiled into the program as resources.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/artgen ${CMAKE_BINARY_DIR}/tools/artgen)
+set(UI_DIR ${CMAKE_BINARY_DIR}/ui)
+set(UI_PICTURES staff_image1 status_name status_hp status_attack_a status_attack_b
+  status_defence_a status_defence_b status_g status_speed status_equipment
+  battle_attack battle_defence battle_speed battle_enemy_attack battle_enemy_defence
+  battle_enemy_speed power_image1 alloc_hp alloc_attack_a alloc_attack_b alloc_defence_a
+  alloc_defence_b alloc_speed)
+set(FLIP_NAMES 2 3 4-5 5 7 9 10 11 12 13 14 15 16 17 18 19 20 21 22 24 25 26 27 28 29 30)
+set(ART_OUTPUTS)
+foreach(n ${FLIP_NAMES})
+  list(APPEND ART_OUTPUTS "${GAME_DIR}/Bmps/初期絵${n}.bmp")
+endforeach()
+foreach(n 01 02 03 04 05 06 07 08 09 10 11)
+  list(APPEND ART_OUTPUTS "${GAME_DIR}/Jpegs/背景画${n}.jpg")
+endforeach()
+set(QRC_BODY "<RCC>\n  <qresource prefix=\"/ui\">\n")
+foreach(p ${UI_PICTURES})
+  list(APPEND ART_OUTPUTS ${UI_DIR}/${p}.png)
+  string(APPEND QRC_BODY "    <file>${p}.png</file>\n")
+endforeach()
+string(APPEND QRC_BODY "  </qresource>\n</RCC>\n")
+file(MAKE_DIRECTORY ${UI_DIR})
+file(WRITE ${UI_DIR}/ui.qrc.in "${QRC_BODY}")
+configure_file(${UI_DIR}/ui.qrc.in ${UI_DIR}/ui.qrc COPYONLY)
+file(GLOB ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/art/*)
+add_custom_command(OUTPUT ${ART_OUTPUTS}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:artgen> ${GAME_DIR} ${UI_DIR}
+  DEPENDS artgen ${ART_SOURCES}
+  COMMENT "Painting the pictures" VERBATIM)
+add_custom_command(OUTPUT ${UI_DIR}/qrc_ui.cpp
+  COMMAND Qt6::rcc --name ui -o ${UI_DIR}/qrc_ui.cpp ${UI_DIR}/ui.qrc
+  DEPENDS ${ART_OUTPUTS} ${UI_DIR}/ui.qrc
+  COMMENT "Compiling the window pictures" VERBATIM)
+add_custom_target(art ALL DEPENDS ${ART_OUTPUTS})
+target_sources(kobusato_core PRIVATE ${UI_DIR}/qrc_ui.cpp)
+set_source_files_properties(${UI_DIR}/qrc_ui.cpp PROPERTIES GENERATED TRUE SKIP_AUTOGEN ON)

@@ -8,9 +8,14 @@
 #include <QTranslator>
 #include <cstdio>
 
+// Outside any namespace, as the resource's registration function is.
+static void initPictures() { Q_INIT_RESOURCE(ui); }
+
 namespace platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    // The windows' pictures live in the static game library.
+    initPictures();
     setApplicationName(QStringLiteral("Kobusato"));
     auto* tr = new QTranslator(this);
     if (tr->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

@@ -165,6 +165,21 @@ void Forms::showForm(Form* form) {
     frame->raise();
     if (area_)
         area_->setActiveSubWindow(frame);
+    // The keyboard goes to the window just shown: its last focused control,
+    // else the first one in tab order.
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !form->isAncestorOf(focus)) {
+        QWidget* target = form->focusWidget();
+        if (!target) {
+            for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+                if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+                    target = w;
+                    break;
+                }
+        }
+        if (target)
+            target->setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 void Forms::hideForm(Form* form) {

@@ -1,9 +1,58 @@
-// The town menu's save and load.
+// The town menu's save and load: one slot, Data/Data.dat in the program folder.
 #include "app/Menu.h"
+
+#include "character/Sutetasu.h"
+#include "media/MidiSaisei.h"
+#include "platform/Errors.h"
+#include "platform/RecordFile.h"
+#include "platform/Services.h"
+#include "state/SaveRecord.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace platform;
 
 namespace kobu {
 
-void Menu::Command4_Click() {}
-void Menu::Command5_Click() {}
+void Menu::Command4_Click() {
+    if (MsgBox(QStringLiteral("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               QStringLiteral("確認")) == vbNo)
+        return;
+    GameState& g = game();
+    const QString path = saveFilePath(g);
+    try {
+        QDir().mkpath(QFileInfo(path).path());
+        // Written beside the old save and put in its place only when whole.
+        writeRecord(path, kSaveRecordLength, 1, encodeSaveRecord(g));
+    } catch (const FileError& e) {
+        MsgBox(QStringLiteral("セーブできませんでした。前のセーブデータはそのまま残っています。\n") +
+                   e.playerText(),
+               vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        return;
+    }
+    MsgBox(QStringLiteral("セーブしました"));
+}
+
+void Menu::Command5_Click() {
+    if (MsgBox(QStringLiteral("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               QStringLiteral("確認")) == vbNo)
+        return;
+    GameState& g = game();
+    const QString path = saveFilePath(g);
+    QByteArray rec;
+    try {
+        rec = readRecord(path, kSaveRecordLength, 1);
+    } catch (const FileError&) {
+        const QString why = QFileInfo::exists(path)
+                                ? QStringLiteral("セーブデータが壊れているため、ロードできません。")
+                                : QStringLiteral("セーブデータがありません。");
+        MsgBox(why + QStringLiteral("\n") + path, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        return;
+    }
+    decodeSaveRecord(rec, g);
+    PlayTrack(1);
+    RefreshStatus();
+}
 
 } // namespace kobu

@@ -6,6 +6,14 @@
 #include <QSaveFile>
 
 namespace platform {
+namespace {
+std::function<bool()>& beforeReplace() {
+    static std::function<bool()> h;
+    return h;
+}
+} // namespace
+
+void setBeforeReplaceHookForTests(std::function<bool()> hook) { beforeReplace() = std::move(hook); }
 
 QByteArray readRecords(const QString& path, int recordLength, int count) {
     QFile f(path);
@@ -48,7 +56,14 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
     whole.replace(offset, recordLength, rec);
 
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(whole) != whole.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(whole) != whole.size())
+        throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
+    if (beforeReplace() && !beforeReplace()()) {
+        out.cancelWriting();
+        out.commit();
+        throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
+    }
+    if (!out.commit())
         throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace platform {
 
@@ -20,5 +21,9 @@ QByteArray readRecords(const QString& path, int recordLength, int count);
 // temporary file renamed over the old one, so a failed write leaves the old
 // file whole. Throws FileError when it cannot be written.
 void writeRecord(const QString& path, int recordLength, int number, const QByteArray& record);
+
+// Tests stand in for a failure between writing the new file and putting it
+// in place (a full disk, a crash): return false to abandon the write there.
+void setBeforeReplaceHookForTests(std::function<bool()> hook);
 
 } // namespace platform

@@ -1,7 +1,5 @@
 #include "state/GameState.h"
 
-#include "platform/Guard.h"
-
 namespace kobu {
 
 GameState& game() {
@@ -72,13 +70,6 @@ ProgramPaths pathsFromFolder(const QString& folder) {
     if (p.appPath.endsWith(QLatin1Char('/')))
         p.appPath.chop(1);
     return p;
-}
-
-void installStateSnapshots() {
-    platform::setSnapshotHook([] {
-        GameState copy = game();
-        return platform::RestoreFn([copy = std::move(copy)] { game() = copy; });
-    });
 }
 
 } // namespace kobu

@@ -2,13 +2,16 @@
 // Driving a match by hand: the roll timers are fired one tick at a time with
 // scripted draws, so every number on screen is chosen by the test.
 
+#include "app/Menu.h"
 #include "battle/Combat.h"
 #include "battle/FBattle.h"
 #include "battle/Opponent.h"
+#include "character/Sutetasu.h"
 #include "media/FStaff.h"
 #include "platform/Form.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
+#include "support/GameTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,5 +114,58 @@ inline void copyEndingPictures(const QString& folder) {
                         folder + QLatin1Char('/') + QLatin1String(sub) + QLatin1Char('/') + name);
     }
 }
+
+// Round n's opponent: attack 1..9, defence 1..9, speed 1..5, 20 hp.
+inline kobu::OpponentRecord opponentOf(int round) {
+    kobu::OpponentRecord o;
+    o.enemyReserved = round;
+    o.enemyAttackA = 10;
+    o.enemyAttackB = 1;
+    o.enemyDefenseA = 10;
+    o.enemyDefenseB = 1;
+    o.enemySpeed = 6;
+    o.enemyHp = 20;
+    o.enemyRewardPoints = 2 + round;
+    o.enemyPrizeMoney = 100 * round;
+    return o;
+}
+
+// A game in town with a roster of ten such opponents, ready to start a match.
+class BattleFixture : public testing_support::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        writeRoster(10);
+        g().playerName = QStringLiteral("たろう");
+        forms().show<kobu::Sutetasu>();
+        forms().show<kobu::Menu>();
+        testing_support::trace().clear();
+    }
+
+    void writeRoster(int records) {
+        QByteArray all;
+        for (int n = 1; n <= records; ++n)
+            all += kobu::encodeOpponent(opponentOf(n));
+        QFile f(folder() + "/Enemy.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(all);
+    }
+
+    kobu::FBattle& start() {
+        QTest::mouseClick(find<kobu::Menu>()->Command3, Qt::LeftButton);
+        kobu::FBattle* b = find<kobu::FBattle>();
+        EXPECT_NE(b, nullptr);
+        tame(*b);
+        return *b;
+    }
+
+    // Wins the speed contest (top speed against 1): the player attack step follows.
+    void winSpeed(kobu::FBattle& b) { rollAndStop(b, g().speed.value(), 1); }
+    void loseSpeed(kobu::FBattle& b) { rollAndStop(b, 1, 5); }
+    void drawSpeed(kobu::FBattle& b) { rollAndStop(b, 3, 3); }
+
+    QString midiTrack() const { return testing_support::fakeMidi().playing; }
+    QString track(const char* name) const { return folder() + "/Midis/" + name; }
+};
 
 } // namespace battle_support

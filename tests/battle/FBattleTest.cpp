@@ -18,57 +18,7 @@ using namespace battle_support;
 
 namespace {
 
-// Round n's opponent: attack 1..9, defence 1..9, speed 1..5, 20 hp.
-OpponentRecord opponentOf(int round) {
-    OpponentRecord o;
-    o.enemyReserved = round;
-    o.enemyAttackA = 10;
-    o.enemyAttackB = 1;
-    o.enemyDefenseA = 10;
-    o.enemyDefenseB = 1;
-    o.enemySpeed = 6;
-    o.enemyHp = 20;
-    o.enemyRewardPoints = 2 + round;
-    o.enemyPrizeMoney = 100 * round;
-    return o;
-}
-
-class BattleTest : public GameTest {
-  protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        writeRoster(10);
-        g().playerName = QStringLiteral("たろう");
-        forms().show<Sutetasu>();
-        forms().show<Menu>();
-        trace().clear();
-    }
-
-    void writeRoster(int records) {
-        QByteArray all;
-        for (int n = 1; n <= records; ++n)
-            all += encodeOpponent(opponentOf(n));
-        QFile f(folder() + "/Enemy.dat");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(all);
-    }
-
-    FBattle& start() {
-        QTest::mouseClick(find<Menu>()->Command3, Qt::LeftButton);
-        FBattle* b = find<FBattle>();
-        EXPECT_NE(b, nullptr);
-        tame(*b);
-        return *b;
-    }
-
-    // Wins the speed contest (5 against 1): the player attack step follows.
-    void winSpeed(FBattle& b) { rollAndStop(b, g().speed.value(), 1); }
-    void loseSpeed(FBattle& b) { rollAndStop(b, 1, 5); }
-    void drawSpeed(FBattle& b) { rollAndStop(b, 3, 3); }
-
-    QString midiTrack() const { return fakeMidi().playing; }
-    QString track(const char* name) const { return folder() + "/Midis/" + name; }
-};
+class BattleTest : public BattleFixture {};
 
 } // namespace
 

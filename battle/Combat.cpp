@@ -185,6 +185,36 @@ void abandonSkill(GameState& g, int phase) {
     g.activeSkill = kNoSkill;
 }
 
+void activateSkill(GameState& g, int skill) {
+    g.activeSkill = skill;
+    g.speedRollStep = 1;
+    switch (skill) {
+    case kSpeedSecret:
+        g.hp = g.hp - 4;
+        break;
+    case kSpiritAttack:
+        g.hp = g.hp - 5;
+        g.skillBackup = g.speed;
+        g.speed = g.speed / 2;
+        break;
+    case kEnergyBoost:
+        g.skillBackup = g.hp;
+        g.hp = 1;
+        g.attackA = g.attackA * 2;
+        g.attackB = g.attackB * 2;
+        g.defenseA = g.defenseA * 2;
+        g.defenseB = g.defenseB * 2;
+        break;
+    case kHeal:
+        g.hp = g.hp - 1;
+        g.skillBackup = g.speed;
+        g.speed = g.speed / 2;
+        break;
+    default:
+        break;
+    }
+}
+
 Outcome matchOutcome(const GameState& g) {
     if (g.hp < 1)
         return Outcome::Lost;

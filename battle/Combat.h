@@ -107,6 +107,15 @@ bool endSkillsAfterAttack(GameState& g);
 // step (`phase` 2), the one step in which it stands doubled.
 void abandonSkill(GameState& g, int phase);
 
+// The activation of a skill from the skills window: `activeSkill` and
+// `speedRollStep` = 1, then the skill's cost in hp and its effects:
+//   Secret of Speed  hp - 4
+//   Spirit Attack    hp - 5, skillBackup = speed, speed halved (truncated)
+//   Energy Boost     skillBackup = hp, hp = 1, attack A/B and defence A/B doubled
+//   Heal             hp - 1, skillBackup = speed, speed halved (truncated)
+// Prices and the checks before it belong to the skills window.
+void activateSkill(GameState& g, int skill);
+
 // ---- Match outcome -------------------------------------------------------------
 enum class Outcome {
     Continue, // both stand: the next exchange

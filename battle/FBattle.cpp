@@ -3,6 +3,7 @@
 #include "app/Menu.h"
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
+#include "character/FGinou.h"
 #include "character/FHuriwake.h"
 #include "character/Sutetasu.h"
 #include "media/FStaff.h"
@@ -195,7 +196,9 @@ void FBattle::Form_KeyDown(int& keyCode, int shift) {
                QStringLiteral("エラー"));
         return;
     }
-    // The skills window arrives with its own change; until then W does nothing.
+    // The rolls keep running while the skills window is open.
+    game().skillMenuPhase = phase;
+    Forms::instance().show<FGinou>();
 }
 
 void FBattle::Form_Error() {
@@ -392,6 +395,7 @@ void AbandonMatch() {
     Forms& forms = Forms::instance();
     FBattle* battle = forms.find<FBattle>();
     combat::abandonSkill(game(), battle ? battle->phase.value() : 0);
+    forms.unload<FGinou>();
     if (battle)
         forms.unload(battle, vbFormCode);
     forms.show<Menu>();

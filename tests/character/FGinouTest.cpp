@@ -165,6 +165,7 @@ TEST_F(SkillsTest, NoToAPurchaseChangesNothing) {
           std::pair{w.Command3, "1200G必要です"}, std::pair{w.Command4, "600Gと1HP必要です"}}) {
         expectPrompt(QString::fromUtf8(prompt), vbNo);
         click(button);
+        checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
     }
     EXPECT_EQ(g(), before);
     EXPECT_NE(find<FGinou>(), nullptr);

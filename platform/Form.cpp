@@ -165,26 +165,52 @@ void Forms::showForm(Form* form) {
     frame->raise();
     if (area_)
         area_->setActiveSubWindow(frame);
-    // The keyboard goes to the window just shown: its last focused control,
-    // else the first one in tab order.
+    giveKeyboardTo(form);
+}
+
+void Forms::giveKeyboardTo(Form* form) {
+    // The keyboard goes to the window: its last focused control, else the
+    // first one in tab order.
     QWidget* focus = QApplication::focusWidget();
-    if (!focus || !form->isAncestorOf(focus)) {
-        QWidget* target = form->focusWidget();
-        if (!target) {
-            for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
-                if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
-                    target = w;
-                    break;
-                }
+    if (focus && form->isAncestorOf(focus))
+        return;
+    QWidget* target = form->focusWidget();
+    if (!target) {
+        for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+            if (form->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+                target = w;
+                break;
+            }
+    }
+    if (target)
+        target->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        form->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Forms::activateTopmost() {
+    // When the active window goes, the one used before it takes over, as a
+    // player expects (Page Up reaches the town menu after name entry closes).
+    if (!area_)
+        return;
+    QMdiSubWindow* active = area_->activeSubWindow();
+    if (active && active->isVisible())
+        return;
+    const auto order = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        auto* ff = qobject_cast<FormFrame*>(*it);
+        if (ff && ff->isVisible() && !ff->form()->isUnloaded()) {
+            area_->setActiveSubWindow(ff);
+            giveKeyboardTo(ff->form());
+            return;
         }
-        if (target)
-            target->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
 void Forms::hideForm(Form* form) {
     if (form->frame_)
         form->frame_->hide();
+    activateTopmost();
 }
 
 bool Forms::unload(Form* form, int reason) {
@@ -210,6 +236,7 @@ bool Forms::unload(Form* form, int reason) {
         frame->setParent(nullptr);
         graveyard_.push_back(frame);
     }
+    activateTopmost();
     // Freed only when no handler is running, so the handler that unloaded its
     // own window can still return through it.
     if (guardDepth() == 0)

@@ -185,6 +185,8 @@ public:
 
 private:
     void load(Form* form);
+    void giveKeyboardTo(Form* form);
+    void activateTopmost();
     QMdiArea* area_ = nullptr;
     QMdiArea* ownArea_ = nullptr;
     std::vector<Form*> loaded_;

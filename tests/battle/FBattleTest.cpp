@@ -171,32 +171,33 @@ TEST_F(BattleTest, ASecondPressWaitsAgainOrJudgesWhatStands) {
 
 // ---- The three attack starters ---------------------------------------------------------
 
-TEST_F(BattleTest, StartersSetTheirPhaseAndStartingValue) {
-    FBattle& b = start();
+TEST_F(BattleTest, StartersSetTheirStepStartingValueAndPause) {
     g().attackB = 3;
-    fakeClock().onSleep = [&](int) { EXPECT_FALSE(b.TimerBa->isEnabled()); };
-    winSpeed(b);
-    EXPECT_EQ(b.BaSai->text(), QStringLiteral("3")); // attack B
-    EXPECT_EQ(fakeClock().sleeps, std::vector<int>{1000});
-}
-
-TEST_F(BattleTest, TheOpponentAttackStartsWithoutAPause) {
-    FBattle& b = start();
     g().defenseB = 2;
-    loseSpeed(b);
-    EXPECT_EQ(b.phase, i16(4));
-    EXPECT_EQ(b.BaSai->text(), QStringLiteral("2")); // defence B
-    EXPECT_TRUE(fakeClock().sleeps.empty());
-    EXPECT_TRUE(b.TimerBa->isEnabled());
-    EXPECT_TRUE(b.TimerE->isEnabled());
-}
-
-TEST_F(BattleTest, TheMutualAttackStartsFromAttackA) {
-    FBattle& b = start();
-    drawSpeed(b);
-    EXPECT_EQ(b.phase, i16(3));
-    EXPECT_EQ(b.BaSai->text(), QStringLiteral("8"));
-    EXPECT_EQ(fakeClock().sleeps, std::vector<int>{1000});
+    struct Case {
+        int player, opponent, phase;
+        const char* shown;
+        std::vector<int> sleeps;
+    };
+    const Case cases[] = {{5, 1, 2, "3", {1000}}, // win: attack B, a pause
+                          {3, 3, 3, "8", {1000}}, // draw: attack A, a pause
+                          {1, 5, 4, "2", {}}};    // loss: defence B, no pause
+    for (const Case& c : cases) {
+        FBattle& b = start();
+        fakeClock().sleeps.clear();
+        bool rollsOffInPause = true;
+        fakeClock().onSleep = [&](int) { rollsOffInPause = !b.TimerBa->isEnabled(); };
+        rollAndStop(b, c.player, c.opponent);
+        EXPECT_EQ(b.phase, i16(c.phase));
+        EXPECT_EQ(b.BaSai->text(), QString::fromLatin1(c.shown)) << c.phase;
+        EXPECT_EQ(fakeClock().sleeps, c.sleeps) << c.phase;
+        EXPECT_TRUE(rollsOffInPause);
+        EXPECT_TRUE(b.TimerBa->isEnabled());
+        EXPECT_TRUE(b.TimerE->isEnabled());
+        fakeClock().onSleep = {};
+        forms().unload(&b, vbFormCode);
+        forms().show<Menu>();
+    }
 }
 
 // ---- Attack steps in all three phases ------------------------------------------------------
@@ -245,84 +246,6 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{3, 3, 5, 8, 20, "プレイヤー負け"}, StepCase{3, 4, 4, 10, 20, "ドロー"},
         StepCase{4, 5, 3, 10, 18, "プレイヤー勝利"}, // defence above attack
         StepCase{4, 3, 5, 8, 20, "プレイヤー負け"}, StepCase{4, 4, 4, 10, 20, "ドロー"}));
-
-// ---- Skills in the exchange (set directly; the skills window buys them) --------------------
-
-TEST_F(BattleTest, SecretOfSpeedJudgesTheBetterOfItsTwoRolls) {
-    FBattle& b = start();
-    g().speed = 8;
-    g().activeSkill = combat::kSpeedSecret;
-    g().speedRollStep = 1;
-    rollAndStop(b, 6, 1);
-    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("1回目6"));
-    EXPECT_EQ(b.phase, i16(1)); // both roll their speed again
-    EXPECT_TRUE(b.TimerBa->isEnabled());
-    EXPECT_TRUE(b.TimerE->isEnabled());
-    EXPECT_TRUE(fakeClock().sleeps.empty());
-
-    QString onPause;
-    fakeClock().onSleep = [&](int) {
-        if (onPause.isEmpty())
-            onPause = b.LaMsg->text();
-    };
-    rollAndStop(b, 2, 5);
-    EXPECT_EQ(onPause, QStringLiteral("1回目6\n\r2回目2"));
-    // Judged with the 6 put back, not the 2: a win against 5.
-    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
-    EXPECT_EQ(b.phase, i16(2));
-    EXPECT_EQ(g().activeSkill, i16(0));
-    EXPECT_EQ(g().speedRollStep, i16(1));
-}
-
-TEST_F(BattleTest, SpiritAttackDoublesTheAttackStepThenGivesEverythingBack) {
-    FBattle& b = start();
-    g().attackA = 20;
-    g().activeSkill = combat::kSpiritAttack;
-    g().skillBackup = 6;
-    g().speed = 3;
-    g().opponent.enemyHp = 100;
-    winSpeed(b);
-    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("40"));
-    EXPECT_EQ(find<Sutetasu>()->LaKoua->text(), QStringLiteral("40"));
-    rollAndStop(b, 40, 1); // the doubled top of the range
-    EXPECT_EQ(g().opponent.enemyHp, i16(61));
-    EXPECT_EQ(g().attackA, i16(20));
-    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("20"));
-    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("6"));
-    EXPECT_EQ(g().activeSkill, i16(0));
-}
-
-TEST_F(BattleTest, EnergyBoostKeepsThePlayerStandingAtThreeHp) {
-    FBattle& b = start();
-    g().activeSkill = combat::kEnergyBoost;
-    g().hp = 1;
-    g().attackA = 16;
-    g().attackB = 4;
-    g().defenseA = 10;
-    g().defenseB = 2;
-    loseSpeed(b);
-    rollAndStop(b, 2, 6); // a lost exchange of 4: hp -3, then 3
-    EXPECT_EQ(g().hp, i16(3));
-    EXPECT_EQ(b.BaHP->text(), QStringLiteral("3"));
-    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("8"));
-    EXPECT_EQ(b.phase, i16(1)); // the match goes on
-    EXPECT_NE(find<FBattle>(), nullptr);
-}
-
-TEST_F(BattleTest, HealHealsInPlaceOfDamage) {
-    FBattle& b = start();
-    g().activeSkill = combat::kHeal;
-    g().hp = 10;
-    g().maxHp = 15;
-    g().speed = 2;
-    g().skillBackup = 5;
-    rollAndStop(b, 2, 1);
-    rollAndStop(b, 8, 3);
-    EXPECT_EQ(g().hp, i16(15));
-    EXPECT_EQ(g().opponent.enemyHp, i16(20));
-    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("5"));
-    EXPECT_EQ(g().activeSkill, i16(0));
-}
 
 // ---- Keys and the close box ---------------------------------------------------------------
 
@@ -495,37 +418,4 @@ TEST_F(BattleTest, AnOverflowInAnExchangeAbandonsTheMatch) {
     EXPECT_EQ(g().hp, i16(32760));
     EXPECT_EQ(g().speed, i16(7));
     EXPECT_EQ(g().activeSkill, i16(0));
-}
-
-TEST_F(BattleTest, AnOverflowingRollStopsTheRollsBeforeItsMessage) {
-    FBattle& b = start();
-    winSpeed(b);
-    g().attackA = 32767;
-    g().attackB = -1;
-    bool rollsStopped = false;
-    fakeBoxes().answerWhile(
-        vbOK, [&] { rollsStopped = !b.TimerBa->isEnabled() && !b.TimerE->isEnabled(); });
-    b.TimerBa->fire();
-    EXPECT_TRUE(rollsStopped);
-    EXPECT_EQ(find<FBattle>(), nullptr);
-    EXPECT_TRUE(find<Menu>()->isShown());
-    EXPECT_EQ(midiTrack(), track("Normal.mid"));
-}
-
-TEST_F(BattleTest, APrizePastTheRangeAbandonsTheWonMatch) {
-    g().money = 32000;
-    g().abilityPoints = 1;
-    FBattle& b = start();
-    g().opponent.enemyPrizeMoney = 1000;
-    g().opponent.enemyHp = 1;
-    winSpeed(b);
-    fakeBoxes().expect(QStringLiteral("あなたの勝利です♪"), vbOK);
-    fakeBoxes().answer(vbOK); // the error
-    rollAndStop(b, 8, 1);
-    EXPECT_EQ(g().money, i16(32000));
-    EXPECT_EQ(g().roundNumber, i16(1));
-    EXPECT_EQ(g().abilityPoints, i16(1));
-    EXPECT_EQ(find<FBattle>(), nullptr);
-    EXPECT_EQ(find<FHuriwake>(), nullptr);
-    EXPECT_TRUE(find<Menu>()->isShown());
 }

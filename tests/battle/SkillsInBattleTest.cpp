@@ -56,22 +56,27 @@ TEST_F(SkillsInBattleTest, WInAnAttackStepOffersEnergyBoostOnly) {
     EXPECT_FALSE(w.Command4->isEnabled());
 }
 
-TEST_F(SkillsInBattleTest, SecretOfSpeedRollsTwice) {
+TEST_F(SkillsInBattleTest, SecretOfSpeedJudgesTheBetterOfTwoRolls) {
     g().money = 500;
+    g().speed = 8;
     FBattle& b = start();
     buy(pressW(b).Command1, QStringLiteral("450Gと4HP必要です"));
     EXPECT_EQ(b.BaHP->text(), QStringLiteral("6"));
-    rollAndStop(b, 4, 3);
-    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("1回目4"));
-    QString onPause;
+    rollAndStop(b, 6, 1);
+    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("1回目6"));
+    EXPECT_EQ(b.phase, i16(1)); // both sides roll their speed again
+    EXPECT_TRUE(fakeClock().sleeps.empty());
+    QString msgOnPause, rollAfterPause;
     fakeClock().onSleep = [&](int) {
-        if (onPause.isEmpty())
-            onPause = b.LaMsg->text();
+        if (msgOnPause.isEmpty())
+            msgOnPause = b.LaMsg->text();
     };
-    rollAndStop(b, 2, 3); // the second is worse: the 4 stands
-    EXPECT_EQ(onPause, QStringLiteral("1回目4\n\r2回目2"));
+    rollAndStop(b, 2, 5);
+    EXPECT_EQ(msgOnPause, QStringLiteral("1回目6\n\r2回目2"));
+    // Judged with the 6 put back, not the 2: a win against 5.
     EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
     EXPECT_EQ(g().activeSkill, i16(0));
+    EXPECT_EQ(g().speedRollStep, i16(1));
 }
 
 TEST_F(SkillsInBattleTest, SpiritAttackDoublesAttackAForTheStepAfterASpeedWin) {
@@ -139,14 +144,19 @@ TEST_F(SkillsInBattleTest, ALearntSkillIsUsedAgainNextMatchWithoutMoney) {
     EXPECT_EQ(g().activeSkill, i16(1));
 }
 
-TEST_F(SkillsInBattleTest, AGivenUpMatchClosesTheSkillsWindow) {
+TEST_F(SkillsInBattleTest, AnOverflowingRollGivesUpTheMatch) {
     FBattle& b = start();
     pressW(b);
     g().attackA = 32767;
     g().attackB = -1;
-    fakeBoxes().answer(vbOK);
-    winSpeed(b); // the first tick of the attack step overflows
-    b.TimerBa->fire();
+    winSpeed(b);
+    bool rollsStopped = false;
+    fakeBoxes().answerWhile(
+        vbOK, [&] { rollsStopped = !b.TimerBa->isEnabled() && !b.TimerE->isEnabled(); });
+    b.TimerBa->fire();         // the first tick of the attack step overflows
+    EXPECT_TRUE(rollsStopped); // no tick runs behind the error box
     EXPECT_EQ(find<FBattle>(), nullptr);
     EXPECT_EQ(find<FGinou>(), nullptr);
+    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(midiTrack(), track("Normal.mid"));
 }

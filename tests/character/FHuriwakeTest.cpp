@@ -101,15 +101,8 @@ TEST_F(AllocationTest, WithoutPointsLeftPressesAreRefusedRightPressesRun) {
     right(w.SPUP);
     EXPECT_EQ(w.AtoSP->text(), QStringLiteral("5"));
     EXPECT_EQ(w.Huriwake->text(), QStringLiteral("0"));
-}
-
-TEST_F(AllocationTest, PointsRunOutAfterTheLastOne) {
-    g().abilityPoints = 2;
-    FHuriwake& w = open();
-    left(w.HPUP);
-    left(w.HPUP);
-    expectRefused(w, w.HPUP, Qt::LeftButton, w.AtoHP, QStringLiteral("ポイントを使い切っています"));
-    EXPECT_EQ(w.AtoHP->text(), QStringLiteral("12"));
+    expectRefused(w, w.HPUP, Qt::MiddleButton, w.AtoHP,
+                  QStringLiteral("ポイントを使い切っています"));
 }
 
 TEST_F(AllocationTest, TheFloorUndoesALoweringBelowTheEntryValue) {
@@ -233,13 +226,6 @@ TEST_F(AllocationTest, AMiddlePressNeedsAPointLowersAndIgnoresThePair) {
     middle(w.AAUP);
     EXPECT_EQ(w.AtoAA->text(), QStringLiteral("8"));
     EXPECT_EQ(w.Huriwake->text(), QStringLiteral("5"));
-}
-
-TEST_F(AllocationTest, AMiddlePressWithoutPointsIsRefused) {
-    g().abilityPoints = 0;
-    FHuriwake& w = open();
-    expectRefused(w, w.HPUP, Qt::MiddleButton, w.AtoHP,
-                  QStringLiteral("ポイントを使い切っています"));
 }
 
 TEST_F(AllocationTest, TheKeyboardCannotPressARowButton) {

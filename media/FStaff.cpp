@@ -112,7 +112,11 @@ QPixmap FStaff::load(const QString& name) const {
     QImageReader reader(path);
     const QImage img = reader.read();
     if (img.isNull()) {
-        // A missing picture must not strand the player: leave it out.
+        // A missing picture must not strand the player: leave it out, and
+        // say so once.
+        if (reported_.contains(path))
+            return {};
+        reported_.insert(path);
         std::fprintf(stderr, "kobusato: picture %s could not be loaded (%s); left out\n",
                      path.toLocal8Bit().constData(), reader.errorString().toLocal8Bit().constData());
         return {};

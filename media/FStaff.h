@@ -5,6 +5,7 @@
 #include "platform/Form.h"
 
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,7 @@ private:
     void note(const QString& s) const;
     QPixmap load(const QString& name) const;
     QPixmap background_;
+    mutable QSet<QString> reported_;
 };
 
 } // namespace kobu

@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/Form.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -25,6 +26,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
         std::fprintf(stderr, "kobusato: Japanese button texts not found (qt6-translations-l10n)\n");
     installFontSubstitutions();
     setFont(defaultFont());
+    // The game's own mark in every title bar, in place of the toolkit's.
+    setWindowIcon(QIcon(QStringLiteral(":/ui/battle_attack.png")));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

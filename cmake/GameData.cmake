@@ -41,7 +41,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tools/upgradegen/CMakeLists.txt)
 endif()
 add_custom_target(gamedata ALL DEPENDS ${DATA_OUTPUTS})
 add_dependencies(kobusato gamedata)
-add_subdirectory(${CMAKE_SOURCE_DIR}/tools/balance ${CMAKE_BINARY_DIR}/tools/balance)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/balance/CMakeLists.txt)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tools/balance ${CMAKE_BINARY_DIR}/tools/balance)
+endif()
 
 # Pictures: drawn by code in assets/art, painted at build time. The ending's
 # pictures go to the program folder; the windows' own small pictures are

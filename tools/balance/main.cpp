@@ -11,22 +11,25 @@
 // - spreads ability points evenly, one at a time round the six rows, skipping a
 //   row the allocation window would refuse (limits and pair rules);
 // - in town heals to full with recovery items and keeps a stock of them that
-//   heals from 1 HP to full eight times over, then buys the
-//   next weapon or armour upgrade (cheaper first) and power-up items (in turn)
-//   while he can afford them.
+//   heals from 1 HP to full eight times over, then buys the next weapon or
+//   armour upgrade (the cheaper first) and power-up items (in turn) while he
+//   can afford them.
 
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
 #include "platform/Errors.h"
+#include "shop/Kaifuku.h"
+#include "shop/Power.h"
 #include "shop/UpgradeRecord.h"
 #include "state/GameState.h"
 
-#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -136,9 +139,9 @@ struct Item {
     int price;
     int restores;
 };
-const std::array<Item, 3> kItems{{{&GameState::tapWaterCount, 20, 5},
-                                  {&GameState::naturalWaterCount, 50, 15},
-                                  {&GameState::sodaCount, 100, 40}}};
+const std::array<Item, 3> kItems{{{&GameState::tapWaterCount, kRecoveryPrices[0], 5},
+                                  {&GameState::naturalWaterCount, kRecoveryPrices[1], 15},
+                                  {&GameState::sodaCount, kRecoveryPrices[2], 40}}};
 
 // The cheapest set of items that restores at least `need` hit points, as
 // counts per item.
@@ -194,13 +197,18 @@ void drinkToFull(GameState& g) {
     for (int t = 0; t <= upTo(0); ++t)
         for (int n = 0; n <= upTo(1); ++n)
             for (int s = 0; s <= upTo(2); ++s) {
-                const int hp = t * 5 + n * 15 + s * 40;
+                const std::array<int, 3> use{t, n, s};
+                int hp = 0, price = 0;
+                for (size_t i = 0; i < 3; ++i) {
+                    hp += use[i] * kItems[i].restores;
+                    price += use[i] * kItems[i].price;
+                }
                 if (hp < missing)
                     continue;
-                const long key = long(hp - missing) * 100000 + t * 20 + n * 50 + s * 100;
+                const long key = long(hp - missing) * 100000 + price;
                 if (bestKey < 0 || key < bestKey) {
                     bestKey = key;
-                    best = {t, n, s};
+                    best = use;
                 }
             }
     for (size_t i = 0; i < 3; ++i) {
@@ -248,7 +256,7 @@ void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
             g.defenseA = g.defenseA + a->gainA;
             g.defenseB = g.defenseB + a->gainB;
             g.armorLevel = g.armorLevel + 1;
-        } else if (g.powerUpsUsed < 5 && g.money >= 400) {
+        } else if (g.powerUpsUsed < POWERUP_LIMIT && g.money >= POWERUP_PRICE) {
             switch (nextPowerUp) {
             case 0:
                 g.maxHp = g.maxHp + 3;
@@ -264,7 +272,7 @@ void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
             }
             nextPowerUp = (nextPowerUp + 1) % 3;
             g.powerUpsUsed = g.powerUpsUsed + 1;
-            g.money = g.money - 400;
+            g.money = g.money - POWERUP_PRICE;
         } else {
             return;
         }
@@ -276,6 +284,7 @@ void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
 struct RoundStats {
     int reached = 0;  // runs that met this opponent
     int wonFirst = 0; // ... and beat it at the first meeting
+    int won = 0;      // ... and beat it at last
     long matches = 0; // matches fought against it, over all runs
     // The player at the first meeting, summed.
     double maxHp = 0, attackA = 0, attackB = 0, defenseA = 0, defenseB = 0, speed = 0;
@@ -322,6 +331,7 @@ RunResult playTournament(const Tables& t, Draws& rnd, std::array<RoundStats, kRo
         }
         if (first)
             ++s.wonFirst;
+        ++s.won;
         combat::grantRewardPoints(g);
         if (o == combat::Outcome::Cleared) {
             run.finished = true;
@@ -344,7 +354,6 @@ int percentile(const std::vector<int>& sorted, double p) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: balance <game folder> [runs] [seed]\n");
         return 2;
@@ -376,21 +385,26 @@ int main(int argc, char** argv) {
     std::sort(lengths.begin(), lengths.end());
 
     std::printf("Kobusato balance: %d runs of the plain player, seed %u\n\n", runs, seed);
-    std::printf("round  first win  reached  matches  | player at first meeting:"
-                " maxHp  attack A/B  defence A/B  speed\n");
+    std::printf("                                             | the player at the first meeting\n");
+    std::printf("round  first win  later wins  reached  matches | max HP  attack A/B  defence A/B"
+                "  speed\n");
     double lowest = 100;
     for (int r = 0; r < kRounds; ++r) {
         const RoundStats& s = rounds[size_t(r)];
         const double n = std::max(1, s.reached);
         const double win = 100.0 * s.wonFirst / n;
+        const long retries = s.matches - s.reached;
+        const double later = retries > 0 ? 100.0 * (s.won - s.wonFirst) / double(retries) : 0;
         lowest = std::min(lowest, win);
-        std::printf("%5d  %8.1f %%  %7d  %7.2f  | %30.1f  %5.1f/%-5.1f  %5.1f/%-5.1f  %5.1f\n",
-                    r + 1, win, s.reached, double(s.matches) / n, s.maxHp / n, s.attackA / n,
+        std::printf("%5d  %7.1f %%  %8.1f %%  %7d  %7.2f | %6.1f  %4.1f/%-4.1f   %4.1f/%-4.1f"
+                    "  %5.1f\n",
+                    r + 1, win, later, s.reached, double(s.matches) / n, s.maxHp / n, s.attackA / n,
                     s.attackB / n, s.defenseA / n, s.defenseB / n, s.speed / n);
     }
     const double round1 = 100.0 * rounds[0].wonFirst / std::max(1, rounds[0].reached);
-    std::printf("\n(first win: the share of runs that beat the opponent at the first meeting;"
-                " matches: matches fought against it per run)\n\n");
+    std::printf("\nfirst win: runs that beat the opponent at the first meeting; later wins: the"
+                " matches won\nagainst it after a loss; matches: matches fought against it per"
+                " run that met it.\n\n");
     const int median = percentile(lengths, 0.5);
     const int p90 = percentile(lengths, 0.9);
     auto shown = [](int matches) {

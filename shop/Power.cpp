@@ -65,23 +65,7 @@ void Power::Command1_Click(int index) {
                vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
         return;
 
-    switch (index) {
-    case 0:
-        g.maxHp = g.maxHp + 3;
-        break;
-    case 1:
-        g.attackA = g.attackA + 1;
-        g.attackB = g.attackB + 1;
-        break;
-    case 2:
-        g.defenseA = g.defenseA + 1;
-        g.defenseB = g.defenseB + 1;
-        break;
-    default:
-        break;
-    }
-    g.powerUpsUsed = g.powerUpsUsed + 1;
-    g.money = g.money - POWERUP_PRICE;
+    ApplyPowerUp(g, index);
     MsgBox(QStringLiteral("有難うございました"), vbOKOnly);
     Money->setText(g.money.str());
     RefreshStatus();
@@ -107,6 +91,26 @@ void Power::Form_QueryUnload(int& cancel, int unloadMode) {
     (void)cancel;
     (void)unloadMode;
     Forms::instance().show<Store>();
+}
+
+void ApplyPowerUp(GameState& g, int index) {
+    switch (index) {
+    case 0:
+        g.maxHp = g.maxHp + 3;
+        break;
+    case 1:
+        g.attackA = g.attackA + 1;
+        g.attackB = g.attackB + 1;
+        break;
+    case 2:
+        g.defenseA = g.defenseA + 1;
+        g.defenseB = g.defenseB + 1;
+        break;
+    default:
+        break;
+    }
+    g.powerUpsUsed = g.powerUpsUsed + 1;
+    g.money = g.money - POWERUP_PRICE;
 }
 
 } // namespace kobu

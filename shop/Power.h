@@ -2,6 +2,7 @@
 // Power-up items: permanent raises of the abilities, five in a game.
 
 #include "platform/Form.h"
+#include "state/GameState.h"
 
 #include <array>
 
@@ -12,6 +13,10 @@ namespace kobu {
 
 inline constexpr int POWERUP_PRICE = 400;
 inline constexpr int POWERUP_LIMIT = 5;
+
+// Item `index` taken: its raise (0 max HP +3, 1 both attacks +1, 2 both
+// defences +1), one more power-up used, the price paid. `hp` is not touched.
+void ApplyPowerUp(GameState& g, int index);
 
 class Power : public platform::Form {
     Q_OBJECT

@@ -257,22 +257,8 @@ void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
             g.defenseB = g.defenseB + a->gainB;
             g.armorLevel = g.armorLevel + 1;
         } else if (g.powerUpsUsed < POWERUP_LIMIT && g.money >= POWERUP_PRICE) {
-            switch (nextPowerUp) {
-            case 0:
-                g.maxHp = g.maxHp + 3;
-                break;
-            case 1:
-                g.attackA = g.attackA + 1;
-                g.attackB = g.attackB + 1;
-                break;
-            default:
-                g.defenseA = g.defenseA + 1;
-                g.defenseB = g.defenseB + 1;
-                break;
-            }
+            ApplyPowerUp(g, nextPowerUp);
             nextPowerUp = (nextPowerUp + 1) % 3;
-            g.powerUpsUsed = g.powerUpsUsed + 1;
-            g.money = g.money - POWERUP_PRICE;
         } else {
             return;
         }

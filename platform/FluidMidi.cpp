@@ -1,7 +1,9 @@
 #include "platform/FluidMidi.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
+#include <QSet>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -222,8 +224,11 @@ std::optional<MidiSong> readMidiFile(const QByteArray& bytes) {
 struct FluidPlayback {
     std::shared_ptr<const MidiSong> song;
     // Called on the rendering thread, with the engine's lock held, when the
-    // last event has been played.
-    std::function<void()> ended;
+    // last event has been played, with the playback's serial at that moment.
+    // The playback has already begun the file again by then, at the very frame
+    // of its end: the device keeps that round when the game asks for the same
+    // file again, and cuts it otherwise.
+    std::function<void(std::uint64_t)> ended;
     std::uint64_t serial = 0; // tells the device which playback ended
     std::size_t next = 0;     // first event not yet sent
     std::int64_t frame = 0;   // frames rendered since the start
@@ -340,6 +345,13 @@ class FluidEngine {
         }
     }
 
+    // Gives a playback that goes on a new serial, so that its next end is told
+    // apart from the one already reported.
+    void renumber(FluidPlayback* p, std::uint64_t serial) {
+        const std::lock_guard lock(playMutex_);
+        p->serial = serial;
+    }
+
     void render(float* left, float* right, int frames) {
         const std::lock_guard lock(playMutex_);
         const bool sounding = synthReady_.load(std::memory_order_acquire);
@@ -348,12 +360,12 @@ class FluidEngine {
             std::int64_t chunk = frames - done;
             for (std::size_t i = 0; i < playing_.size();) {
                 FluidPlayback& p = *playing_[i];
-                const std::int64_t until = advance(p, sounding);
+                std::int64_t until = advance(p, sounding);
                 if (until == 0) {
-                    p.active = false;
-                    playing_.erase(playing_.begin() + static_cast<std::ptrdiff_t>(i));
-                    p.ended();
-                    continue;
+                    p.next = 0;
+                    p.frame = 0;
+                    p.ended(p.serial);
+                    until = advance(p, sounding);
                 }
                 chunk = std::min(chunk, until);
                 ++i;
@@ -410,6 +422,7 @@ class FluidEngine {
         // of the wake-ups.
         fluid_settings_setint(settings_.get(), "audio.period-size", 256);
         fluid_settings_setint(settings_.get(), "audio.periods", 4);
+        fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::kGain);
         synth_.reset(new_fluid_synth(settings_.get()));
         if (!synth_) {
             sayIfHeard("the synthesizer could not be started; the music is silent");
@@ -545,6 +558,7 @@ std::unique_ptr<FluidMidi> FluidMidi::offline(const QString& soundFont) {
 FluidMidi::~FluidMidi() {
     // Taken off the engine before the context goes, so that no end can be
     // posted any more; whatever was posted dies with the context.
+    engine_->swap(held_.get(), nullptr);
     engine_->swap(playback_.get(), nullptr);
 }
 
@@ -552,9 +566,24 @@ void FluidMidi::setFileName(const QString& path) {
     fileName_ = path;
 }
 
+void FluidMidi::listenerChanged() {
+    // Whatever was owed or queued was meant for the handler before.
+    ++generation_;
+    owed_ = true;
+    reportWaiting_ = false;
+}
+
 void FluidMidi::close() {
-    engine_->swap(playback_.get(), nullptr);
-    playback_.reset();
+    if (answeringEnd_ && playback_ && !held_) {
+        // The answer to a natural end: the playback has already begun its
+        // next round. It is kept aside until the play that follows says
+        // whether that round goes on (the same file again) or is cut.
+        held_ = std::move(playback_);
+        heldFile_ = fileName_;
+    } else {
+        engine_->swap(playback_.get(), nullptr);
+        playback_.reset();
+    }
     song_.reset();
     if (owed_) {
         owed_ = false;
@@ -562,30 +591,88 @@ void FluidMidi::close() {
     }
 }
 
+namespace {
+
+// Far beyond any tune the game ships (a few tens of kilobytes), and small
+// enough that reading it never holds up the game.
+constexpr qint64 kMaxMidiBytes = 4 * 1024 * 1024;
+
+// A player is told once per run about each file that cannot play; the game
+// goes on without that music.
+void sayOnceAbout(const QString& path, const char* what) {
+    static QSet<QString> told;
+    if (told.contains(path))
+        return;
+    told.insert(path);
+    say("the music file " + QFile::encodeName(path).toStdString() + " " + what +
+        "; that music is silent");
+}
+
+} // namespace
+
 void FluidMidi::open() {
     song_.reset();
-    QFile file(fileName_);
-    if (fileName_.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (fileName_.isEmpty())
         return;
-    if (auto song = readMidiFile(file.readAll()))
-        song_ = std::make_shared<const MidiSong>(std::move(*song));
+    // Only a regular file is opened: a pipe or a device would block the game
+    // in open() or never stop giving bytes.
+    const QFileInfo info(fileName_);
+    if (!info.exists()) {
+        sayOnceAbout(fileName_, "is missing");
+        return;
+    }
+    if (!info.isFile()) {
+        sayOnceAbout(fileName_, "is not a regular file");
+        return;
+    }
+    if (info.size() > kMaxMidiBytes) {
+        sayOnceAbout(fileName_, "is too large to be music");
+        return;
+    }
+    QFile file(fileName_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        sayOnceAbout(fileName_, "cannot be read");
+        return;
+    }
+    auto song = readMidiFile(file.read(kMaxMidiBytes));
+    if (!song) {
+        sayOnceAbout(fileName_, "is not a playable MIDI file");
+        return;
+    }
+    song_ = std::make_shared<const MidiSong>(std::move(*song));
 }
 
 void FluidMidi::play() {
     // Owed even when nothing could be opened: the game's player counts on one
     // report for every switch of track.
     owed_ = true;
-    if (!song_)
+    if (held_ && song_ && fileName_ == heldFile_) {
+        // The loop goes on where it already is, tail and all.
+        playback_ = std::move(held_);
+        engine_->renumber(playback_.get(), ++serial_);
         return;
+    }
+    if (!song_) {
+        cutHeld();
+        return;
+    }
     auto next = std::make_unique<FluidPlayback>();
     next->song = song_;
-    next->ended = [this, serial = ++serial_] {
+    next->ended = [this](std::uint64_t serial) {
         QMetaObject::invokeMethod(
             context_.get(), [this, serial] { reachedEnd(serial); }, Qt::QueuedConnection);
     };
-    next->serial = serial_;
-    engine_->swap(playback_.get(), next.get());
+    next->serial = ++serial_;
+    engine_->swap(held_ ? held_.get() : playback_.get(), next.get());
+    held_.reset();
     playback_ = std::move(next);
+}
+
+void FluidMidi::cutHeld() {
+    if (!held_)
+        return;
+    engine_->swap(held_.get(), nullptr);
+    held_.reset();
 }
 
 FluidMidi::State FluidMidi::state() const {
@@ -612,20 +699,41 @@ void FluidMidi::queueReport() {
     reportWaiting_ = true;
     QMetaObject::invokeMethod(
         context_.get(),
-        [this] {
-            reportWaiting_ = false;
+        [this, generation = generation_] {
+            if (generation != generation_)
+                return;
+            // Still waiting while it is handled: a close made by the handler
+            // must not queue another report.
             reportDone();
+            if (generation == generation_)
+                reportWaiting_ = false;
         },
         Qt::QueuedConnection);
 }
 
 void FluidMidi::reachedEnd(std::uint64_t serial) {
     // A close or a new play since then has settled that playback already.
-    if (!playback_ || playback_->serial != serial || !owed_)
+    if (!playback_ || playback_->serial != serial)
         return;
-    owed_ = false;
-    if (!reportWaiting_)
+    FluidPlayback* const rolled = playback_.get();
+    if (owed_ && !reportWaiting_ && hasDoneHandler()) {
+        owed_ = false;
+        reportWaiting_ = true;
+        answeringEnd_ = true;
+        const std::uint64_t generation = generation_;
         reportDone();
+        answeringEnd_ = false;
+        if (generation == generation_)
+            reportWaiting_ = false;
+        cutHeld();
+    } else {
+        owed_ = false;
+    }
+    // Nobody asked for another round: the one begun at the end stops.
+    if (playback_.get() == rolled && playback_->serial == serial) {
+        engine_->swap(rolled, nullptr);
+        playback_.reset();
+    }
 }
 
 std::unique_ptr<MidiDevice> makeRealMidiDevice() {

@@ -53,6 +53,9 @@ struct FluidPlayback;
 class FluidMidi final : public MidiDevice {
   public:
     static constexpr int kSampleRate = 44100;
+    // The synthesizer's output gain: the game's tracks peak a few decibels
+    // below full scale on the General MIDI SoundFonts Debian ships.
+    static constexpr double kGain = 0.2;
 
     struct Options {
         QString soundFont = QString::fromLatin1(kDefaultSoundFont);
@@ -104,13 +107,23 @@ class FluidMidi final : public MidiDevice {
     QString fileName_;
     std::shared_ptr<const MidiSong> song_;
     std::unique_ptr<FluidPlayback> playback_;
+    // A playback that has begun its next round, put aside by a close in the
+    // handler of its end until the play that follows.
+    std::unique_ptr<FluidPlayback> held_;
+    QString heldFile_;
     std::uint64_t serial_ = 0;
     // A report is owed from the start and from every play, and paid once: by
-    // the natural end or by the close that comes first. One waits at a time.
+    // the natural end or by the close that comes first. One waits, or is being
+    // handled, at a time.
     bool owed_ = true;
     bool reportWaiting_ = false;
+    bool answeringEnd_ = false;
+    // Counts the done handlers; a report queued for an earlier one is dropped.
+    std::uint64_t generation_ = 0;
+    void listenerChanged() override;
     void queueReport();
     void reachedEnd(std::uint64_t serial);
+    void cutHeld();
 };
 
 } // namespace platform

@@ -34,7 +34,7 @@ struct BoxRequest {
 };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MsgAnswer show(const BoxRequest& request) = 0;
 };
@@ -50,7 +50,7 @@ BoxRequest makeRequest(const QString& text, int style, const std::optional<QStri
 
 // ---- Time ----------------------------------------------------------------
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Shows what has changed on screen, then blocks the thread for `ms`
     // without handling input.
@@ -63,7 +63,7 @@ void DoEvents();
 
 // ---- Randomness ----------------------------------------------------------
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Uniform single-precision value in [0, 1).
     virtual float next() = 0;
@@ -78,24 +78,37 @@ float Rnd();
 // that every switch of track is answered by exactly one report; a "close" right
 // after a reported natural end reports nothing, and while a report is still
 // waiting or being handled no second one is queued (so a restart made from the
-// handler is not answered by another restart). The music player's looping
-// rests on this.
+// handler is not answered by another restart). A new `done` handler starts
+// afresh: reports queued for the one before are dropped, and its own first
+// "close" reports once, so a music player made anew (every new game makes one)
+// loops like the first. The music player's looping rests on this.
+//
+// A track that loops is answered from its own report by "close", "open" and
+// "play" of the same file; a device may carry on the playback it already began
+// at the exact end of the file, so that the loop neither waits for the
+// user-interface thread nor cuts the last notes' tail.
 class MidiDevice {
-public:
+  public:
     virtual ~MidiDevice() = default;
     virtual void setFileName(const QString& path) = 0;
     virtual void close() = 0;
     virtual void open() = 0;
     virtual void play() = 0;
-    void setDoneHandler(std::function<void()> h) { done_ = std::move(h); }
+    void setDoneHandler(std::function<void()> h) {
+        done_ = std::move(h);
+        listenerChanged();
+    }
 
-protected:
+  protected:
     void reportDone() {
         if (done_)
             done_();
     }
+    bool hasDoneHandler() const { return static_cast<bool>(done_); }
+    // The report bookkeeping starts over for the new handler.
+    virtual void listenerChanged() {}
 
-private:
+  private:
     std::function<void()> done_;
 };
 

@@ -1,4 +1,5 @@
 #include "platform/FluidMidi.h"
+#include "support/MidiFiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,79 +16,12 @@
 #include <unistd.h>
 
 using namespace platform;
+using namespace testing_support;
 using namespace std::chrono_literals;
 
 namespace {
 
 constexpr int kRate = FluidMidi::kSampleRate;
-
-// ---- Writing small MIDI files ----------------------------------------------
-
-class TrackBytes {
-  public:
-    TrackBytes& at(std::uint32_t delta, std::initializer_list<int> bytes) {
-        varLen(delta);
-        for (int b : bytes)
-            body_.append(static_cast<char>(b));
-        return *this;
-    }
-    TrackBytes& tempo(std::uint32_t delta, std::uint32_t usPerQuarter) {
-        return at(delta, {0xFF, 0x51, 3, int(usPerQuarter >> 16), int((usPerQuarter >> 8) & 0xFF),
-                          int(usPerQuarter & 0xFF)});
-    }
-    TrackBytes& end(std::uint32_t delta) { return at(delta, {0xFF, 0x2F, 0}); }
-    QByteArray chunk() const { return QByteArray("MTrk") + be32(body_.size()) + body_; }
-
-    static QByteArray be32(qsizetype v) {
-        QByteArray b;
-        for (int shift = 24; shift >= 0; shift -= 8)
-            b.append(static_cast<char>((v >> shift) & 0xFF));
-        return b;
-    }
-
-  private:
-    void varLen(std::uint32_t v) {
-        QByteArray b(1, static_cast<char>(v & 0x7F));
-        while (v >>= 7)
-            b.prepend(static_cast<char>(0x80 | (v & 0x7F)));
-        body_ += b;
-    }
-    QByteArray body_;
-};
-
-QByteArray midiFile(const std::vector<TrackBytes>& tracks, int division = 480, int format = 1) {
-    QByteArray f("MThd");
-    f += TrackBytes::be32(6);
-    for (int v : {format, int(tracks.size()), division}) {
-        f.append(static_cast<char>(v >> 8));
-        f.append(static_cast<char>(v & 0xFF));
-    }
-    for (const TrackBytes& t : tracks)
-        f += t.chunk();
-    return f;
-}
-
-// Two seconds at 120 beats a minute: a bass drum on the first beat, and a
-// piano walking up C E G C, one note a beat. The tempo is in a track of its
-// own, as most sequencers write it.
-QByteArray twoSecondTune() {
-    TrackBytes conductor;
-    conductor.tempo(0, 500000).end(1920);
-    TrackBytes band;
-    band.at(0, {0xC0, 0})         // piano
-        .at(0, {0x99, 36, 120})   // bass drum
-        .at(0, {0x90, 60, 100})   // C4
-        .at(240, {0x89, 36, 0})   //
-        .at(240, {0x90, 60, 0})   // note-on at velocity 0 ends the note
-        .at(0, {64, 100})         // E4, running status
-        .at(480, {64, 0})         //
-        .at(0, {67, 100})         // G4
-        .at(480, {67, 0})         //
-        .at(0, {72, 100})         // C5
-        .at(480, {0x80, 72, 64}); //
-    band.end(0);
-    return midiFile({conductor, band});
-}
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
@@ -522,4 +456,76 @@ TEST(FluidMidi, WithoutAnAudioDeviceSaysSoOnceAndStillReportsClose) {
         said = capture.text();
     }
     EXPECT_EQ(said, "kobusato: no audio device found; the music is silent\n");
+}
+
+TEST(FluidMidi, AHandlerThatRestartsOnEveryReportIsAnsweredOnlyByTheEnd) {
+    // What the game's player does for a track number it does not know: close,
+    // open and play the last file, and restart it on every report.
+    QTemporaryDir dir;
+    const QString tune = writeFile(dir, QStringLiteral("tune.mid"), twoSecondTune());
+    Rig rig;
+    rig.onDone = [&] {
+        rig.midi->close();
+        rig.midi->open();
+        rig.midi->play();
+    };
+    rig.start(tune);
+    rig.run(0.05);
+    rig.reports.clear();
+    rig.midi->close();
+    rig.midi->open();
+    rig.midi->play();
+    rig.run(1.0);
+    // The close's one report restarts the file once; then it plays on.
+    EXPECT_EQ(rig.reports.size(), 1u);
+    rig.run(2.0);
+    EXPECT_EQ(rig.reports.size(), 2u); // its natural end
+}
+
+// Silent for half a second, then a string note that is released exactly at
+// the end of the file, one second in.
+QByteArray noteAtTheEnd() {
+    TrackBytes band;
+    band.tempo(0, 500000).at(0, {0xC0, 48}).at(480, {0x90, 67, 110}).at(480, {0x80, 67, 64}).end(0);
+    return midiFile({band});
+}
+
+TEST(FluidMidi, ALoopNeitherWaitsForTheGameNorCutsTheLastNotesTail) {
+    QTemporaryDir dir;
+    const QString tune = writeFile(dir, QStringLiteral("tune.mid"), noteAtTheEnd());
+    Rig rig;
+    rig.onDone = [&] {
+        rig.midi->close();
+        rig.start(tune);
+    };
+    rig.start(tune);
+    constexpr std::int64_t kLength = kRate; // one second
+    rig.run(1.2);
+    ASSERT_EQ(rig.reports.size(), 1u);
+    // The note released at the end rings on into the next round's silence.
+    const double before = rms(rig.audio, kLength - kRate / 20, kLength);
+    ASSERT_GT(before, 0.003);
+    EXPECT_GT(rms(rig.audio, kLength, kLength + kRate / 20), before / 4);
+
+    // The game's thread is busy for a second across the next end (a pause in
+    // a match): the next round's note still comes on time.
+    constexpr int kBlock = 256;
+    float left[kBlock];
+    float right[kBlock];
+    while (rig.frames < 2 * kLength + kRate / 2 + kRate / 10) {
+        ASSERT_TRUE(rig.midi->render(left, right, kBlock));
+        for (int i = 0; i < kBlock; ++i)
+            rig.audio.push_back(0.5f * (left[i] + right[i]));
+        rig.frames += kBlock;
+    }
+    rig.run(0.2);
+    // As late after its due frame as the first round's note was (the strings'
+    // attack), within 10 ms.
+    const std::int64_t attack = rig.onset(kLength / 2 - kRate / 10) - kLength / 2;
+    const std::int64_t noteDue = 2 * kLength + kLength / 2;
+    const std::int64_t heard = rig.onset(noteDue - kRate / 10);
+    ASSERT_GE(heard, 0);
+    EXPECT_LT(std::abs(heard - noteDue - attack), kRate / 100)
+        << "frames late: " << heard - noteDue - attack;
+    EXPECT_EQ(rig.reports.size(), 2u);
 }

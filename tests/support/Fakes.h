@@ -24,7 +24,7 @@ struct ShownBox {
 };
 
 class FakeBoxes : public platform::MessageBoxes {
-public:
+  public:
     // The answers, in order, for the boxes to come.
     void answer(platform::MsgAnswer a) { script_.push_back({std::nullopt, a, {}}); }
     // An answer that also checks which box it is given to.
@@ -42,7 +42,7 @@ public:
     QStringList texts() const;
     bool scriptUsedUp() const { return script_.empty(); }
 
-private:
+  private:
     struct Step {
         std::optional<QString> text;
         platform::MsgAnswer answer;
@@ -52,7 +52,7 @@ private:
 };
 
 class FakeClock : public platform::Clock {
-public:
+  public:
     void sleep(int ms) override;
     void doEvents() override;
     std::vector<int> sleeps;
@@ -66,7 +66,7 @@ public:
 };
 
 class FakeRandom : public platform::Random {
-public:
+  public:
     void push(float v) { values.push_back(v); }
     float next() override;
     std::deque<float> values;
@@ -75,7 +75,7 @@ public:
 };
 
 class FakeMidi : public platform::MidiDevice {
-public:
+  public:
     void setFileName(const QString& path) override { fileName = path; }
     void close() override;
     void open() override;
@@ -99,7 +99,11 @@ public:
     int pendingDone = 0;
     void deliverPending();
 
-private:
+  private:
+    void listenerChanged() override {
+        owes_ = true;
+        pendingDone = 0;
+    }
     bool owes_ = true;
     bool delivering_ = false;
 };

@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -528,4 +529,43 @@ TEST(FluidMidi, ALoopNeitherWaitsForTheGameNorCutsTheLastNotesTail) {
     EXPECT_LT(std::abs(heard - noteDue - attack), kRate / 100)
         << "frames late: " << heard - noteDue - attack;
     EXPECT_EQ(rig.reports.size(), 2u);
+}
+
+TEST(FluidMidi, FilesThatCannotBeMusicAreToldOnceAndNeverHoldTheGame) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.mid"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath(QStringLiteral("huge.mid"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(twoSecondTune());
+        ASSERT_TRUE(f.resize(qint64(1) << 30)); // sparse: a gigabyte of nothing
+    }
+    const QString missing = dir.filePath(QStringLiteral("none.mid"));
+    const QString junk = writeFile(dir, QStringLiteral("junk.mid"), QByteArray(100, 'x'));
+    std::string said;
+    {
+        StderrCapture capture;
+        Rig rig;
+        QElapsedTimer clock;
+        clock.start();
+        for (int round = 0; round < 2; ++round)
+            for (const QString& path : {fifo, huge, missing, junk}) {
+                rig.start(path);
+                rig.run(0.05);
+            }
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_LT(peak(rig.audio), 1e-4f);
+        said = capture.text();
+    }
+    const auto count = [&](const QString& path) {
+        const std::string needle = "music file " + path.toStdString() + " ";
+        std::size_t n = 0;
+        for (auto at = said.find(needle); at != std::string::npos; at = said.find(needle, at + 1))
+            ++n;
+        return n;
+    };
+    for (const QString& path : {fifo, huge, missing, junk})
+        EXPECT_EQ(count(path), 1u) << path.toStdString() << "\n" << said;
 }

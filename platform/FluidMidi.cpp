@@ -422,7 +422,7 @@ class FluidEngine {
         // of the wake-ups.
         fluid_settings_setint(settings_.get(), "audio.period-size", 256);
         fluid_settings_setint(settings_.get(), "audio.periods", 4);
-        fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::kGain);
+        fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::gainFor(soundFont_));
         synth_.reset(new_fluid_synth(settings_.get()));
         if (!synth_) {
             sayIfHeard("the synthesizer could not be started; the music is silent");
@@ -541,6 +541,17 @@ class FluidEngine {
 };
 
 // ---- The device ------------------------------------------------------------
+
+double FluidMidi::gainFor(const std::string& soundFont) {
+    // Measured on the game's three tracks (bench/music_render_bench levels):
+    // these put every track's peak between -6 and -3 dBFS. The two fonts
+    // differ by about 1.5 dB, more than one gain leaves room for.
+    const QString name =
+        QFileInfo(QFileInfo(QFile::decodeName(soundFont.c_str())).canonicalFilePath()).fileName();
+    if (name == QLatin1String("TimGM6mb.sf2"))
+        return 0.525;
+    return 0.45; // FluidR3_GM.sf2, and the best guess for any other font
+}
 
 FluidMidi::FluidMidi()
     : engine_(FluidEngine::forProcess()), context_(std::make_unique<QObject>()) {}

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -53,9 +54,9 @@ struct FluidPlayback;
 class FluidMidi final : public MidiDevice {
   public:
     static constexpr int kSampleRate = 44100;
-    // The synthesizer's output gain: the game's tracks peak a few decibels
-    // below full scale on the General MIDI SoundFonts Debian ships.
-    static constexpr double kGain = 0.2;
+    // The synthesizer's output gain for a SoundFont: the game's tracks peak a
+    // few decibels below full scale on the General MIDI fonts Debian ships.
+    static double gainFor(const std::string& soundFont);
 
     struct Options {
         QString soundFont = QString::fromLatin1(kDefaultSoundFont);

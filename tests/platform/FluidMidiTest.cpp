@@ -79,8 +79,10 @@ class Rig {
         const auto until = frames + std::int64_t(seconds * kRate);
         while (frames < until) {
             ASSERT_TRUE(midi->render(left, right, kBlock));
-            for (int i = 0; i < kBlock; ++i)
+            for (int i = 0; i < kBlock; ++i) {
                 audio.push_back(0.5f * (left[i] + right[i]));
+                channelPeak = std::max({channelPeak, std::abs(left[i]), std::abs(right[i])});
+            }
             frames += kBlock;
             QCoreApplication::processEvents();
         }
@@ -97,6 +99,7 @@ class Rig {
     std::vector<float> audio;
     std::vector<std::int64_t> reports;
     std::int64_t frames = 0;
+    float channelPeak = 0; // of either channel, as a player's ears get it
     std::function<void()> onDone;
 };
 
@@ -568,4 +571,31 @@ TEST(FluidMidi, FilesThatCannotBeMusicAreToldOnceAndNeverHoldTheGame) {
     };
     for (const QString& path : {fifo, huge, missing, junk})
         EXPECT_EQ(count(path), 1u) << path.toStdString() << "\n" << said;
+}
+
+TEST(FluidMidi, TheGamesTracksPeakAFewDecibelsBelowFullScale) {
+    int measured = 0;
+    for (const char* font :
+         {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"}) {
+        if (!QFileInfo::exists(QString::fromLatin1(font)))
+            continue;
+        for (const char* name : {"Normal.mid", "Battle.mid", "staff.mid"}) {
+            const QString path = QStringLiteral(KOBUSATO_GAME_DIR "/Midis/") + QLatin1String(name);
+            if (!QFileInfo::exists(path))
+                GTEST_SKIP() << "the music is not built";
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const auto song = readMidiFile(f.readAll());
+            ASSERT_TRUE(song);
+            Rig rig(QString::fromLatin1(font));
+            rig.start(path);
+            rig.run(double(song->lengthUs) / 1e6 + 0.5);
+            const double peakDb = 20.0 * std::log10(rig.channelPeak);
+            EXPECT_GE(peakDb, -6.0) << font << " " << name;
+            EXPECT_LE(peakDb, -3.0) << font << " " << name;
+            ++measured;
+        }
+    }
+    if (measured == 0)
+        GTEST_SKIP() << "no General MIDI SoundFont of Debian's installed";
 }

@@ -44,13 +44,13 @@ public:
 class RealClock : public Clock {
 public:
     void sleep(int ms) override {
-        // Paint what is pending so the player sees the message being paused on;
-        // input stays queued until the pause is over.
+        // Paint what is pending so the player sees the message being paused on.
+        // Only the paint requests themselves are sent: input, timer ticks and
+        // posted calls wait until the pause is over (a press of "Stop!" made
+        // during an exchange is taken after it, on the roll then running).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-        if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            app->sync();
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
     void doEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }

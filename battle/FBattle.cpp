@@ -13,11 +13,8 @@
 #include "platform/Services.h"
 #include "state/GameState.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <cmath>
 
 using namespace platform;
 
@@ -29,15 +26,6 @@ namespace {
 // counts as 0.
 double shownNumber(const QLabel* l) {
     return l->text().toDouble();
-}
-
-// One repaint per frame of the screen is all the eye gets.
-int frameIntervalMs() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    const double rate = s ? s->refreshRate() : 60.0;
-    if (!(rate >= 20.0 && rate <= 250.0))
-        return 16;
-    return static_cast<int>(std::floor(1000.0 / rate));
 }
 
 // A tick that fails stops the rolls before the error box opens, so no further
@@ -146,7 +134,6 @@ FBattle::FBattle() : Form(QStringLiteral("FBattle")) {
         makeTimer(1, [this] { stoppingRollsOnError(this, [this] { TimerTaiki_Timer(); }); });
     TimerTaiki->setEnabled(true); // as designed; the load turns it off
     onClick(Command1, [this] { Command1_Click(); });
-    paintIntervalMs = frameIntervalMs();
 }
 
 void FBattle::Form_Load() {
@@ -217,7 +204,7 @@ void FBattle::TimerBa_Timer() {
     if (!combat::isPhase(phase.value()))
         return;
     ++ticksBa;
-    showPlayerRoll(combat::playerRoll(game(), phase.value(), Rnd()), false);
+    BaSai->setText(combat::playerRoll(game(), phase.value(), Rnd()).str());
 }
 
 void FBattle::TimerE_Timer() {
@@ -227,8 +214,7 @@ void FBattle::TimerE_Timer() {
     GameState& g = game();
     const i16 roll = combat::opponentRoll(g, phase.value(), Rnd());
     const bool stops = combat::opponentStops(Rnd());
-    // The roll the opponent stops on is always shown: it is the one judged.
-    showOpponentRoll(roll, stops);
+    ESai->setText(roll.str());
     if (stops) {
         TimerE->setEnabled(false);
         g.enemyRollStopped = kTrue;
@@ -238,22 +224,6 @@ void FBattle::TimerE_Timer() {
 void FBattle::TimerTaiki_Timer() {
     if (game().enemyRollStopped.truth())
         ResolveExchange();
-}
-
-void FBattle::showPlayerRoll(i16 roll, bool force) {
-    if (!force && paintIntervalMs > 0 && paintedBa_.isValid() &&
-        paintedBa_.elapsed() < paintIntervalMs)
-        return;
-    BaSai->setText(roll.str());
-    paintedBa_.start();
-}
-
-void FBattle::showOpponentRoll(i16 roll, bool force) {
-    if (!force && paintIntervalMs > 0 && paintedE_.isValid() &&
-        paintedE_.elapsed() < paintIntervalMs)
-        return;
-    ESai->setText(roll.str());
-    paintedE_.start();
 }
 
 void FBattle::refreshBoth() {
@@ -312,18 +282,22 @@ void FBattle::ResolveExchange() {
     checkOutcome();
 }
 
+// While a pause lasts the player sees the message beside the two rolls it was
+// judged on; the next step's starting value is written when the pause ends.
+// Nothing is handled during a pause, so what is judged next is the same.
+
 void FBattle::StartPlayerAttack() {
     phase = combat::kPlayerAttack;
-    BaSai->setText(game().attackB.str());
     Sleep(1000);
+    BaSai->setText(game().attackB.str());
     TimerBa->setEnabled(true);
     TimerE->setEnabled(true);
 }
 
 void FBattle::StartMutualAttack() {
     phase = combat::kMutualAttack;
-    BaSai->setText(game().attackA.str());
     Sleep(1000);
+    BaSai->setText(game().attackA.str());
     TimerBa->setEnabled(true);
     TimerE->setEnabled(true);
 }
@@ -383,8 +357,8 @@ void FBattle::checkOutcome() {
     }
     case combat::Outcome::Continue:
         phase = combat::kSpeedContest;
-        BaSai->setText(QStringLiteral("1"));
         Sleep(1000);
+        BaSai->setText(QStringLiteral("1"));
         TimerE->setEnabled(true);
         TimerBa->setEnabled(true);
         return;

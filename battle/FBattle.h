@@ -6,7 +6,6 @@
 #include "platform/Form.h"
 #include "state/I16.h"
 
-#include <QElapsedTimer>
 #include <cstdint>
 
 class QLabel;
@@ -60,9 +59,6 @@ class FBattle : public platform::Form {
     i16 phase = 0;
     i16 firstSpeedRoll = 0;
 
-    // A running number is repainted at most this often (the screen cannot show
-    // more); a roll that stops is always on screen. 0 paints every tick.
-    int paintIntervalMs = 16;
     // Ticks handled since the load (the benchmark reads them).
     std::uint64_t ticksBa = 0;
     std::uint64_t ticksE = 0;
@@ -70,11 +66,6 @@ class FBattle : public platform::Form {
   private:
     void checkOutcome();
     void refreshBoth();
-    void showPlayerRoll(i16 roll, bool force);
-    void showOpponentRoll(i16 roll, bool force);
-
-    QElapsedTimer paintedBa_;
-    QElapsedTimer paintedE_;
 };
 
 // Gives up the running match after a run-time error: the skill in force ends,

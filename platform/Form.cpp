@@ -6,11 +6,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -29,7 +33,9 @@ void Form::setCaption(const QString& caption) {
         frame_->setWindowTitle(caption);
 }
 
-QString Form::caption() const { return windowTitle(); }
+QString Form::caption() const {
+    return windowTitle();
+}
 
 void Form::setClientSizeTwips(int width, int height) {
     setFixedSize(twipsToPx(width), twipsToPx(height));
@@ -37,10 +43,18 @@ void Form::setClientSizeTwips(int width, int height) {
         frame_->adjustSize();
 }
 
-double Form::leftTw() const { return frame_ ? frame_->x() * kTwipsPerPixel : 0; }
-double Form::topTw() const { return frame_ ? frame_->y() * kTwipsPerPixel : 0; }
-double Form::widthTw() const { return frame_ ? frame_->width() * kTwipsPerPixel : 0; }
-double Form::heightTw() const { return frame_ ? frame_->height() * kTwipsPerPixel : 0; }
+double Form::leftTw() const {
+    return frame_ ? frame_->x() * kTwipsPerPixel : 0;
+}
+double Form::topTw() const {
+    return frame_ ? frame_->y() * kTwipsPerPixel : 0;
+}
+double Form::widthTw() const {
+    return frame_ ? frame_->width() * kTwipsPerPixel : 0;
+}
+double Form::heightTw() const {
+    return frame_ ? frame_->height() * kTwipsPerPixel : 0;
+}
 void Form::setLeftTw(double twips) {
     if (frame_)
         frame_->move(twipsToPx(twips), frame_->y());
@@ -50,7 +64,9 @@ void Form::setTopTw(double twips) {
         frame_->move(frame_->x(), twipsToPx(twips));
 }
 
-bool Form::isShown() const { return frame_ && frame_->isVisible(); }
+bool Form::isShown() const {
+    return frame_ && frame_->isVisible();
+}
 
 void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
@@ -85,31 +101,85 @@ void FormFrame::closeEvent(QCloseEvent* e) {
 
 // ---- Timer -------------------------------------------------------------------
 
+namespace {
+qint64 monotonicNs() {
+    static QElapsedTimer since = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return since.nsecsElapsed();
+}
+} // namespace
+
 Timer::Timer(Form* owner, int intervalMs, std::function<void()> onTick)
-    : QObject(owner), owner_(owner), timer_(new QTimer(this)), onTick_(std::move(onTick)) {
+    : QObject(owner), owner_(owner), timer_(new QTimer(this)), onTick_(std::move(onTick)),
+      interval_(intervalMs) {
     timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setInterval(intervalMs);
-    connect(timer_, &QTimer::timeout, this, &Timer::fire);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        // Scheduled before the tick runs, so a long tick does not push the
+        // next one later than its frame.
+        scheduleNext();
+        fire();
+    });
+}
+
+double frameMs() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    const double rate = s ? s->refreshRate() : 60.0;
+    if (!(rate >= 20.0 && rate <= 500.0))
+        return 1000.0 / 60.0;
+    return 1000.0 / rate;
+}
+
+double Timer::period() const {
+    return std::max(double(interval_), frameMs());
+}
+
+void Timer::scheduleNext() {
+    if (!enabled_)
+        return;
+    // Every paced timer runs on one frame clock, so the two rolls change in
+    // the same pass of the event loop and reach the screen in one paint.
+    const qint64 now = monotonicNs();
+    const double periodNs = period() * 1e6;
+    // A tick that comes late is not made up for: the next is the next frame.
+    const auto frame = qint64(double(now) / periodNs) + 1;
+    nextFrame_ = std::max(nextFrame_ + 1, frame);
+    const double dueNs = double(nextFrame_) * periodNs;
+    timer_->start(std::max(0, int(std::ceil((dueNs - double(now)) / 1e6))));
 }
 
 void Timer::setEnabled(bool on) {
     if (on && owner_->isUnloaded())
         return;
-    if (on == timer_->isActive())
+    if (on == enabled_)
         return;
-    if (on)
-        timer_->start();
-    else
+    enabled_ = on;
+    if (on) {
+        nextFrame_ = 0;
+        scheduleNext();
+    } else {
         timer_->stop();
+    }
 }
 
-bool Timer::isEnabled() const { return timer_->isActive(); }
-void Timer::setInterval(int ms) { timer_->setInterval(ms); }
+bool Timer::isEnabled() const {
+    return enabled_;
+}
+void Timer::setInterval(int ms) {
+    interval_ = ms;
+    if (enabled_) {
+        timer_->stop();
+        nextFrame_ = 0;
+        scheduleNext();
+    }
+}
 
 void Timer::fire() {
     static thread_local std::vector<const Timer*> running;
-    if (owner_->isUnloaded() ||
-        std::find(running.begin(), running.end(), this) != running.end())
+    if (owner_->isUnloaded() || std::find(running.begin(), running.end(), this) != running.end())
         return;
     running.push_back(this);
     QPointer<Timer> self(this);
@@ -161,6 +231,10 @@ void Forms::showForm(Form* form) {
     if (!form->frame_ || form->isUnloaded())
         return;
     QMdiSubWindow* frame = form->frame_;
+    if (!frame->isVisible() && area_) {
+        auto* active = qobject_cast<FormFrame*>(area_->activeSubWindow());
+        form->opener_ = active && active->form() != form ? active->form() : nullptr;
+    }
     frame->show();
     frame->raise();
     if (area_)
@@ -207,10 +281,28 @@ void Forms::activateTopmost() {
     }
 }
 
+void Forms::returnKeyboardFrom(Form* form) {
+    // The window that opened this one (the match for its skills window, the
+    // shop for its purchase windows) takes the keyboard back, whatever the
+    // frame chose to activate meanwhile.
+    Form* opener = form->opener_;
+    form->opener_ = nullptr;
+    if (area_ && opener && !opener->isUnloaded() && opener->isShown()) {
+        area_->setActiveSubWindow(opener->frame_);
+        giveKeyboardTo(opener);
+        return;
+    }
+    activateTopmost();
+}
+
 void Forms::hideForm(Form* form) {
+    const bool wasActive = form->frame_ && area_ && area_->activeSubWindow() == form->frame_;
     if (form->frame_)
         form->frame_->hide();
-    activateTopmost();
+    if (wasActive)
+        returnKeyboardFrom(form);
+    else
+        activateTopmost();
 }
 
 bool Forms::unload(Form* form, int reason) {
@@ -222,8 +314,11 @@ bool Forms::unload(Form* form, int reason) {
         return false;
     if (form->isUnloaded()) // the close handler unloaded it itself
         return true;
+    const bool wasActive = form->frame_ && area_ && area_->activeSubWindow() == form->frame_;
     form->unloaded_ = true;
     form->Form_Unload();
+    for (Timer* t : form->findChildren<Timer*>())
+        t->setEnabled(false);
     for (QTimer* t : form->findChildren<QTimer*>())
         t->stop();
     loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());
@@ -236,7 +331,10 @@ bool Forms::unload(Form* form, int reason) {
         frame->setParent(nullptr);
         graveyard_.push_back(frame);
     }
-    activateTopmost();
+    if (wasActive)
+        returnKeyboardFrom(form);
+    else
+        activateTopmost();
     // Freed only when no handler is running, so the handler that unloaded its
     // own window can still return through it.
     if (guardDepth() == 0)
@@ -321,26 +419,45 @@ int vbKeyCode(int k) {
     if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
         return 112 + (k - Qt::Key_F1);
     switch (k) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
     }
 }
 

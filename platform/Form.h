@@ -27,7 +27,7 @@ inline constexpr int vbFormCode = 1;        // the program itself
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(const QString& objectName);
     ~Form() override;
 
@@ -88,10 +88,13 @@ public:
     // A 1 ms-capable timer owned by this window, disabled at first.
     Timer* makeTimer(int intervalMs, std::function<void()> onTick);
 
-private:
+  private:
     friend class Forms;
     friend class FormFrame;
     QPointer<QMdiSubWindow> frame_;
+    // The window that was active when this one was shown: it takes the
+    // keyboard back when this one goes.
+    QPointer<Form> opener_;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool keyPreview_ = false;
@@ -101,40 +104,53 @@ private:
 
 class FormFrame : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     explicit FormFrame(Form* form);
     Form* form() const { return form_; }
     bool programClose = false;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     Form* form_;
 };
 
 // The timer of a window: VB-like Enabled switch, precise interval, ticks
 // entered through the error guard. A tick never runs inside another handler of
-// the same timer.
+// the same timer. An interval shorter than a frame of the screen ticks once a
+// frame: a running number shows one value per frame, and a roll of a hundred
+// ticks lasts as long as it did on the window systems the game was made for.
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     Timer(Form* owner, int intervalMs, std::function<void()> onTick);
     void setEnabled(bool on);
     bool isEnabled() const;
     void setInterval(int ms);
     // Runs one tick now (tests, and a tick that is due).
     void fire();
+    // Milliseconds between ticks as they run: the interval, or a frame.
+    double period() const;
 
-private:
+  private:
+    void scheduleNext();
     Form* owner_;
     QTimer* timer_;
     std::function<void()> onTick_;
+    int interval_;
+    bool enabled_ = false;
+    // The frame of the shared frame clock at which the next tick falls due.
+    qint64 nextFrame_ = 0;
 };
+
+// Milliseconds a frame of the screen lasts (1000 / its refresh rate; 60 Hz
+// when the screen does not say).
+double frameMs();
 
 // All loaded windows in load order.
 class Forms {
-public:
+  public:
     static Forms& instance();
 
     void setMdiArea(QMdiArea* area) { area_ = area; }
@@ -183,10 +199,11 @@ public:
     // Frees the windows unloaded while handlers were running.
     void flushUnloaded();
 
-private:
+  private:
     void load(Form* form);
     void giveKeyboardTo(Form* form);
     void activateTopmost();
+    void returnKeyboardFrom(Form* form);
     QMdiArea* area_ = nullptr;
     QMdiArea* ownArea_ = nullptr;
     std::vector<Form*> loaded_;

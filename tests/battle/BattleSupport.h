@@ -51,9 +51,8 @@ inline std::pair<int, int> opponentRange(const kobu::GameState& g, int phase) {
     }
 }
 
-// Keeps real ticks away: only the test fires the timers. Every tick paints.
+// Keeps real ticks away: only the test fires the timers.
 inline void tame(kobu::FBattle& b) {
-    b.paintIntervalMs = 0;
     for (platform::Timer* t : {b.TimerBa, b.TimerE, b.TimerTaiki})
         t->setInterval(3600 * 1000);
 }

@@ -109,14 +109,13 @@ TEST_F(BattleTest, EachTickShowsAFreshRoll) {
 
 TEST_F(BattleTest, TheJudgedNumberIsTheOneOnScreen) {
     FBattle& b = start();
-    b.paintIntervalMs = 1000 * 1000; // nothing repaints after the first tick
+    playerTick(b, 1);
     playerTick(b, 5);
-    playerTick(b, 1); // rolled, not yet painted
     EXPECT_EQ(b.BaSai->text(), QStringLiteral("5"));
     opponentTick(b, 2, false);
     opponentTick(b, 3, false);
-    EXPECT_EQ(b.ESai->text(), QStringLiteral("2"));
-    opponentTick(b, 4, true); // the roll it stops on is always painted
+    EXPECT_EQ(b.ESai->text(), QStringLiteral("3"));
+    opponentTick(b, 4, true);
     EXPECT_EQ(b.ESai->text(), QStringLiteral("4"));
     pressStop(b);
     EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち")); // 5 against 4
@@ -186,8 +185,16 @@ TEST_F(BattleTest, StartersSetTheirStepStartingValueAndPause) {
         FBattle& b = start();
         fakeClock().sleeps.clear();
         bool rollsOffInPause = true;
-        fakeClock().onSleep = [&](int) { rollsOffInPause = !b.TimerBa->isEnabled(); };
+        QString shownInPause;
+        fakeClock().onSleep = [&](int) {
+            rollsOffInPause = !b.TimerBa->isEnabled();
+            shownInPause = b.BaSai->text();
+        };
         rollAndStop(b, c.player, c.opponent);
+        // The pause shows the roll that was judged; the step's value follows it.
+        if (!c.sleeps.empty()) {
+            EXPECT_EQ(shownInPause, QString::number(c.player)) << c.phase;
+        }
         EXPECT_EQ(b.phase, i16(c.phase));
         EXPECT_EQ(b.BaSai->text(), QString::fromLatin1(c.shown)) << c.phase;
         EXPECT_EQ(fakeClock().sleeps, c.sleeps) << c.phase;
@@ -223,7 +230,15 @@ TEST_P(AttackStepTest, TheLoserTakesTheDifference) {
     else
         loseSpeed(b);
     ASSERT_EQ(b.phase, i16(c.phase));
+    QStringList inPause;
+    fakeClock().onSleep = [&](int) {
+        inPause = {b.LaMsg->text(), b.BaSai->text(), b.ESai->text()};
+    };
     rollAndStop(b, c.player, c.opponent);
+    fakeClock().onSleep = {};
+    // While the pause lasts the message stands beside the two rolls it judged.
+    EXPECT_EQ(inPause, (QStringList{QString::fromUtf8(c.message), QString::number(c.player),
+                                    QString::number(c.opponent)}));
     EXPECT_EQ(b.LaMsg->text(), QString::fromUtf8(c.message));
     EXPECT_EQ(g().hp, i16(c.hpAfter));
     EXPECT_EQ(g().opponent.enemyHp, i16(c.enemyHpAfter));

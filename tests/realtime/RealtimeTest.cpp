@@ -1,0 +1,212 @@
+// What only a real display shows: the real clock and event loop, focus and
+// activation under a window manager. Run by under-x.sh on Xvfb with openbox.
+
+#include "app/Menu.h"
+#include "battle/FBattle.h"
+#include "battle/Opponent.h"
+#include "character/FGinou.h"
+#include "character/Sutetasu.h"
+#include "platform/Services.h"
+#include "support/GameTest.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <xcb/xcb.h>
+
+using namespace testing_support;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The pixels of `w` as the X server has them, read over a connection of our
+// own: what a player sees, whatever the game's connection still holds back.
+QByteArray onScreen(const QWidget* w) {
+    const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+    const xcb_window_t window = static_cast<xcb_window_t>(w->window()->winId());
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    QByteArray pixels;
+    if (!xcb_connection_has_error(c)) {
+        const auto cookie = xcb_get_image(
+            c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, std::int16_t(at.x()), std::int16_t(at.y()),
+            std::uint16_t(w->width()), std::uint16_t(w->height()), ~0u);
+        if (xcb_get_image_reply_t* r = xcb_get_image_reply(c, cookie, nullptr)) {
+            pixels = QByteArray(reinterpret_cast<const char*>(xcb_get_image_data(r)),
+                                xcb_get_image_data_length(r));
+            std::free(r);
+        }
+    }
+    xcb_disconnect(c);
+    return pixels;
+}
+
+// Input through the X server, as a player's keyboard and mouse give it.
+void xdotool(const QStringList& args) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), args), 0)
+        << args.join(' ').toStdString();
+}
+void clickOn(const QWidget* w) {
+    const QPoint p = w->mapToGlobal(w->rect().center());
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()),
+             QString::number(p.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+void pressKey(const char* key) {
+    xdotool({QStringLiteral("key"), QString::fromLatin1(key)});
+}
+
+// Lets the event loop run for `ms` of real time.
+void runFor(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+template <class Pred> bool waitFor(Pred done, int ms = 3000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+} // namespace
+
+// A pause shows what changed before it, and handles nothing else: a click made
+// meanwhile, a timer falling due and a posted call all wait until it is over.
+TEST(RealClock, APausePaintsButHandlesNothingElse) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* label = new QLabel(QStringLiteral("before"));
+    auto* button = new QPushButton(QStringLiteral("Stop!"));
+    layout->addWidget(label);
+    layout->addWidget(button);
+    window.resize(300, 160);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    runFor(300);
+    const QByteArray before = onScreen(label);
+    ASSERT_FALSE(before.isEmpty());
+
+    int clicks = 0, ticks = 0, posted = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    clickOn(button);
+    std::this_thread::sleep_for(200ms); // the click is with Qt, not yet handled
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    QMetaObject::invokeMethod(
+        &window, [&] { ++posted; }, Qt::QueuedConnection);
+    label->setText(QStringLiteral("プレイヤー勝利"));
+
+    QByteArray during;
+    std::thread look([&] {
+        std::this_thread::sleep_for(500ms);
+        during = onScreen(label);
+    });
+    platform::makeRealClock()->sleep(1000);
+    look.join();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_EQ(posted, 0);
+    EXPECT_NE(during, before) << "the message was not on screen during the pause";
+
+    EXPECT_TRUE(waitFor([&] { return clicks == 1 && ticks > 0 && posted == 1; }));
+}
+
+namespace {
+
+// A game in town on the real display, with the real clock; the music is silent.
+class DesktopTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        platform::setClock(nullptr);
+        fakeRandom().fallback = 0.5f; // the opponent's roll runs until the test stops it
+        QFile roster(folder() + QStringLiteral("/Enemy.dat"));
+        ASSERT_TRUE(roster.open(QIODevice::WriteOnly));
+        kobu::OpponentRecord o;
+        o.enemyAttackA = 10;
+        o.enemyAttackB = 1;
+        o.enemyDefenseA = 10;
+        o.enemyDefenseB = 1;
+        o.enemySpeed = 6;
+        o.enemyHp = 20;
+        for (int n = 1; n <= 10; ++n)
+            roster.write(kobu::encodeOpponent(o));
+        roster.close();
+        g().playerName = QStringLiteral("たろう");
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        forms().show<kobu::Sutetasu>();
+        forms().show<kobu::Menu>();
+        runFor(200);
+    }
+    kobu::FBattle& startMatch() {
+        clickOn(find<kobu::Menu>()->Command3);
+        EXPECT_TRUE(waitFor([&] { return find<kobu::FBattle>() != nullptr; }));
+        kobu::FBattle* b = find<kobu::FBattle>();
+        runFor(200);
+        return *b;
+    }
+    bool keyboardIn(const QWidget* w) const {
+        const QWidget* f = QApplication::focusWidget();
+        return f && (f == w || w->isAncestorOf(f));
+    }
+};
+
+} // namespace
+
+// After the skills window closes, W, Space and Enter reach the match again.
+TEST_F(DesktopTest, TheKeyboardGoesBackToTheMatchWhenTheSkillsWindowCloses) {
+    kobu::FBattle& b = startMatch();
+    ASSERT_TRUE(keyboardIn(&b));
+    for (const char* leave : {"BackSpace", "close box"}) {
+        pressKey("w");
+        ASSERT_TRUE(waitFor([&] {
+            auto* s = find<kobu::FGinou>();
+            return s && s->isShown();
+        })) << leave;
+        if (std::string(leave) == "BackSpace")
+            pressKey("BackSpace");
+        else
+            find<kobu::FGinou>()->frame()->close();
+        ASSERT_TRUE(waitFor([&] { return find<kobu::FGinou>() == nullptr; })) << leave;
+        runFor(100);
+        EXPECT_EQ(forms().mdiArea()->activeSubWindow(), b.frame()) << leave;
+        EXPECT_TRUE(keyboardIn(&b)) << leave;
+    }
+    // And the keys work: W opens the skills window once more.
+    pressKey("w");
+    EXPECT_TRUE(waitFor([&] { return find<kobu::FGinou>() != nullptr; }));
+}
+
+// One roll value a frame of the screen: a roll of a hundred ticks is seen.
+TEST_F(DesktopTest, TheRollsRunAtTheScreensRate) {
+    kobu::FBattle& b = startMatch();
+    const double rate = QGuiApplication::primaryScreen()->refreshRate();
+    b.ticksBa = 0;
+    b.ticksE = 0;
+    QElapsedTimer t;
+    t.start();
+    runFor(2000);
+    const double seconds = double(t.nsecsElapsed()) / 1e9;
+    const double ba = double(b.ticksBa) / seconds, e = double(b.ticksE) / seconds;
+    EXPECT_LE(ba, rate * 1.05) << "refresh " << rate << " Hz";
+    EXPECT_LE(e, rate * 1.05) << "refresh " << rate << " Hz";
+    // A loaded machine may drop frames, never add them.
+    EXPECT_GE(ba, rate * 0.5);
+    EXPECT_GE(e, rate * 0.5);
+}

@@ -1,11 +1,14 @@
 // Figures for the battle window, on a real display (run under Xvfb):
 //   build/bench/battle_bench [seconds]
-// 1. Ticks per second of TimerBa and TimerE during a match, beside a bare 1 ms
-//    precise QTimer in the same run, the repaints per second of the two roll
-//    labels, and the process's CPU use (user + system) over the same time.
-// 2. Latency from a click of "Stop!" (the opponent already stopped) to the
-//    resolved speed contest's message being painted.
-// The match's opponent never stops in part 1, so both rolls run throughout.
+// 1. Ticks per second of TimerBa and TimerE during a match against the
+//    screen's refresh rate (goal: within 5 %), the share of the screen's frames
+//    in which each running number was painted (goal: at least 95 %), and the
+//    process's CPU use (user + system) over the same time (goal: <= 3 %). The
+//    opponent never stops here, so both rolls run throughout.
+// 2. The opponent's roll as the rules stop it (1 in 100 a tick): its mean
+//    length in frames of the screen (goal: 100 +/- 10).
+// 3. Latency from a click of "Stop!" (the opponent already stopped) to the
+//    resolved speed contest's message being painted (goal: one frame).
 
 #include "app/MDIForm1.h"
 #include "app/Menu.h"
@@ -25,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
@@ -121,18 +125,16 @@ FBattle& startMatch() {
     return *forms.find<FBattle>();
 }
 
-void measureMatch(int seconds, int paintIntervalMs, const char* label) {
+void measureMatch(int seconds) {
     FBattle& b = startMatch();
-    if (paintIntervalMs >= 0)
-        b.paintIntervalMs = paintIntervalMs;
+    // Wide ranges, so that nearly every tick shows a new number that must be
+    // painted (a repeated number needs no paint).
+    game().speed = 30000;
+    game().opponent.enemySpeed = 30000;
+    const double rate = QGuiApplication::primaryScreen()->refreshRate();
     PaintWatch baPaints, ePaints;
     b.BaSai->installEventFilter(&baPaints);
     b.ESai->installEventFilter(&ePaints);
-    long long bare = 0;
-    QTimer t;
-    t.setTimerType(Qt::PreciseTimer);
-    t.setInterval(1);
-    QObject::connect(&t, &QTimer::timeout, [&] { ++bare; });
     runFor(200); // settle
     b.ticksBa = 0;
     b.ticksE = 0;
@@ -141,21 +143,51 @@ void measureMatch(int seconds, int paintIntervalMs, const char* label) {
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    t.start();
     runFor(seconds * 1000);
-    t.stop();
     const double s = wall.nsecsElapsed() / 1e9;
     const double cpu = 100.0 * (cpuSeconds() - cpu0) / s;
-    const double rb = bare / s, ra = b.ticksBa / s, re = b.ticksE / s;
-    std::printf("%s: bare timer %.0f ticks/s, TimerBa %.0f ticks/s (%.3f x bare), "
-                "TimerE %.0f ticks/s (%.3f x bare)\n",
-                label, rb, ra, ra / rb, re, re / rb);
-    std::printf("%s: BaSai painted %.0f /s, ESai painted %.0f /s (paint interval %d ms)\n", label,
-                baPaints.paints / s, ePaints.paints / s, b.paintIntervalMs);
-    std::printf("%s: CPU %.1f %% of one core (with the bare timer running beside it)\n", label,
-                cpu);
+    const double ra = b.ticksBa / s, re = b.ticksE / s;
+    std::printf("match: TimerBa %.1f ticks/s (%+.1f %% of the refresh rate), TimerE %.1f ticks/s "
+                "(%+.1f %%) (goal within 5 %%)\n",
+                ra, 100.0 * (ra / rate - 1), re, 100.0 * (re / rate - 1));
+    const double frames = s * rate;
+    std::printf("match: frames with the running number painted: BaSai %.1f %%, ESai %.1f %% "
+                "(goal >= 95 %%)\n",
+                100.0 * std::min(1.0, baPaints.paints / frames),
+                100.0 * std::min(1.0, ePaints.paints / frames));
+    std::printf("match: CPU %.1f %% of one core (goal <= 3 %%)\n", cpu);
     b.BaSai->removeEventFilter(&baPaints);
     b.ESai->removeEventFilter(&ePaints);
+}
+
+// The opponent's rolls, stopped by real draws: their length in frames.
+void measureOpponentRolls(int seconds, NeverStopping& draws) {
+    draws.never = false;
+    const double rate = QGuiApplication::primaryScreen()->refreshRate();
+    std::vector<double> lengths;
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < seconds * 1000) {
+        FBattle& b = startMatch();
+        QElapsedTimer roll;
+        roll.start();
+        while (!game().enemyRollStopped.truth() && roll.elapsed() < 30000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        lengths.push_back(double(roll.nsecsElapsed()) / 1e9 * rate);
+        (void)b;
+    }
+    double sum = 0, sq = 0;
+    for (double v : lengths) {
+        sum += v;
+        sq += v * v;
+    }
+    const double n = double(lengths.size());
+    const double mean = sum / n;
+    const double se = std::sqrt(std::max(0.0, sq / n - mean * mean) / n);
+    std::printf("rolls: the opponent's roll lasts %.1f frames on average (+/- %.1f, %zu rolls; "
+                "goal 100 +/- 10)\n",
+                mean, se, lengths.size());
+    draws.never = true;
 }
 
 // The value below which `share` of the samples lie.
@@ -196,31 +228,14 @@ int main(int argc, char** argv) {
     Forms::instance().show<Menu>();
     runFor(300);
 
-    // ---- 1. Tick rates and CPU during a match --------------------------------
+    // ---- 1. Tick rates, painted frames and CPU during a match -------------------
     std::printf("battle_bench: %d s per measurement, screen refresh %.1f Hz\n", seconds,
                 QGuiApplication::primaryScreen()->refreshRate());
-    {
-        // The bare timer alone first: what the machine gives a 1 ms timer.
-        long long bare = 0;
-        QTimer t;
-        t.setTimerType(Qt::PreciseTimer);
-        t.setInterval(1);
-        QObject::connect(&t, &QTimer::timeout, [&] { ++bare; });
-        const double cpu0 = cpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        t.start();
-        runFor(seconds * 1000);
-        t.stop();
-        const double s = wall.nsecsElapsed() / 1e9;
-        std::printf("idle:  bare timer %.0f ticks/s, CPU %.1f %% of one core\n", bare / s,
-                    100.0 * (cpuSeconds() - cpu0) / s);
-    }
-    measureMatch(seconds, -1, "match");
-    // For comparison only: what a repaint on every tick would cost.
-    measureMatch(seconds, 0, "every tick");
+    measureMatch(seconds);
+    // ---- 2. The opponent's roll as chance stops it ------------------------------
+    measureOpponentRolls(std::max(seconds * 6, 30), *draws);
 
-    // ---- 2. "Stop!" to the painted message ---------------------------------------
+    // ---- 3. "Stop!" to the painted message ---------------------------------------
     {
         draws->never = false;
         std::vector<double> toMessage, inHandler;
@@ -253,9 +268,9 @@ int main(int argc, char** argv) {
             b.LaMsg->removeEventFilter(&watch);
         }
         std::printf("stop:  click to painted message: median %.2f ms, 95th percentile %.2f ms, "
-                    "max %.2f ms (%zu samples)\n",
+                    "max %.2f ms (%zu samples; goal one frame, %.1f ms)\n",
                     quantile(toMessage, 0.5), quantile(toMessage, 0.95), quantile(toMessage, 1.0),
-                    toMessage.size());
+                    toMessage.size(), 1000.0 / QGuiApplication::primaryScreen()->refreshRate());
         std::printf("stop:  click handled (resolution, without the pause): median %.3f ms\n",
                     quantile(inHandler, 0.5));
     }

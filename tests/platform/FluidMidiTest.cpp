@@ -486,11 +486,11 @@ TEST(FluidMidi, AHandlerThatRestartsOnEveryReportIsAnsweredOnlyByTheEnd) {
     EXPECT_EQ(rig.reports.size(), 2u); // its natural end
 }
 
-// Silent for half a second, then a string note that is released exactly at
+// Silent for half a second, then a piano note that is released exactly at
 // the end of the file, one second in.
 QByteArray noteAtTheEnd() {
     TrackBytes band;
-    band.tempo(0, 500000).at(0, {0xC0, 48}).at(480, {0x90, 67, 110}).at(480, {0x80, 67, 64}).end(0);
+    band.tempo(0, 500000).at(0, {0xC0, 0}).at(480, {0x90, 67, 110}).at(480, {0x80, 67, 64}).end(0);
     return midiFile({band});
 }
 
@@ -523,11 +523,13 @@ TEST(FluidMidi, ALoopNeitherWaitsForTheGameNorCutsTheLastNotesTail) {
         rig.frames += kBlock;
     }
     rig.run(0.2);
-    // As late after its due frame as the first round's note was (the strings'
-    // attack), within 10 ms.
-    const std::int64_t attack = rig.onset(kLength / 2 - kRate / 10) - kLength / 2;
+    // As late after its due frame as the first round's note was (the piano's
+    // attack), within 10 ms; half the note's peak stands clear of the tail of
+    // the round before.
+    const float half = peak(rig.audio, kLength / 2, kLength) / 2;
+    const std::int64_t attack = rig.onset(kLength / 2, half) - kLength / 2;
     const std::int64_t noteDue = 2 * kLength + kLength / 2;
-    const std::int64_t heard = rig.onset(noteDue - kRate / 10);
+    const std::int64_t heard = rig.onset(noteDue - kRate / 100, half);
     ASSERT_GE(heard, 0);
     EXPECT_LT(std::abs(heard - noteDue - attack), kRate / 100)
         << "frames late: " << heard - noteDue - attack;

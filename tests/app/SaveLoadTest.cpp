@@ -1,4 +1,6 @@
 #include "app/Menu.h"
+#include "battle/BattleSupport.h"
+#include "character/FGinou.h"
 #include "character/Sutetasu.h"
 #include "platform/RecordFile.h"
 #include "state/SaveRecord.h"
@@ -11,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTest>
+#include <QtEndian>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -387,4 +391,30 @@ TEST_F(SaveLoadTest, ASaveClearsTheLeftoversOfAnInterruptedOne) {
     expected.sort();
     EXPECT_EQ(data.entryList(QDir::Files, QDir::Name), expected);
     EXPECT_EQ(fileBytes(), encodeSaveRecord(g()));
+}
+
+namespace {
+class LoadedSaveInBattleTest : public battle_support::BattleFixture {};
+} // namespace
+
+TEST_F(LoadedSaveInBattleTest, ASkillNumberNoSkillHasLeavesTheSkillsOpen) {
+    // A save of a skill number that no skill has, as a damaged file gives.
+    for (const int impossible : {5, -1, 32767}) {
+        QByteArray rec = encodeSaveRecord(g());
+        qToLittleEndian<qint16>(qint16(impossible), rec.data() + 138);
+        {
+            QFile f(folder() + QStringLiteral("/Data/Data.dat"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(rec);
+        }
+        fakeBoxes().answer(vbYes);
+        QTest::mouseClick(find<Menu>()->Command5, Qt::LeftButton);
+        FBattle& b = start();
+        QTest::keyClick(b.Command1, Qt::Key_W);
+        EXPECT_NE(find<FGinou>(), nullptr) << impossible;
+        EXPECT_TRUE(fakeBoxes().texts().filter(QStringLiteral("技能を使用中です")).isEmpty())
+            << impossible;
+        AbandonMatch();
+        settle();
+    }
 }

@@ -26,7 +26,11 @@ void Menu::Command4_Click() {
         // Written beside the old save and put in its place only when whole.
         writeRecord(path, kSaveRecordLength, 1, encodeSaveRecord(g));
     } catch (const FileError& e) {
-        MsgBox(QStringLiteral("セーブできませんでした。前のセーブデータはそのまま残っています。\n") +
+        // A failed save never touches the old file, but there may be none.
+        const QString kept = QFileInfo(path).isFile()
+                                 ? QStringLiteral("前のセーブデータはそのまま残っています。")
+                                 : QString();
+        MsgBox(QStringLiteral("セーブできませんでした。") + kept + QStringLiteral("\n") +
                    e.playerText(),
                vbOKOnly | vbExclamation, QStringLiteral("エラー"));
         return;
@@ -44,9 +48,13 @@ void Menu::Command5_Click() {
     try {
         rec = readRecord(path, kSaveRecordLength, 1);
     } catch (const FileError&) {
-        const QString why = QFileInfo::exists(path)
-                                ? QStringLiteral("セーブデータが壊れているため、ロードできません。")
-                                : QStringLiteral("セーブデータがありません。");
+        const QFileInfo file(path);
+        const QString why =
+            !file.exists() ? QStringLiteral("セーブデータがありません。")
+            : file.isFile()
+                ? QStringLiteral("セーブデータが壊れているため、ロードできません。")
+                : QStringLiteral("セーブデータの場所にあるのが普通のファイルではないため、"
+                                 "ロードできません。");
         MsgBox(why + QStringLiteral("\n") + path, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
         return;
     }

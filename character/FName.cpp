@@ -4,15 +4,33 @@
 #include "character/Sutetasu.h"
 #include "media/MidiSaisei.h"
 #include "platform/Controls.h"
+#include "platform/Cp932.h"
 #include "platform/Geometry.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
 
 #include <QLineEdit>
+#include <QValidator>
 
 using namespace platform;
 
 namespace kobu {
+
+namespace {
+
+// The save file holds the name in code page 932: a character it cannot hold
+// (an emoji, a combining mark, 𠮷) would come back as "?". Such a character
+// is refused as it is typed, like a fifth one.
+class SaveableName : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        (void)pos;
+        return platform::fromCp932(platform::toCp932(input)) == input ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 FName::FName() : Form(QStringLiteral("FName")) {
     setCaption(QStringLiteral("名前を決めよう"));
@@ -24,6 +42,7 @@ FName::FName() : Form(QStringLiteral("FName")) {
     TtName = new QLineEdit(this);
     TtName->setObjectName(QStringLiteral("TtName"));
     TtName->setMaxLength(4);
+    TtName->setValidator(new SaveableName(TtName));
     TtName->setAccessibleName(QStringLiteral("名前"));
     setGeometryTwips(TtName, 480, 840, 1335, 375);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 2520, 840, 1575,

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QSet>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -113,10 +114,11 @@ QPixmap FStaff::load(const QString& name) const {
     const QImage img = reader.read();
     if (img.isNull()) {
         // A missing picture must not strand the player: leave it out, and
-        // say so once.
-        if (reported_.contains(path))
+        // say so once in the run, however often the ending plays.
+        static QSet<QString> reported;
+        if (reported.contains(path))
             return {};
-        reported_.insert(path);
+        reported.insert(path);
         std::fprintf(stderr, "kobusato: picture %s could not be loaded (%s); left out\n",
                      path.toLocal8Bit().constData(), reader.errorString().toLocal8Bit().constData());
         return {};
@@ -190,7 +192,17 @@ void FStaff::sweep(Prop prop, std::int64_t from, std::int64_t to, std::int64_t s
              .arg(double(last)));
 }
 
+void FStaff::Form_QueryUnload(int& cancel, int unloadMode) {
+    if (playing_ && unloadMode == vbFormControlMenu)
+        cancel = 1;
+}
+
 void FStaff::Form_Load() {
+    playing_ = true;
+    struct Done {
+        bool& playing;
+        ~Done() { playing = false; }
+    } done{playing_};
     // Ten-thousandths of a twip.
     constexpr std::int64_t k = 10000;
     constexpr std::int64_t kStep = 3000; // 0.3

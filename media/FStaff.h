@@ -5,7 +5,6 @@
 #include "platform/Form.h"
 
 #include <QPixmap>
-#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -45,6 +44,9 @@ class FStaff : public platform::Form {
 public:
     FStaff();
     void Form_Load() override;
+    // The close box is refused while the sequence runs: the menu and status
+    // window are gone by then, and only its question leads back to a game.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     PictureBox* Image1;
     const QPixmap& background() const { return background_; }
@@ -68,7 +70,7 @@ private:
     void note(const QString& s) const;
     QPixmap load(const QString& name) const;
     QPixmap background_;
-    mutable QSet<QString> reported_;
+    bool playing_ = false;
 };
 
 } // namespace kobu

@@ -2,8 +2,14 @@
 
 #include "platform/Errors.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -11,14 +17,60 @@ std::function<bool()>& beforeReplace() {
     static std::function<bool()> h;
     return h;
 }
+
+QString cannotOpen() {
+    return QStringLiteral("ファイルを開けません。");
+}
+QString cannotWrite() {
+    return QStringLiteral("ファイルに書き込めません。");
+}
+
+// Opens `path` for reading only when it is a regular file or a link to one.
+// The open itself must not wait: a FIFO would block it until another program
+// writes, and a device such as /dev/zero could be read without end.
+void openRegularFile(QFile& f, const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(cannotOpen(), path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw FileError(QStringLiteral("普通のファイルではないため、開けません。"), path);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FileError(cannotOpen(), path);
+    }
+}
+
+// A write interrupted between the naming of its temporary file and the
+// rename leaves that file behind, named as QSaveFile names it: the target's
+// name, a dot and six letters, beside the target a link leads to. The next
+// write clears them away; no other file is touched.
+void removeLeftovers(const QString& path) {
+    const QFileInfo link(path);
+    const QFileInfo target(
+        link.isSymLink() && !link.canonicalFilePath().isEmpty() ? link.canonicalFilePath() : path);
+    static const QRegularExpression leftover(QStringLiteral("^\\.[A-Za-z]{6}$"));
+    const QString base = target.fileName();
+    const QFileInfoList found = target.dir().entryInfoList(
+        {base + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& fi : found)
+        if (!fi.isSymLink() && fi.isFile() &&
+            leftover.match(fi.fileName().mid(base.size())).hasMatch())
+            QFile::remove(fi.filePath());
+}
+
 } // namespace
 
-void setBeforeReplaceHookForTests(std::function<bool()> hook) { beforeReplace() = std::move(hook); }
+void setBeforeReplaceHookForTests(std::function<bool()> hook) {
+    beforeReplace() = std::move(hook);
+}
 
 QByteArray readRecords(const QString& path, int recordLength, int count) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("ファイルを開けません。"), path);
+    QFile f;
+    openRegularFile(f, path);
     const QByteArray data = f.read(qint64(recordLength) * count);
     if (data.size() < qint64(recordLength) * count)
         throw FileError(QStringLiteral("ファイルが短すぎるか壊れています。"), path);
@@ -26,9 +78,8 @@ QByteArray readRecords(const QString& path, int recordLength, int count) {
 }
 
 QByteArray readRecord(const QString& path, int recordLength, int number) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("ファイルを開けません。"), path);
+    QFile f;
+    openRegularFile(f, path);
     const qint64 offset = qint64(recordLength) * (number - 1);
     if (number < 1 || f.size() < offset + recordLength || !f.seek(offset))
         throw FileError(QStringLiteral("ファイルが短すぎるか壊れています。"), path);
@@ -39,13 +90,24 @@ QByteArray readRecord(const QString& path, int recordLength, int number) {
 }
 
 void writeRecord(const QString& path, int recordLength, int number, const QByteArray& record) {
+    removeLeftovers(path);
     QByteArray whole;
     {
-        QFile old(path);
-        if (old.exists()) {
-            if (!old.open(QIODevice::ReadOnly))
-                throw FileError(QStringLiteral("ファイルを開けません。"), path);
-            whole = old.readAll();
+        const QFileInfo fi(path);
+        if (fi.exists() || fi.isSymLink()) {
+            QFile old;
+            openRegularFile(old, path);
+            // The bytes around the record are kept, which means reading them
+            // all; a file far larger than any record file is refused instead
+            // of holding up the game.
+            const QString tooLarge = QStringLiteral("ファイルが大きすぎます。");
+            if (old.size() > kMaxRecordFileBytes)
+                throw FileError(tooLarge, path);
+            whole = old.read(kMaxRecordFileBytes + 1);
+            if (whole.size() > kMaxRecordFileBytes)
+                throw FileError(tooLarge, path);
+            if (old.error() != QFileDevice::NoError)
+                throw FileError(QStringLiteral("ファイルを読み込めません。"), path);
         }
     }
     const qsizetype offset = qsizetype(recordLength) * (number - 1);
@@ -56,15 +118,19 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
     whole.replace(offset, recordLength, rec);
 
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(whole) != whole.size())
-        throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
-    if (beforeReplace() && !beforeReplace()()) {
+    if (!out.open(QIODevice::WriteOnly))
+        throw FileError(cannotWrite(), path);
+    // write() only fills Qt's buffer: a full disk shows in the flush, and
+    // commit() would put a short file in place of the old one regardless.
+    const bool written =
+        out.write(whole) == whole.size() && out.flush() && out.error() == QFileDevice::NoError;
+    if (!written || (beforeReplace() && !beforeReplace()())) {
         out.cancelWriting();
         out.commit();
-        throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
+        throw FileError(cannotWrite(), path);
     }
     if (!out.commit())
-        throw FileError(QStringLiteral("ファイルに書き込めません。"), path);
+        throw FileError(cannotWrite(), path);
 }
 
 } // namespace platform

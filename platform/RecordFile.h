@@ -8,6 +8,13 @@
 
 namespace platform {
 
+// The largest file a record is written into: its other bytes are kept, so the
+// whole file is read first. The game's files are a few kilobytes.
+inline constexpr qint64 kMaxRecordFileBytes = 4 * 1024 * 1024;
+
+// Only regular files (or links to one) are read or written over: anything else
+// (a FIFO, a device, a folder) is a FileError, found without waiting on it.
+
 // Reads record `number` (1-based) of `recordLength` bytes. Throws FileError when
 // the file cannot be opened or does not hold the whole record. Never creates
 // the file.
@@ -18,8 +25,10 @@ QByteArray readRecords(const QString& path, int recordLength, int count);
 
 // Writes record `number` in place: the file is created when missing, bytes
 // before and after the record are kept. The change reaches the disk through a
-// temporary file renamed over the old one, so a failed write leaves the old
-// file whole. Throws FileError when it cannot be written.
+// temporary file renamed over the old one, so a failed write (a full disk
+// included) leaves the old file whole; temporary files that an interrupted
+// write left behind are removed. Throws FileError when it cannot be written,
+// and when the file is larger than kMaxRecordFileBytes.
 void writeRecord(const QString& path, int recordLength, int number, const QByteArray& record);
 
 // Tests stand in for a failure between writing the new file and putting it

@@ -85,6 +85,10 @@ void decodeSaveRecord(const QByteArray& record, GameState& g) {
     Q_ASSERT(record.size() >= kSaveRecordLength);
     for (const NumberField& n : kNumbers)
         g.*n.field = qFromLittleEndian<qint16>(record.constData() + n.offset);
+    // No skill has another number than 1 to 4; any other would count as a
+    // skill in force that no exchange ever ends, and lock the skills away.
+    if (g.activeSkill < 0 || g.activeSkill > 4)
+        g.activeSkill = 0;
     for (const TextField& t : kTexts) {
         QString s = platform::fromCp932(record.mid(t.offset, kSaveTextBytes));
         while (s.size() < kSaveTextBytes)

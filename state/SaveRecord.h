@@ -17,6 +17,7 @@ QByteArray encodeSaveRecord(const GameState& g);
 // Copies every saved field of `record` (554 bytes) into `g`; the rest of `g`
 // (the opponent, the program paths) is left alone. Texts come back with their
 // blanks, filled up to 30 characters.
+// A skill number that no skill has comes back as none in force.
 void decodeSaveRecord(const QByteArray& record, GameState& g);
 
 QString saveFilePath(const GameState& g);

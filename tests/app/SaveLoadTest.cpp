@@ -1,14 +1,29 @@
 #include "app/Menu.h"
+#include "battle/BattleSupport.h"
+#include "character/FGinou.h"
 #include "character/Sutetasu.h"
 #include "platform/RecordFile.h"
 #include "state/SaveRecord.h"
 #include "support/GameTest.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTest>
+#include <QtEndian>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace testing_support;
 using namespace platform;
@@ -188,4 +203,218 @@ TEST_F(SaveLoadTest, AFileOfRandomBytesLoadsAndTheGameGoesOn) {
     fakeBoxes().answer(vbOK);
     save();
     EXPECT_EQ(fileBytes().mid(0, 28), junk.mid(0, 28));
+}
+
+namespace {
+
+// Where the disk is full: a file-size limit of `bytes` on this process, with
+// the signal that would kill it ignored, so writes beyond it fail as they do
+// on a full disk.
+void limitFileSize(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit rl{};
+    getrlimit(RLIMIT_FSIZE, &rl);
+    rl.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &rl);
+}
+
+} // namespace
+
+TEST_F(SaveLoadTest, AFullDiskNeverCostsTheSave) {
+    // Run in a child process of its own, where the limit cannot harm the rest
+    // of the suite; the child tells what went wrong on standard error.
+    const auto child = [this] {
+        QStringList faults;
+        const auto check = [&](bool ok, const QString& what) {
+            if (!ok)
+                faults << what;
+        };
+        const QString oldIsKept = QStringLiteral("前のセーブデータはそのまま残っています");
+        // No previous save: nothing claims one is left, nothing is left behind.
+        limitFileSize(0);
+        fakeBoxes().answer(vbYes);
+        fakeBoxes().answer(vbOK);
+        save();
+        QString said = fakeBoxes().shown.back().request.text;
+        check(said.startsWith(QStringLiteral("セーブできませんでした")), "no save: " + said);
+        check(!said.contains(oldIsKept), "no save, yet: " + said);
+        check(!QFileInfo::exists(path()), QStringLiteral("a file was left"));
+        // A previous save stays byte for byte, whether nothing or part of the
+        // new record could be written.
+        for (const rlim_t room : {rlim_t(0), rlim_t(200)}) {
+            limitFileSize(RLIM_INFINITY);
+            const QByteArray old(554, '\x02');
+            writeFile(old);
+            limitFileSize(room);
+            fakeBoxes().answer(vbYes);
+            fakeBoxes().answer(vbOK);
+            save();
+            said = fakeBoxes().shown.back().request.text;
+            check(said.startsWith(QStringLiteral("セーブできませんでした")) &&
+                      said.contains(oldIsKept),
+                  QStringLiteral("room %1: %2").arg(room).arg(said));
+            check(fileBytes() == old, QStringLiteral("room %1: the old save changed").arg(room));
+            check(QDir(folder() + QStringLiteral("/Data")).entryList(QDir::Files).size() == 1,
+                  QStringLiteral("room %1: a temporary file was left").arg(room));
+        }
+        // Standard error is a file here, under the same limit.
+        limitFileSize(RLIM_INFINITY);
+        std::fprintf(stderr, "%s\n", qPrintable(faults.join(QLatin1Char('\n'))));
+        dir_.reset();
+        std::_Exit(faults.isEmpty() ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
+// Should the game ever open the FIFO and wait, this writer lets it go on after
+// a few seconds, so the test fails instead of hanging.
+class FifoRescue {
+  public:
+    explicit FifoRescue(const QString& fifo)
+        : thread_([path = QFile::encodeName(fifo)](std::stop_token stop) {
+              for (int i = 0; i < 100 && !stop.stop_requested(); ++i)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+              while (!stop.stop_requested()) {
+                  const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0)
+                      ::close(fd);
+                  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+              }
+          }) {}
+
+  private:
+    std::jthread thread_;
+};
+
+bool isFifo(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+} // namespace
+
+TEST_F(SaveLoadTest, WhatIsNotAFileIsNeitherLoadedNorSavedOver) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    const FifoRescue rescue(path());
+    const GameState before = g();
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(vbOK);
+    load();
+    EXPECT_TRUE(
+        fakeBoxes().shown[1].request.text.contains(QStringLiteral("普通のファイルではない")))
+        << fakeBoxes().shown[1].request.text.toStdString();
+    EXPECT_EQ(g(), before);
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(vbOK);
+    save();
+    const QString said = fakeBoxes().shown[3].request.text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("セーブできませんでした"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("普通のファイルではない"))) << said.toStdString();
+    // There was no save to keep, and the message does not pretend there was.
+    EXPECT_FALSE(said.contains(QStringLiteral("前のセーブデータ"))) << said.toStdString();
+    EXPECT_TRUE(isFifo(path()));
+
+    // A link to a device that never ends is refused at once, and kept.
+    QFile::remove(path());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path()));
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(vbOK);
+    load();
+    EXPECT_TRUE(
+        fakeBoxes().shown[5].request.text.contains(QStringLiteral("普通のファイルではない")));
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), QStringLiteral("/dev/zero"));
+    EXPECT_EQ(g(), before);
+    EXPECT_TRUE(menu->isShown());
+
+    // A link to a regular file is followed, and stays a link.
+    const QString real = folder() + QStringLiteral("/elsewhere.dat");
+    {
+        QFile f(real);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(554, '\0'));
+    }
+    QFile::remove(path());
+    ASSERT_TRUE(QFile::link(real, path()));
+    g().money = 777;
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().expect(QStringLiteral("セーブしました"), vbOK);
+    save();
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(fileBytes(), encodeSaveRecord(g()));
+}
+
+TEST_F(SaveLoadTest, AHugeSaveFileIsRefusedUntouched) {
+    // Sparse: 64 MiB on paper, nothing on the disk. Keeping its tail would
+    // mean reading and writing all of it while the window waits.
+    writeFile(QByteArray(554, '\x04'));
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.resize(qint64(64) << 20));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(vbOK);
+    save();
+    EXPECT_LT(clock.elapsed(), 1000);
+    const QString said = fakeBoxes().shown[1].request.text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("セーブできませんでした。前のセーブデータはそのまま"
+                                               "残っています。")))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("大きすぎ"))) << said.toStdString();
+    EXPECT_EQ(QFileInfo(path()).size(), qint64(64) << 20);
+    QFile f(path());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(554), QByteArray(554, '\x04'));
+}
+
+TEST_F(SaveLoadTest, ASaveClearsTheLeftoversOfAnInterruptedOne) {
+    writeFile(QByteArray(554, '\x06'));
+    const QDir data(folder() + QStringLiteral("/Data"));
+    const QStringList leftovers = {QStringLiteral("Data.dat.aBcDeF"),
+                                   QStringLiteral("Data.dat.QWERTY")};
+    const QStringList others = {QStringLiteral("Data.dat.bak"), QStringLiteral("Data.dat.aBcDeFg"),
+                                QStringLiteral("Data.dat.abc123"),
+                                QStringLiteral("Other.dat.aBcDeF")};
+    for (const QString& name : leftovers + others) {
+        QFile f(data.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(554, '\x07'));
+    }
+    fakeBoxes().answer(vbYes);
+    fakeBoxes().expect(QStringLiteral("セーブしました"), vbOK);
+    save();
+    QStringList expected = others;
+    expected << QStringLiteral("Data.dat");
+    expected.sort();
+    EXPECT_EQ(data.entryList(QDir::Files, QDir::Name), expected);
+    EXPECT_EQ(fileBytes(), encodeSaveRecord(g()));
+}
+
+namespace {
+class LoadedSaveInBattleTest : public battle_support::BattleFixture {};
+} // namespace
+
+TEST_F(LoadedSaveInBattleTest, ASkillNumberNoSkillHasLeavesTheSkillsOpen) {
+    // A save of a skill number that no skill has, as a damaged file gives.
+    for (const int impossible : {5, -1, 32767}) {
+        QByteArray rec = encodeSaveRecord(g());
+        qToLittleEndian<qint16>(qint16(impossible), rec.data() + 138);
+        {
+            QFile f(folder() + QStringLiteral("/Data/Data.dat"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(rec);
+        }
+        fakeBoxes().answer(vbYes);
+        QTest::mouseClick(find<Menu>()->Command5, Qt::LeftButton);
+        FBattle& b = start();
+        QTest::keyClick(b.Command1, Qt::Key_W);
+        EXPECT_NE(find<FGinou>(), nullptr) << impossible;
+        EXPECT_TRUE(fakeBoxes().texts().filter(QStringLiteral("技能を使用中です")).isEmpty())
+            << impossible;
+        AbandonMatch();
+        settle();
+    }
 }

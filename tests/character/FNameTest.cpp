@@ -4,6 +4,7 @@
 #include "media/MidiSaisei.h"
 #include "support/GameTest.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,4 +98,35 @@ TEST_F(NameEntryTest, ClosingItWithItsCloseBoxBeginsNothing) {
     f.frame()->close();
     EXPECT_EQ(find<FName>(), nullptr);
     EXPECT_TRUE(g().playerName.isEmpty());
+}
+
+TEST_F(NameEntryTest, OnlyWhatTheSaveCanHoldIsTyped) {
+    FName& f = open();
+    const auto commit = [&](const QString& s) {
+        // As an input method or a paste hands over text.
+        QInputMethodEvent e;
+        e.setCommitString(s);
+        QCoreApplication::sendEvent(f.TtName, &e);
+    };
+    commit(QStringLiteral("た"));
+    commit(QStringLiteral("😀"));
+    commit(QStringLiteral("𠮷"));
+    commit(QStringLiteral("e\u0301"));
+    commit(QStringLiteral("\u0301"));
+    commit(QStringLiteral("髙～"));
+    EXPECT_EQ(f.TtName->text(), QStringLiteral("た髙～"));
+    f.TtName->insert(QStringLiteral("Ω"));
+    EXPECT_EQ(f.TtName->text(), QStringLiteral("た髙～Ω"));
+
+    // What was let in comes back from the save as it was typed.
+    QTest::keyClick(f.TtName, Qt::Key_Return);
+    Menu* m = find<Menu>();
+    ASSERT_NE(m, nullptr);
+    fakeBoxes().answer(platform::vbYes);
+    fakeBoxes().answer(platform::vbOK);
+    m->Command4->click();
+    g().playerName.clear();
+    fakeBoxes().answer(platform::vbYes);
+    m->Command5->click();
+    EXPECT_EQ(g().playerName.trimmed(), QStringLiteral("た髙～Ω"));
 }

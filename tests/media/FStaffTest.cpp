@@ -195,3 +195,29 @@ TEST(EndingPictures, EveryShippedPictureLoadsAtTheWindowsSize) {
     }
     EXPECT_EQ(QImage(QStringLiteral(":/ui/staff_image1.png")).size(), QSize(1024, 772));
 }
+
+TEST_F(EndingTest, ItsCloseBoxWaitsForTheQuestion) {
+    int runs = 0;
+    fakeClock().onDoEvents = [&] {
+        if (++runs == 5)
+            find<FStaff>()->frame()->close();
+    };
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    play();
+    EXPECT_EQ(steps(QStringLiteral("sweep:")).size(), 6);
+    EXPECT_NE(find<FName>(), nullptr);
+}
+
+TEST_F(EndingTest, AMissingPictureIsToldOncePerRun) {
+    QFile::remove(folder() + QStringLiteral("/Bmps/初期絵30.bmp"));
+    QFile::remove(folder() + QStringLiteral("/Jpegs/背景画07.jpg"));
+    ::testing::internal::CaptureStderr();
+    for (int round = 0; round < 2; ++round) {
+        fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+        play();
+    }
+    const QString said = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    // Each is used twice in every ending, and the ending played twice.
+    for (const char* name : {"/Bmps/初期絵30.bmp", "/Jpegs/背景画07.jpg"})
+        EXPECT_EQ(said.count(folder() + QString::fromUtf8(name)), 1) << said.toStdString();
+}

@@ -5,7 +5,7 @@
 //      synthesizer rendering, looped as the game's music player loops it
 //      (goal: at most 5 % of one core). With an audio device the real output
 //      plays; without one the audio is rendered by hand, paced to real time.
-// Usage: music_bench [seconds of playback, 30 by default]
+// Usage: music_bench [--audio-log] [seconds of playback, 30 by default]
 
 #include "platform/FluidMidi.h"
 
@@ -96,7 +96,12 @@ void loopOnDone(FluidMidi& device, int& rounds) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 30.0;
+    QStringList args = app.arguments().mid(1);
+    // The audio libraries' own messages, for when there is no sound and the
+    // reason is wanted.
+    if (args.removeAll(QStringLiteral("--audio-log")) > 0)
+        FluidMidi::letLibrariesSpeak();
+    const double seconds = !args.isEmpty() ? args.first().toDouble() : 30.0;
 
     QTemporaryDir dir;
     QString track = QStringLiteral(KOBUSATO_GAME_DIR "/Midis/Normal.mid");

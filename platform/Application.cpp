@@ -18,6 +18,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // The windows' pictures live in the static game library.
     initPictures();
     setApplicationName(QStringLiteral("Kobusato"));
+    // Ties the windows to the launcher, so the desktop shows its name and icon.
+    setDesktopFileName(QStringLiteral("io.github.kobusato.Kobusato"));
     auto* tr = new QTranslator(this);
     if (tr->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                  QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -31,7 +33,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && routeKeyPress(receiver, static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress &&
+        routeKeyPress(receiver, static_cast<QKeyEvent*>(event)))
         return true;
     try {
         return QApplication::notify(receiver, event);

@@ -240,12 +240,14 @@ namespace {
 void quietFluid(int, const char*, void*) {}
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-// The libraries' own messages mean nothing to a player; KOBUSATO_AUDIO_LOG
-// lets them through when a developer wants to know why there is no sound.
+// The libraries' own messages mean nothing to a player; a tool lets them
+// through when a developer wants to know why there is no sound.
+std::atomic<bool> librariesSpeak{false};
+
 void keepLibrariesQuiet() {
     static std::once_flag once;
     std::call_once(once, [] {
-        if (qEnvironmentVariableIsSet("KOBUSATO_AUDIO_LOG"))
+        if (librariesSpeak.load())
             return;
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, quietFluid, nullptr);
@@ -287,6 +289,8 @@ class FluidEngine {
         for (const QString& d : o.audioDrivers)
             drivers_.push_back(d.toStdString());
         keepLibrariesQuiet();
+        if (audioOutput_)
+            nameTheStream();
         try {
             loader_ = std::thread([this] { load(); });
         } catch (const std::system_error&) {
@@ -413,6 +417,21 @@ class FluidEngine {
         stateChanged_.notify_all();
     }
 
+    // The desktop's mixer lists the stream under the game's name and icon, as
+    // a game's sound. The client library adds the properties in PULSE_PROP_*
+    // when it connects, where the program has not set them; FluidSynth names
+    // its client "FluidSynth" itself, so the name takes PULSE_PROP_OVERRIDE_*.
+    // They are written here, on the calling thread before the loader starts,
+    // because the environment must not change while another thread may read
+    // it; for the same reason FluidSynth's own media-role setting, which it
+    // writes to the environment from the loader thread, is left empty.
+    static void nameTheStream() {
+        qputenv("PULSE_PROP_OVERRIDE_application.name", "Kobusato");
+        qputenv("PULSE_PROP_application.id", "io.github.kobusato.Kobusato");
+        qputenv("PULSE_PROP_application.icon_name", "io.github.kobusato.Kobusato");
+        qputenv("PULSE_PROP_media.role", "game");
+    }
+
     bool loadSoundFont() {
         settings_.reset(new_fluid_settings());
         if (!settings_)
@@ -423,6 +442,7 @@ class FluidEngine {
         fluid_settings_setint(settings_.get(), "audio.period-size", 256);
         fluid_settings_setint(settings_.get(), "audio.periods", 4);
         fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::gainFor(soundFont_));
+        fluid_settings_setstr(settings_.get(), "audio.pulseaudio.media-role", "");
         synth_.reset(new_fluid_synth(settings_.get()));
         if (!synth_) {
             sayIfHeard("the synthesizer could not be started; the music is silent");
@@ -684,6 +704,10 @@ void FluidMidi::cutHeld() {
         return;
     engine_->swap(held_.get(), nullptr);
     held_.reset();
+}
+
+void FluidMidi::letLibrariesSpeak() {
+    librariesSpeak.store(true);
 }
 
 FluidMidi::State FluidMidi::state() const {

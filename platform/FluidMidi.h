@@ -94,6 +94,10 @@ class FluidMidi final : public MidiDevice {
     void play() override;
 
     State state() const;
+    // FluidSynth's and ALSA's own messages are kept off standard error, since
+    // they mean nothing to a player; a tool that wants to know why there is no
+    // sound lets them through before it makes its first device.
+    static void letLibrariesSpeak();
     // Blocks until the synthesizer is made (or could not be); false on timeout.
     bool waitUntilReady(std::chrono::milliseconds timeout) const;
     // Without audio output only: renders `frames` stereo frames at kSampleRate,

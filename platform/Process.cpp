@@ -1,14 +1,31 @@
 #include "platform/Process.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
+
+#ifndef KOBUSATO_DATA_FROM_PROGRAM
+#define KOBUSATO_DATA_FROM_PROGRAM "../share/games/kobusato"
+#endif
 
 namespace platform {
 namespace {
 QString& folderOverride() {
     static QString s;
     return s;
+}
+
+// Every game folder has the opponents' table; nothing else is called so.
+bool holdsGameData(const QString& folder) {
+    return QFileInfo::exists(folder + QStringLiteral("/Enemy.dat"));
+}
+
+QString installedDataFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(KOBUSATO_DATA_FROM_PROGRAM));
 }
 } // namespace
 
@@ -21,9 +38,22 @@ void EndProcess() {
 QString programFolder() {
     if (!folderOverride().isEmpty())
         return folderOverride();
-    return QCoreApplication::applicationDirPath();
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (!holdsGameData(beside) && holdsGameData(installedDataFolder()))
+        return installedDataFolder();
+    return beside;
 }
 
 void setProgramFolderForTests(const QString& folder) { folderOverride() = folder; }
+
+QString saveFolder(const QString& appPath) {
+    const bool installed = folderOverride().isEmpty() &&
+                           QDir::cleanPath(appPath) == installedDataFolder() &&
+                           !holdsGameData(QCoreApplication::applicationDirPath());
+    if (!installed)
+        return appPath + QStringLiteral("/Data");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/kobusato/Data");
+}
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "state/SaveRecord.h"
 
 #include "platform/Cp932.h"
+#include "platform/Process.h"
 
 #include <QtEndian>
 
@@ -97,6 +98,8 @@ void decodeSaveRecord(const QByteArray& record, GameState& g) {
     }
 }
 
-QString saveFilePath(const GameState& g) { return g.appPath + QStringLiteral("/Data/Data.dat"); }
+QString saveFilePath(const GameState& g) {
+    return platform::saveFolder(g.appPath) + QStringLiteral("/Data.dat");
+}
 
 } // namespace kobu

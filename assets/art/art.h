@@ -172,6 +172,7 @@ QImage unpackingPicture();       // 初期絵19
 QImage backgroundPicture(int n); // 背景画01 .. 背景画11
 QImage creditCard(int n);        // 背景画05 .. 背景画11, the staff roll
 QImage staffTitleCard();         // staff_image1.png
+QImage appIcon(int size);        // the desktop's icon, size by size pixels
 
 // Lettering and icons for the status, battle, shop and allocation windows.
 struct UiPicture {

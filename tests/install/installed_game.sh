@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and checks what a player gets:
+# the program and its data, a launcher and metainfo that validate, the icons
+# and the manual page; then plays the installed program under Xvfb (a new game
+# and a save) and finds the save in the user's data folder, with nothing
+# written below the installed data folder. A copy of the build's program
+# folder must still keep its save below itself.
+# Usage: installed_game.sh <build dir> <prefix> <program dir> <data dir> <id>
+set -euo pipefail
+build=$1 prefix=$2 bindir=$3 datadir=$4 id=$5
+
+for tool in desktop-file-validate appstreamcli Xvfb xdotool rsvg-convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+root=$work/root
+DESTDIR=$root cmake --install "$build" >/dev/null
+top=$root$prefix
+program=$top/$bindir/kobusato
+data=$top/$datadir
+share=$top/share
+
+# --- the installed tree -----------------------------------------------------
+[ -x "$program" ] || fail "no program at $program"
+for f in Enemy.dat Bukidata2.dat Bougyo.dat Midis/Normal.mid Midis/Battle.mid Midis/staff.mid; do
+  [ -s "$data/$f" ] || fail "no $f in $data"
+done
+[ "$(ls "$data"/Bmps/*.bmp | wc -l)" -eq 26 ] || fail "the ending's flip-book is not whole"
+[ "$(ls "$data"/Jpegs/*.jpg | wc -l)" -eq 11 ] || fail "the ending's stills are not whole"
+[ ! -e "$data/Data" ] || fail "an installed game has no save folder of its own"
+
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "the launcher does not validate"
+out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || { echo "$out"; fail "the metainfo does not validate"; }
+if grep -qE '^(E|W):' <<<"$out"; then echo "$out"; fail "the metainfo has errors or warnings"; fi
+grep -qx "Icon=$id" "$desktop" || fail "the launcher does not name the icon $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $id.desktop"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for size in 16 32 48 64 128 256; do
+  png=$share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -s "$png" ] || fail "no ${size}px icon"
+  read -r w h < <(od -An -tu1 -j16 -N8 "$png" |
+                  awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+  [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}px icon is ${w}x${h}"
+done
+rsvg-convert -w 48 "$share/icons/hicolor/scalable/apps/$id.svg" -o "$work/svg.png" ||
+  fail "the scalable icon does not render"
+gzip -t "$share/man/man6/kobusato.6.gz" || fail "no manual page"
+[ -s "$share/doc/kobusato/copyright" ] || fail "no copyright file"
+
+# --- playing ----------------------------------------------------------------
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$work/display")
+export QT_QPA_PLATFORM=xcb
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+
+# Starts the program with a fresh home, begins a game and saves it; leaves
+# the program running.
+play_and_save() {
+  local program=$1 home=$2
+  mkdir -p "$home"
+  HOME=$home "$program" >"$home.log" 2>&1 &
+  game_pid=$!
+  local frame
+  frame=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobusato$' | head -n1) ||
+    fail "the main window did not appear"
+  xdotool windowfocus --sync "$frame"
+  sleep 1
+  xdotool key ctrl+n
+  sleep 1.5
+  xdotool type --delay 80 abc
+  xdotool key Return
+  sleep 2
+  # The town menu's first button has the focus; the fourth is セーブ.
+  xdotool key --delay 150 Tab Tab Tab space
+  timeout 20 xdotool search --sync --onlyvisible --name '^確認$' >/dev/null ||
+    fail "the save question did not appear"
+  sleep 0.5
+  xdotool key y
+}
+
+# The record, once written.
+wait_for_save() {
+  local file=$1
+  for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.1; done
+  [ -f "$file" ] || fail "no save at $file"
+  [ "$(stat -c %s "$file")" -eq 554 ] || fail "the save at $file is not one 554-byte record"
+}
+
+stop_game() {
+  kill "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+}
+
+# An installed game saves in the user's data folder.
+touch "$work/before"
+sleep 1
+play_and_save "$program" "$work/home"
+wait_for_save "$work/home/.local/share/kobusato/Data/Data.dat"
+stop_game
+written=$(find "$root" -newer "$work/before")
+[ -z "$written" ] || fail "the installed game wrote below its install: $written"
+
+# A copied program folder is a portable game: its save stays inside it.
+cp -r "$build/game" "$work/portable"
+rm -rf "$work/portable/Data"
+play_and_save "$work/portable/kobusato" "$work/home2"
+wait_for_save "$work/portable/Data/Data.dat"
+stop_game
+[ ! -e "$work/home2/.local/share/kobusato" ] || fail "the portable game saved in the home folder"
+echo "installed and portable games save where they should"

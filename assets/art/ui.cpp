@@ -61,6 +61,8 @@ void smallWord(QPainter& p, const QString& word, const QRectF& r, int pixelSize,
     f.setBold(true);
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setStyleStrategy(QFont::PreferAntialias);
+    // A pixel between letters keeps their outlines apart ("tt").
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     // One pixel each side for the outline and one for the shadow.
     for (int px = pixelSize; px > 6; --px) {
         f.setPixelSize(px);

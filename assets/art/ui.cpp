@@ -273,8 +273,10 @@ const QColor kEquipTop(0xe8, 0xc8, 0xff), kEquipBottom(0x7a, 0x3a, 0xd0);
 void equipmentLabel(QPainter& p, const QRectF& r)
 {
     equipmentIcon(p, r.topLeft() + QPointF(2, 2), 2.4);
+    // The word is shrunk to fit the narrow picture: a lighter outline and
+    // rim than the other words keep its letters open.
     drawText(p, QStringLiteral("Equipment"), font(Face::Sans, kStatusPx, true), QRectF(r.left() + 2, r.top() + 80, r.width() - 2, 66),
-             Qt::AlignLeft | Qt::AlignVCenter, lettering(kEquipTop, kEquipBottom, 3.5, 2.5));
+             Qt::AlignLeft | Qt::AlignVCenter, lettering(kEquipTop, kEquipBottom, 2.2, 1.4));
 }
 
 void smallEquipmentLabel(QPainter& p, const QRectF& r)

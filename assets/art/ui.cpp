@@ -46,8 +46,12 @@ std::function<void(QPainter&, const QRectF&)> statusWord(const char* word, QColo
 std::function<void(QPainter&, const QRectF&)> allocWord(const char* word, QColor top, QColor bottom)
 {
     return [=](QPainter& p, const QRectF& r) {
-        drawText(p, QString::fromUtf8(word), font(Face::Sans, kAllocPx, true), r.adjusted(1, 0, 0, 0),
-                 Qt::AlignLeft | Qt::AlignVCenter, lettering(top, bottom, 2.5, 1.8));
+        // Shrunk to fit the row: room between the letters and a lighter
+        // outline keep "tt" from running together.
+        QFont f = font(Face::Sans, kAllocPx, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+        drawText(p, QString::fromUtf8(word), f, r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 lettering(top, bottom, 2.0, 1.2));
     };
 }
 

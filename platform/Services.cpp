@@ -82,6 +82,8 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(r.defaultButton == vbNo ? QMessageBox::No : QMessageBox::Yes);
             yes = box.button(QMessageBox::Yes);
+            // No close button in the title bar. Some window managers draw one
+            // whatever the hints say (openbox does); its request is refused.
             box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         } else {
             box.setStandardButtons(QMessageBox::Ok);

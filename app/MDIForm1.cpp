@@ -8,8 +8,12 @@
 #include "state/GameState.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 using namespace platform;
 
@@ -46,7 +50,20 @@ MDIForm1::MDIForm1() {
     connect(story_, &QAction::triggered, this,
             [this] { runGuarded(nullptr, [this] { Story_Click(); }); });
     connect(exit_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { Exit_Click(); }); });
+    // The frame opens maximized. Un-maximized it takes a moderate size in
+    // the middle of the screen, and the client area scrolls to a window that
+    // lies beyond it.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     resize(1024, 720);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        // Enough for the town menu and the status window side by side and
+        // for the ending, where the screen allows.
+        const QSize size(std::min(room.width(), std::max(800, room.width() * 3 / 4)),
+                         std::min(room.height(), std::max(600, room.height() * 3 / 4)));
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room));
+    }
 }
 
 MDIForm1::~MDIForm1() {

@@ -7,9 +7,7 @@
 #include "platform/Services.h"
 #include "state/GameState.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 
 using namespace platform;
 
@@ -37,10 +35,6 @@ void Main() {
     (void)platform::random(); // seeded from the clock on first use
     auto* frame = new MDIForm1();
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    // Without a window manager (a bare X server) maximizing does nothing, so
-    // the frame starts out covering the screen either way.
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        frame->setGeometry(screen->availableGeometry());
     frame->showMaximized();
 }
 

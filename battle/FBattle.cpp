@@ -246,7 +246,9 @@ void FBattle::ResolveExchange() {
             return;
         }
         if (g.activeSkill == combat::kSpeedSecret) {
-            LaMsg->setText(LaMsg->text() + QStringLiteral("\n\r2回目") + BaSai->text());
+            // A line feed alone: a carriage return after it would stay in the
+            // label and draw as a blank at the start of the second line.
+            LaMsg->setText(LaMsg->text() + QStringLiteral("\n2回目") + BaSai->text());
             Sleep(1000);
             const double second = shownNumber(BaSai);
             const double standing = combat::settleSpeedRolls(g, second, firstSpeedRoll);

@@ -55,6 +55,12 @@ set(UI_PICTURES staff_image1 status_name status_hp status_attack_a status_attack
   battle_attack battle_defence battle_speed battle_enemy_attack battle_enemy_defence
   battle_enemy_speed power_image1 alloc_hp alloc_attack_a alloc_attack_b alloc_defence_a
   alloc_defence_b alloc_speed)
+# The lettering also comes drawn for screens of twice the density.
+foreach(p status_name status_hp status_attack_a status_attack_b status_defence_a
+    status_defence_b status_g status_speed status_equipment alloc_hp alloc_attack_a
+    alloc_attack_b alloc_defence_a alloc_defence_b alloc_speed)
+  list(APPEND UI_PICTURES ${p}@2x)
+endforeach()
 set(FLIP_NAMES 2 3 4-5 5 7 9 10 11 12 13 14 15 16 17 18 19 20 21 22 24 25 26 27 28 29 30)
 set(ART_OUTPUTS)
 foreach(n ${FLIP_NAMES})

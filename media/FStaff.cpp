@@ -208,6 +208,9 @@ void FStaff::Form_Load() {
     constexpr std::int64_t kStep = 3000; // 0.3
 
     PlayTrack(3);
+    // A picture show, not a window to handle: no caption bar and no border.
+    frame()->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    frame()->adjustSize();
     Forms::instance().showForm(this);
     if (MDIForm1* main = MDIForm1::instance()) {
         const float mw = float(main->frameGeometry().width() * kTwipsPerPixel);

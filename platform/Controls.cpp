@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Geometry.h"
 
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -64,7 +65,12 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
                     const QString& fallbackText, int left, int top, int width, int height) {
     auto* l = makeLabel(parent, name, QString(), left, top, width, height,
                         Qt::AlignLeft | Qt::AlignVCenter);
-    const QPixmap pm(resource);
+    // The picture drawn for the screen's density: a "@2x" file beside the
+    // resource serves screens of twice the density, and a picture drawn for
+    // its pixel size stays legible where a larger one shrunk would blur.
+    const QIcon pictures(resource);
+    const QPixmap pm =
+        pictures.isNull() ? QPixmap() : pictures.pixmap(l->size(), l->devicePixelRatioF());
     if (pm.isNull()) {
         l->setText(fallbackText);
         QFont f = l->font();

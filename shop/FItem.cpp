@@ -91,6 +91,9 @@ void FItem::RefreshItemWindow() {
 }
 
 void FItem::Form_Load() {
+    // Where the town menu stands, as the other town windows open.
+    setLeftTw(0);
+    setTopTw(0);
     RefreshItemWindow();
 }
 void FItem::Form_Activate() {

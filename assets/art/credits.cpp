@@ -1,5 +1,8 @@
-// Staff roll cards. Each card puts one role over a place from the story,
-// on a dark glass panel so the lettering stays readable on any background.
+// The ending's last pictures. The six cards before the last flash by at a
+// fifth of a second each, too short to read a line: each is one scene and
+// one bold word. The last card stays on screen under the final question and
+// carries the whole staff roll, in the bottom band that the question's box
+// never covers (the box sits over the upper middle of the picture).
 #include "art.h"
 
 #include <QtMath>
@@ -10,42 +13,21 @@ namespace {
 
 const QRectF kFull(0, 0, kSceneW, kSceneH);
 
-void creditPanel(QPainter& p, const QRectF& r, const QString& role, const QString& roleEn, const QString& name)
+// One word, big and bold, readable at a glance.
+void flashWord(QPainter& p, const QString& word, const QRectF& r, const QColor& top, const QColor& bottom)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath panel;
-    panel.addRoundedRect(r, 18, 18);
-    p.setPen(QPen(QColor(255, 255, 255, 150), 2));
-    p.setBrush(QColor(8, 12, 36, 160));
-    p.drawPath(panel);
-
-    TextStyle roleSt;
-    roleSt.top = QColor(0xff, 0xf2, 0x9a);
-    roleSt.bottom = QColor(0xff, 0xb8, 0x30);
-    roleSt.outlineWidth = 2.5;
-    roleSt.outline = QColor(0x3a, 0x20, 0x10);
-    const double h = r.height();
-    drawText(p, role, font(Face::Round, 30, true), QRectF(r.left() + 12, r.top() + h * 0.08, r.width() - 24, h * 0.3),
-             Qt::AlignCenter, roleSt);
-    TextStyle enSt = inkText(QColor(0xb8, 0xd8, 0xff), 0);
-    QFont en = font(Face::Sans, 13, true);
-    en.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    drawText(p, roleEn, en, QRectF(r.left() + 12, r.top() + h * 0.37, r.width() - 24, h * 0.14), Qt::AlignCenter, enSt);
-    p.setPen(QPen(QColor(255, 255, 255, 120), 1.5));
-    p.drawLine(QPointF(r.left() + r.width() * 0.2, r.top() + h * 0.55), QPointF(r.right() - r.width() * 0.2, r.top() + h * 0.55));
-    TextStyle nameSt;
-    nameSt.top = Qt::white;
-    nameSt.bottom = QColor(0xd8, 0xec, 0xff);
-    nameSt.outlineWidth = 3;
-    nameSt.outline = QColor(0x10, 0x18, 0x40);
-    nameSt.shadow = QColor(0, 0, 0, 110);
-    drawText(p, name, font(Face::Round, 30, true), QRectF(r.left() + 10, r.top() + h * 0.6, r.width() - 20, h * 0.32),
-             Qt::AlignCenter, nameSt);
-    p.restore();
+    TextStyle st;
+    st.top = top;
+    st.bottom = bottom;
+    st.outline = bottom.darker(300);
+    st.outlineWidth = 6;
+    st.rim = Qt::white;
+    st.rimWidth = 4;
+    st.shadow = QColor(0, 0, 0, 140);
+    st.shadowOffset = QPointF(4, 5);
+    st.gloss = true;
+    drawText(p, word, font(Face::Round, 110, true), r, Qt::AlignCenter, st);
 }
-
-const QString kTeam = QStringLiteral("Kobusato チーム");
 
 void nightSky(QPainter& p, std::uint32_t seed)
 {
@@ -213,15 +195,15 @@ QImage creditCard(int n)
     switch (n) {
     case 5:
         hallAtNight(p);
-        creditPanel(p, QRectF(224, 110, 272, 150), QStringLiteral("企画"), QStringLiteral("PLANNING"), kTeam);
+        flashWord(p, QStringLiteral("優勝！"), QRectF(16, 90, 480, 170), QColor(0xff, 0xf6, 0xb0), QColor(0xff, 0x9a, 0x10));
         break;
     case 6:
         computerDesk(p);
-        creditPanel(p, QRectF(16, 110, 250, 150), QStringLiteral("プログラム"), QStringLiteral("PROGRAM"), kTeam);
+        flashWord(p, QStringLiteral("新PC！"), QRectF(8, 70, 300, 150), QColor(0xb8, 0xf0, 0xff), QColor(0x20, 0x8a, 0xf0));
         break;
     case 7:
         townAtNight(p);
-        creditPanel(p, QRectF(106, 118, 300, 150), QStringLiteral("グラフィック"), QStringLiteral("GRAPHICS"), kTeam);
+        flashWord(p, QStringLiteral("おつかれ！"), QRectF(16, 120, 480, 130), QColor(0xff, 0xf0, 0xc0), QColor(0xf0, 0x80, 0x40));
         break;
     case 8: {
         // The road home at sunset, with the tune drifting over it.
@@ -237,12 +219,13 @@ QImage creditCard(int n)
         for (int i = 0; i < 5; ++i)
             drawText(p, i % 2 ? QStringLiteral("♫") : QStringLiteral("♪"), font(Face::Gothic, 30 - i * 2, true),
                      QRectF(notes[i].x() - 20, notes[i].y() - 20, 40, 40), Qt::AlignCenter, st);
-        creditPanel(p, QRectF(126, 96, 260, 150), QStringLiteral("音楽"), QStringLiteral("MUSIC"), kTeam);
+        // The picture is the tune itself: one big note over the road home.
+        flashWord(p, QStringLiteral("♪"), QRectF(136, 40, 240, 240), QColor(0xff, 0xe0, 0xf4), QColor(0xe0, 0x40, 0xa0));
         break;
     }
     case 9:
         ringArena(p);
-        creditPanel(p, QRectF(106, 30, 300, 146), QStringLiteral("テスト"), QStringLiteral("TEST PLAY"), kTeam);
+        flashWord(p, QStringLiteral("最強！"), QRectF(16, 30, 480, 160), QColor(0xff, 0xc8, 0xc0), QColor(0xe0, 0x20, 0x30));
         break;
     case 10: {
         roomInterior(p, true, 300);
@@ -261,55 +244,89 @@ QImage creditCard(int n)
         const QPointF hip = hipOnGround(pose, 186, 372, scale);
         shadowBlob(p, QPointF(186, 372), 40);
         drawCharacter(p, heroLook(), pose, hip, scale);
-        creditPanel(p, QRectF(238, 96, 264, 160), QStringLiteral("スペシャルサンクス"),
-                    QStringLiteral("WITH THANKS TO"), QStringLiteral("プレイしてくれたあなた"));
+        flashWord(p, QStringLiteral("感謝！"), QRectF(230, 80, 272, 170), QColor(0xff, 0xe0, 0xf0), QColor(0xf0, 0x50, 0x90));
         break;
     }
     default: {
-        // The last card: おしまい, with him cheering beside his new PC.
-        QRadialGradient g(QPointF(256, 230), 380);
+        // The last card: おしまい, him cheering at the left and his new PC at
+        // the right of the upper band, the staff roll in the bottom band.
+        QRadialGradient g(QPointF(256, 200), 380);
         g.setColorAt(0, QColor(0xff, 0xf0, 0xc0));
         g.setColorAt(0.6, QColor(0xff, 0xb0, 0x80));
         g.setColorAt(1, QColor(0xc0, 0x60, 0x90));
         p.fillRect(kFull, g);
         p.save();
         p.setOpacity(0.25);
-        burst(p, QPointF(256, 230), 460, 20, QColor(0, 0, 0, 0), Qt::white);
+        burst(p, QPointF(256, 150), 460, 20, QColor(0, 0, 0, 0), Qt::white);
         p.restore();
-        confetti(p, kFull, 50, 111, 10);
-        const QRectF floor(0, 330, kSceneW, 55);
+        confetti(p, QRectF(0, 0, kSceneW, 230), 40, 111, 10);
+        const QRectF floor(0, 206, kSceneW, 30);
         p.fillRect(floor, vgrad(floor, QColor(0xd0, 0x8a, 0x60), QColor(0xa8, 0x68, 0x48)));
-        monitor(p, QRectF(352, 232, 96, 62), [](QPainter& q, const QRectF& r) { screenGame(q, r, 5); });
-        pcTower(p, QRectF(458, 232, 38, 88), false, true);
-        inkedRect(p, QRectF(330, 318, 180, 10), QColor(0xc0, 0x8a, 0x58), 2, 2);
+        monitor(p, QRectF(370, 118, 82, 54), [](QPainter& q, const QRectF& r) { screenGame(q, r, 5); });
+        pcTower(p, QRectF(462, 112, 34, 80), false, true);
+        inkedRect(p, QRectF(354, 192, 150, 9), QColor(0xc0, 0x8a, 0x58), 2, 2);
         Pose pose = standPose();
         pose.turn = 0;
         pose.armFront = {150, 30};
         pose.armBack = {150, 30};
         pose.expr = Expr::Joy;
         pose.flutter = 0.5;
-        const double scale = 0.86;
-        const QPointF hip = hipOnGround(pose, 200, 360, scale);
-        shadowBlob(p, QPointF(200, 360), 40);
+        const double scale = 0.5;
+        const QPointF hip = hipOnGround(pose, 80, 222, scale);
+        shadowBlob(p, QPointF(80, 222), 24);
         drawCharacter(p, heroLook(), pose, hip, scale);
 
         TextStyle big;
         big.top = QColor(0xff, 0x7a, 0x6a);
         big.bottom = QColor(0xd0, 0x20, 0x50);
-        big.outlineWidth = 4;
+        big.outlineWidth = 3;
         big.rim = Qt::white;
-        big.rimWidth = 3.5;
+        big.rimWidth = 2.5;
         big.shadow = QColor(0x60, 0x10, 0x30, 110);
-        big.shadowOffset = QPointF(3, 4);
+        big.shadowOffset = QPointF(2, 3);
         big.gloss = true;
-        drawText(p, QStringLiteral("おしまい"), font(Face::Round, 72, true), QRectF(40, 18, 432, 96), Qt::AlignCenter, big);
+        drawText(p, QStringLiteral("おしまい"), font(Face::Round, 44, true), QRectF(140, 2, 232, 56), Qt::AlignCenter, big);
+
+        // The staff roll on a dark glass panel, readable on any colour.
+        const QRectF panel(10, 236, kSceneW - 20, kSceneH - 244);
+        QPainterPath glass;
+        glass.addRoundedRect(panel, 14, 14);
+        p.setPen(QPen(QColor(255, 255, 255, 170), 2));
+        p.setBrush(QColor(20, 10, 40, 190));
+        p.drawPath(glass);
+        TextStyle role = inkText(QColor(0xff, 0xd8, 0x60), 0);
+        TextStyle name = inkText(Qt::white, 0);
+        const QFont roleFont = font(Face::PGothic, 15, true);
+        const QFont nameFont = font(Face::PGothic, 16, true);
+        struct Credit {
+            const char16_t* role;
+            const char16_t* name;
+        };
+        const Credit credits[] = {
+            {u"企画", u"Kobusato チーム"},         {u"音楽", u"Kobusato チーム"},
+            {u"プログラム", u"Kobusato チーム"},   {u"テストプレイ", u"Kobusato チーム"},
+            {u"グラフィック", u"Kobusato チーム"},
+        };
+        for (int i = 0; i < 5; ++i) {
+            const double x = panel.left() + 14 + (i % 2) * (panel.width() / 2);
+            const double y = panel.top() + 8 + (i / 2) * 23;
+            drawText(p, QString::fromUtf16(credits[i].role), roleFont, QRectF(x, y, 100, 22),
+                     Qt::AlignLeft | Qt::AlignVCenter, role);
+            drawText(p, QString::fromUtf16(credits[i].name), nameFont, QRectF(x + 96, y, panel.width() / 2 - 110, 22),
+                     Qt::AlignLeft | Qt::AlignVCenter, name);
+        }
+        const double thanksY = panel.top() + 8 + 3 * 23 + 2;
+        drawText(p, QStringLiteral("スペシャルサンクス"), roleFont, QRectF(panel.left() + 14, thanksY, 160, 22),
+                 Qt::AlignLeft | Qt::AlignVCenter, role);
+        drawText(p, QStringLiteral("プレイしてくれたあなた"), nameFont,
+                 QRectF(panel.left() + 14 + 150, thanksY, panel.width() - 180, 22), Qt::AlignLeft | Qt::AlignVCenter, name);
         TextStyle en;
         en.top = QColor(0xff, 0xff, 0xff);
         en.bottom = QColor(0xff, 0xe8, 0xa0);
-        en.outlineWidth = 3;
+        en.outlineWidth = 2.5;
         en.outline = QColor(0x80, 0x30, 0x40);
-        drawText(p, QStringLiteral("Thank you for playing!"), font(Face::Sans, 28, true, true), QRectF(40, 112, 432, 40),
-                 Qt::AlignCenter, en);
+        drawText(p, QStringLiteral("Thank you for playing!"), font(Face::Sans, 22, true, true),
+                 QRectF(panel.left(), panel.bottom() - 36, panel.width(), 32), Qt::AlignCenter, en);
         break;
     }
     }

@@ -1,9 +1,14 @@
 // Pictures compiled into the program: the ending's title card, window
 // lettering and the little battle and shop icons. All of them are drawn at
-// twice their on-screen size so they stay crisp on high-DPI displays.
+// twice their on-screen size so they stay crisp on high-DPI displays. The
+// lettering is drawn once more at its on-screen size: shrunk from the large
+// drawing, outline and rim run into the letters ("tt" reads "ii").
 #include "art.h"
 
+#include <QFontMetricsF>
 #include <QtMath>
+
+#include <cmath>
 
 namespace art {
 
@@ -41,9 +46,62 @@ std::function<void(QPainter&, const QRectF&)> statusWord(const char* word, QColo
 std::function<void(QPainter&, const QRectF&)> allocWord(const char* word, QColor top, QColor bottom)
 {
     return [=](QPainter& p, const QRectF& r) {
-        drawText(p, QString::fromUtf8(word), font(Face::Sans, kAllocPx, true), r.adjusted(1, 0, 0, 0),
-                 Qt::AlignLeft | Qt::AlignVCenter, lettering(top, bottom, 2.5, 1.8));
+        // Shrunk to fit the row: room between the letters and a lighter
+        // outline keep "tt" from running together.
+        QFont f = font(Face::Sans, kAllocPx, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+        drawText(p, QString::fromUtf8(word), f, r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 lettering(top, bottom, 2.0, 1.2));
     };
+}
+
+// The same words for one screen pixel per pixel: hinted glyphs with a
+// one-pixel outline and a soft drop shadow, no rim and no gloss, which at
+// this size only blur the strokes.
+void smallWord(QPainter& p, const QString& word, const QRectF& r, int pixelSize, QColor top,
+               QColor bottom)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setBold(true);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    // A pixel between letters keeps their outlines apart ("tt").
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    // One pixel each side for the outline and one for the shadow.
+    for (int px = pixelSize; px > 6; --px) {
+        f.setPixelSize(px);
+        if (QFontMetricsF(f).horizontalAdvance(word) <= r.width() - 4)
+            break;
+    }
+    const QFontMetricsF fm(f);
+    const double x = std::round(r.left() + 1);
+    const double base = std::round(r.center().y() + fm.capHeight() / 2);
+    p.save();
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0, 70));
+    p.drawText(QPointF(x + 2, base + 2), word);
+    p.setPen(bottom.darker(260));
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx || dy)
+                p.drawText(QPointF(x + dx, base + dy), word);
+    QLinearGradient g(0, base - fm.capHeight(), 0, base);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setPen(QPen(QBrush(g), 1));
+    p.drawText(QPointF(x, base), word);
+    p.restore();
+}
+
+std::function<void(QPainter&, const QRectF&)> smallStatusWord(const char* word, QColor top, QColor bottom)
+{
+    return [=](QPainter& p, const QRectF& r) { smallWord(p, QString::fromUtf8(word), r, 22, top, bottom); };
+}
+
+std::function<void(QPainter&, const QRectF&)> smallAllocWord(const char* word, QColor top, QColor bottom)
+{
+    return [=](QPainter& p, const QRectF& r) { smallWord(p, QString::fromUtf8(word), r, 16, top, bottom); };
 }
 
 // ------------------------------------------------------------ icons
@@ -184,12 +242,12 @@ std::function<void(QPainter&, const QRectF&)> icon(void (*fn)(QPainter&, const P
     };
 }
 
-void equipmentLabel(QPainter& p, const QRectF& r)
+// Crossed sword over a small shield, `scale` times its 32-unit grid.
+void equipmentIcon(QPainter& p, const QPointF& at, double scale)
 {
-    // Crossed sword over a small shield, then the word under it.
     p.save();
-    p.translate(r.left() + 2, r.top() + 2);
-    p.scale(2.4, 2.4);
+    p.translate(at);
+    p.scale(scale, scale);
     const Palette purple{QColor(0xe0, 0xc0, 0xff), QColor(0x9a, 0x5a, 0xe8), QColor(0x4a, 0x1a, 0x8a), QColor(0xff, 0xf0, 0xb0)};
     p.save();
     p.translate(6, 2);
@@ -212,8 +270,24 @@ void equipmentLabel(QPainter& p, const QRectF& r)
     inkedEllipse(p, QPointF(0, 7.5), 1.8, 1.8, QColor(0xff, 0xc8, 0x3a), 1);
     p.restore();
     p.restore();
+}
+
+const QColor kEquipTop(0xe8, 0xc8, 0xff), kEquipBottom(0x7a, 0x3a, 0xd0);
+
+void equipmentLabel(QPainter& p, const QRectF& r)
+{
+    equipmentIcon(p, r.topLeft() + QPointF(2, 2), 2.4);
+    // The word is shrunk to fit the narrow picture: a lighter outline and
+    // rim than the other words keep its letters open.
     drawText(p, QStringLiteral("Equipment"), font(Face::Sans, kStatusPx, true), QRectF(r.left() + 2, r.top() + 80, r.width() - 2, 66),
-             Qt::AlignLeft | Qt::AlignVCenter, lettering(QColor(0xe8, 0xc8, 0xff), QColor(0x7a, 0x3a, 0xd0), 3.5, 2.5));
+             Qt::AlignLeft | Qt::AlignVCenter, lettering(kEquipTop, kEquipBottom, 2.2, 1.4));
+}
+
+void smallEquipmentLabel(QPainter& p, const QRectF& r)
+{
+    equipmentIcon(p, r.topLeft() + QPointF(1, 1), 1.2);
+    smallWord(p, QStringLiteral("Equipment"), QRectF(r.left(), r.top() + 40, r.width(), 33), 16, kEquipTop,
+              kEquipBottom);
 }
 
 // ------------------------------------------------------------ power-up shop
@@ -447,15 +521,38 @@ std::vector<UiPicture> uiPictures()
     const QColor orangeTop(0xff, 0xe0, 0x90), orangeBot(0xf0, 0x7a, 0x10);
     const QColor pinkTop(0xff, 0xd0, 0xee), pinkBot(0xe8, 0x48, 0xa8);
     return {
-        {"status_name.png", 242, 66, statusWord("NAME", nameTop, nameBot)},
-        {"status_hp.png", 146, 66, statusWord("HP", hpTop, hpBot)},
-        {"status_attack_a.png", 336, 66, statusWord("Attack A", atkTop, atkBot)},
-        {"status_attack_b.png", 336, 66, statusWord("Attack B", atkTop, atkBot)},
-        {"status_defence_a.png", 336, 66, statusWord("Defence A", defTop, defBot)},
-        {"status_defence_b.png", 336, 66, statusWord("Defence B", defTop, defBot)},
-        {"status_g.png", 128, 66, statusWord("G", gTop, gBot)},
-        {"status_speed.png", 162, 66, statusWord("Speed", spdTop, spdBot)},
-        {"status_equipment.png", 178, 146, equipmentLabel},
+        // Lettering: at its on-screen size, and at twice that for high-DPI
+        // screens (the toolkit picks the "@2x" file there).
+        {"status_name.png", 121, 33, smallStatusWord("NAME", nameTop, nameBot)},
+        {"status_hp.png", 73, 33, smallStatusWord("HP", hpTop, hpBot)},
+        {"status_attack_a.png", 168, 33, smallStatusWord("Attack A", atkTop, atkBot)},
+        {"status_attack_b.png", 168, 33, smallStatusWord("Attack B", atkTop, atkBot)},
+        {"status_defence_a.png", 168, 33, smallStatusWord("Defence A", defTop, defBot)},
+        {"status_defence_b.png", 168, 33, smallStatusWord("Defence B", defTop, defBot)},
+        {"status_g.png", 64, 33, smallStatusWord("G", gTop, gBot)},
+        {"status_speed.png", 81, 33, smallStatusWord("Speed", spdTop, spdBot)},
+        {"status_equipment.png", 89, 73, smallEquipmentLabel},
+        {"alloc_hp.png", 89, 25, smallAllocWord("HP", blueTop, blueBot)},
+        {"alloc_attack_a.png", 89, 25, smallAllocWord("Attack A", blueTop, blueBot)},
+        {"alloc_attack_b.png", 89, 25, smallAllocWord("Attack B", blueTop, blueBot)},
+        {"alloc_defence_a.png", 89, 25, smallAllocWord("Defence A", orangeTop, orangeBot)},
+        {"alloc_defence_b.png", 89, 25, smallAllocWord("Defence B", orangeTop, orangeBot)},
+        {"alloc_speed.png", 89, 25, smallAllocWord("Speed", pinkTop, pinkBot)},
+        {"status_name@2x.png", 242, 66, statusWord("NAME", nameTop, nameBot)},
+        {"status_hp@2x.png", 146, 66, statusWord("HP", hpTop, hpBot)},
+        {"status_attack_a@2x.png", 336, 66, statusWord("Attack A", atkTop, atkBot)},
+        {"status_attack_b@2x.png", 336, 66, statusWord("Attack B", atkTop, atkBot)},
+        {"status_defence_a@2x.png", 336, 66, statusWord("Defence A", defTop, defBot)},
+        {"status_defence_b@2x.png", 336, 66, statusWord("Defence B", defTop, defBot)},
+        {"status_g@2x.png", 128, 66, statusWord("G", gTop, gBot)},
+        {"status_speed@2x.png", 162, 66, statusWord("Speed", spdTop, spdBot)},
+        {"status_equipment@2x.png", 178, 146, equipmentLabel},
+        {"alloc_hp@2x.png", 178, 50, allocWord("HP", blueTop, blueBot)},
+        {"alloc_attack_a@2x.png", 178, 50, allocWord("Attack A", blueTop, blueBot)},
+        {"alloc_attack_b@2x.png", 178, 50, allocWord("Attack B", blueTop, blueBot)},
+        {"alloc_defence_a@2x.png", 178, 50, allocWord("Defence A", orangeTop, orangeBot)},
+        {"alloc_defence_b@2x.png", 178, 50, allocWord("Defence B", orangeTop, orangeBot)},
+        {"alloc_speed@2x.png", 178, 50, allocWord("Speed", pinkTop, pinkBot)},
         {"battle_attack.png", 64, 64, icon(fistIcon, kCool)},
         {"battle_defence.png", 64, 74, icon(shieldIcon, kCool)},
         {"battle_speed.png", 64, 64, icon(shoeIcon, kCool)},
@@ -463,12 +560,6 @@ std::vector<UiPicture> uiPictures()
         {"battle_enemy_defence.png", 64, 74, icon(shieldIcon, kWarm)},
         {"battle_enemy_speed.png", 64, 64, icon(shoeIcon, kWarm)},
         {"power_image1.png", 302, 142, powerPicture},
-        {"alloc_hp.png", 178, 50, allocWord("HP", blueTop, blueBot)},
-        {"alloc_attack_a.png", 178, 50, allocWord("Attack A", blueTop, blueBot)},
-        {"alloc_attack_b.png", 178, 50, allocWord("Attack B", blueTop, blueBot)},
-        {"alloc_defence_a.png", 178, 50, allocWord("Defence A", orangeTop, orangeBot)},
-        {"alloc_defence_b.png", 178, 50, allocWord("Defence B", orangeTop, orangeBot)},
-        {"alloc_speed.png", 178, 50, allocWord("Speed", pinkTop, pinkBot)},
     };
 }
 

@@ -72,7 +72,7 @@ TEST_F(SkillsInBattleTest, SecretOfSpeedJudgesTheBetterOfTwoRolls) {
             msgOnPause = b.LaMsg->text();
     };
     rollAndStop(b, 2, 5);
-    EXPECT_EQ(msgOnPause, QStringLiteral("1回目6\n\r2回目2"));
+    EXPECT_EQ(msgOnPause, QStringLiteral("1回目6\n2回目2"));
     // Judged with the 6 put back, not the 2: a win against 5.
     EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
     EXPECT_EQ(g().activeSkill, i16(0));

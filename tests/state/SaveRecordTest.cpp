@@ -133,3 +133,20 @@ TEST(SaveRecord, AnyBytesLoadWithoutFailing) {
         EXPECT_EQ(g.playerName.size(), 30) << "names always fill their field";
     }
 }
+
+// Another program's save may hold the five single bytes that code page 932
+// leaves without a character; a load and a save must give them back as they
+// were, not as "?".
+TEST(SaveRecord, StrayBytesOfAnotherProgramsSaveSurviveALoadAndASave) {
+    QByteArray rec = encodeSaveRecord(knownState());
+    // Among double-byte characters, and one at the very end of a field.
+    rec.replace(92, 30,
+                QByteArray::fromHex("80a0fdfeff82bd41ff82eb") + QByteArray(18, ' ') +
+                    QByteArray::fromHex("ff"));
+    rec.replace(28, 30, QByteArray::fromHex("96d8a0938181608080") + QByteArray(21, '\xfe'));
+    GameState g;
+    assignStartValues(g);
+    decodeSaveRecord(rec, g);
+    EXPECT_TRUE(g.playerName.startsWith(QString::fromUtf16(u"\u0080\uf8f0\uf8f1\uf8f2\uf8f3た")));
+    EXPECT_EQ(encodeSaveRecord(g).toHex().toStdString(), rec.toHex().toStdString());
+}

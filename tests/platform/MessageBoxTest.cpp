@@ -1,0 +1,61 @@
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// Runs `steps` on the box once it is up. Whatever the steps leave undone, the
+// box is then closed with No/OK so that a failing test cannot hang.
+void whenBoxShows(std::function<void(QMessageBox*)> steps) {
+    QTimer::singleShot(0, [steps = std::move(steps)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        EXPECT_NE(box, nullptr);
+        if (!box)
+            return;
+        steps(box);
+        if (box->isVisible())
+            box->done(QMessageBox::No);
+    });
+}
+
+} // namespace
+
+// Esc, and the window manager's close request, must not answer a question
+// whose answers are Yes and No: on the ending's question a made-up No ends the
+// program. An OK box still closes on Esc.
+TEST(RealMessageBox, YesNoIsAnsweredOnlyByItsButtonsAndOkClosesOnEsc) {
+    auto boxes = makeRealMessageBoxes();
+    bool stillOpen = false;
+    bool closable = true;
+    whenBoxShows([&](QMessageBox* box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        stillOpen = box->isVisible();
+        closable = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(
+        boxes->show(makeRequest(QStringLiteral("もう一度しますか"),
+                                vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("確認"))),
+        vbYes);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(closable);
+
+    bool closedByEsc = false;
+    whenBoxShows([&](QMessageBox* box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        closedByEsc = !box->isVisible();
+    });
+    EXPECT_EQ(boxes->show(makeRequest(QStringLiteral("逃げるな"), vbExclamation,
+                                      QStringLiteral("臆病者め！"))),
+              vbOK);
+    EXPECT_TRUE(closedByEsc);
+}

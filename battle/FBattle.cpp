@@ -102,6 +102,10 @@ FBattle::FBattle() : Form(QStringLiteral("FBattle")) {
     for (QLabel* l : {BaSai, ESai}) {
         l->setFont(designFont(times, 18, true));
         l->setWordWrap(false);
+        // Sixty new numbers a second: an opaque label of fixed size repaints
+        // itself alone, not the window and its frame behind it.
+        l->setFixedSize(l->size());
+        l->setAutoFillBackground(true);
     }
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Stop!"), 2040, 2400,
                           1215, 495);

@@ -31,6 +31,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <sys/resource.h>
 #include <vector>
 
@@ -132,12 +133,30 @@ void measureMatch(int seconds) {
     game().speed = 30000;
     game().opponent.enemySpeed = 30000;
     const double rate = QGuiApplication::primaryScreen()->refreshRate();
-    PaintWatch baPaints, ePaints;
+    PaintWatch baPaints, ePaints, windowPaints;
     b.BaSai->installEventFilter(&baPaints);
     b.ESai->installEventFilter(&ePaints);
+    // The window and its frame behind the numbers should not repaint with them.
+    b.frame()->installEventFilter(&windowPaints);
     runFor(200); // settle
+    {
+        // The same window with its rolls stopped: what the rest of the game
+        // and the window system cost meanwhile.
+        b.TimerBa->setEnabled(false);
+        b.TimerE->setEnabled(false);
+        const double idle0 = cpuSeconds();
+        QElapsedTimer idle;
+        idle.start();
+        runFor(seconds * 1000);
+        std::printf("match: CPU with the rolls stopped %.1f %% of one core\n",
+                    100.0 * (cpuSeconds() - idle0) / (idle.nsecsElapsed() / 1e9));
+        b.TimerBa->setEnabled(true);
+        b.TimerE->setEnabled(true);
+        runFor(200);
+    }
     b.ticksBa = 0;
     b.ticksE = 0;
+    windowPaints.paints = 0;
     baPaints.paints = 0;
     ePaints.paints = 0;
     const double cpu0 = cpuSeconds();
@@ -156,8 +175,11 @@ void measureMatch(int seconds) {
                 100.0 * std::min(1.0, baPaints.paints / frames),
                 100.0 * std::min(1.0, ePaints.paints / frames));
     std::printf("match: CPU %.1f %% of one core (goal <= 3 %%)\n", cpu);
+    std::printf("match: the window's frame repainted %.1f times a second\n",
+                windowPaints.paints / s);
     b.BaSai->removeEventFilter(&baPaints);
     b.ESai->removeEventFilter(&ePaints);
+    b.frame()->removeEventFilter(&windowPaints);
 }
 
 // The opponent's rolls, stopped by real draws: their length in frames.
@@ -165,6 +187,7 @@ void measureOpponentRolls(int seconds, NeverStopping& draws) {
     draws.never = false;
     const double rate = QGuiApplication::primaryScreen()->refreshRate();
     std::vector<double> lengths;
+    double ticks = 0;
     QElapsedTimer wall;
     wall.start();
     while (wall.elapsed() < seconds * 1000) {
@@ -174,7 +197,7 @@ void measureOpponentRolls(int seconds, NeverStopping& draws) {
         while (!game().enemyRollStopped.truth() && roll.elapsed() < 30000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         lengths.push_back(double(roll.nsecsElapsed()) / 1e9 * rate);
-        (void)b;
+        ticks += double(b.ticksE);
     }
     double sum = 0, sq = 0;
     for (double v : lengths) {
@@ -185,8 +208,9 @@ void measureOpponentRolls(int seconds, NeverStopping& draws) {
     const double mean = sum / n;
     const double se = std::sqrt(std::max(0.0, sq / n - mean * mean) / n);
     std::printf("rolls: the opponent's roll lasts %.1f frames on average (+/- %.1f, %zu rolls; "
-                "goal 100 +/- 10)\n",
-                mean, se, lengths.size());
+                "goal 100 +/- 10); %.3f frames a tick, so the rule's 100 ticks a roll "
+                "last %.1f frames\n",
+                mean, se, lengths.size(), sum / ticks, 100.0 * sum / ticks);
     draws.never = true;
 }
 
@@ -232,6 +256,8 @@ int main(int argc, char** argv) {
     std::printf("battle_bench: %d s per measurement, screen refresh %.1f Hz\n", seconds,
                 QGuiApplication::primaryScreen()->refreshRate());
     measureMatch(seconds);
+    if (argc > 2 && std::string(argv[2]) == "match")
+        return 0; // the match alone, for a profiler
     // ---- 2. The opponent's roll as chance stops it ------------------------------
     measureOpponentRolls(std::max(seconds * 6, 30), *draws);
 

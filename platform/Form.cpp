@@ -112,17 +112,68 @@ qint64 monotonicNs() {
 }
 } // namespace
 
+namespace {
+
+// The one clock of every timer paced to the screen: one wake-up a frame for
+// all of them, so the two rolls change in the same pass of the event loop and
+// reach the screen in one paint.
+class FrameClock : public QObject {
+  public:
+    static FrameClock& instance() {
+        static auto* clock = new FrameClock();
+        return *clock;
+    }
+    void add(Timer* t) {
+        paced_.push_back(t);
+        if (!timer_.isActive())
+            schedule(true);
+    }
+    void remove(Timer* t) {
+        std::erase_if(paced_, [t](const QPointer<Timer>& p) { return !p || p == t; });
+        if (paced_.empty())
+            timer_.stop();
+    }
+
+  private:
+    FrameClock() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            // Scheduled before the ticks run, so a long tick (a pause) does
+            // not push the next one later than its frame.
+            schedule(false);
+            const auto due = paced_;
+            for (const QPointer<Timer>& t : due)
+                if (t && t->isEnabled())
+                    t->fire();
+        });
+    }
+    void schedule(bool fresh) {
+        const qint64 now = monotonicNs();
+        const double periodNs = frameMs() * 1e6;
+        // A frame that was missed is not made up for: the next is the next one.
+        const auto frame = qint64(double(now) / periodNs) + 1;
+        nextFrame_ = fresh ? frame : std::max(nextFrame_ + 1, frame);
+        const double dueNs = double(nextFrame_) * periodNs;
+        timer_.start(std::max(0, int(std::ceil((dueNs - double(now)) / 1e6))));
+    }
+    QTimer timer_;
+    std::vector<QPointer<Timer>> paced_;
+    qint64 nextFrame_ = 0;
+};
+
+} // namespace
+
 Timer::Timer(Form* owner, int intervalMs, std::function<void()> onTick)
     : QObject(owner), owner_(owner), timer_(new QTimer(this)), onTick_(std::move(onTick)),
       interval_(intervalMs) {
     timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setSingleShot(true);
-    connect(timer_, &QTimer::timeout, this, [this] {
-        // Scheduled before the tick runs, so a long tick does not push the
-        // next one later than its frame.
-        scheduleNext();
-        fire();
-    });
+    connect(timer_, &QTimer::timeout, this, &Timer::fire);
+}
+
+Timer::~Timer() {
+    if (pacedNow_)
+        FrameClock::instance().remove(this);
 }
 
 double frameMs() {
@@ -137,18 +188,21 @@ double Timer::period() const {
     return std::max(double(interval_), frameMs());
 }
 
-void Timer::scheduleNext() {
-    if (!enabled_)
-        return;
-    // Every paced timer runs on one frame clock, so the two rolls change in
-    // the same pass of the event loop and reach the screen in one paint.
-    const qint64 now = monotonicNs();
-    const double periodNs = period() * 1e6;
-    // A tick that comes late is not made up for: the next is the next frame.
-    const auto frame = qint64(double(now) / periodNs) + 1;
-    nextFrame_ = std::max(nextFrame_ + 1, frame);
-    const double dueNs = double(nextFrame_) * periodNs;
-    timer_->start(std::max(0, int(std::ceil((dueNs - double(now)) / 1e6))));
+void Timer::start() {
+    if (double(interval_) <= frameMs()) {
+        pacedNow_ = true;
+        FrameClock::instance().add(this);
+    } else {
+        timer_->start(interval_);
+    }
+}
+
+void Timer::stop() {
+    timer_->stop();
+    if (pacedNow_) {
+        pacedNow_ = false;
+        FrameClock::instance().remove(this);
+    }
 }
 
 void Timer::setEnabled(bool on) {
@@ -157,12 +211,10 @@ void Timer::setEnabled(bool on) {
     if (on == enabled_)
         return;
     enabled_ = on;
-    if (on) {
-        nextFrame_ = 0;
-        scheduleNext();
-    } else {
-        timer_->stop();
-    }
+    if (on)
+        start();
+    else
+        stop();
 }
 
 bool Timer::isEnabled() const {
@@ -171,9 +223,8 @@ bool Timer::isEnabled() const {
 void Timer::setInterval(int ms) {
     interval_ = ms;
     if (enabled_) {
-        timer_->stop();
-        nextFrame_ = 0;
-        scheduleNext();
+        stop();
+        start();
     }
 }
 

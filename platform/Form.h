@@ -125,6 +125,7 @@ class Timer : public QObject {
     Q_OBJECT
   public:
     Timer(Form* owner, int intervalMs, std::function<void()> onTick);
+    ~Timer() override;
     void setEnabled(bool on);
     bool isEnabled() const;
     void setInterval(int ms);
@@ -134,14 +135,14 @@ class Timer : public QObject {
     double period() const;
 
   private:
-    void scheduleNext();
+    void start();
+    void stop();
     Form* owner_;
     QTimer* timer_;
     std::function<void()> onTick_;
     int interval_;
     bool enabled_ = false;
-    // The frame of the shared frame clock at which the next tick falls due.
-    qint64 nextFrame_ = 0;
+    bool pacedNow_ = false; // running on the frame clock
 };
 
 // Milliseconds a frame of the screen lasts (1000 / its refresh rate; 60 Hz

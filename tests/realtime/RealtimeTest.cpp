@@ -3,6 +3,7 @@
 
 #include "app/Menu.h"
 #include "battle/FBattle.h"
+#include "battle/BattleSupport.h"
 #include "battle/Opponent.h"
 #include "character/FGinou.h"
 #include "character/Sutetasu.h"
@@ -137,15 +138,8 @@ class DesktopTest : public GameTest {
         fakeRandom().fallback = 0.5f; // the opponent's roll runs until the test stops it
         QFile roster(folder() + QStringLiteral("/Enemy.dat"));
         ASSERT_TRUE(roster.open(QIODevice::WriteOnly));
-        kobu::OpponentRecord o;
-        o.enemyAttackA = 10;
-        o.enemyAttackB = 1;
-        o.enemyDefenseA = 10;
-        o.enemyDefenseB = 1;
-        o.enemySpeed = 6;
-        o.enemyHp = 20;
         for (int n = 1; n <= 10; ++n)
-            roster.write(kobu::encodeOpponent(o));
+            roster.write(kobu::encodeOpponent(battle_support::opponentOf(n)));
         roster.close();
         g().playerName = QStringLiteral("たろう");
         frame->activateWindow();

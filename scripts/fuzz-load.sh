@@ -9,7 +9,7 @@ mkdir -p "$out/corpus"
 flags=$(pkg-config --cflags --libs Qt6Core)
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I. tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
-  platform/Cp932.cpp platform/RecordFile.cpp $flags -o "$out/load_fuzzer"
+  platform/Cp932.cpp platform/RecordFile.cpp platform/Process.cpp $flags -o "$out/load_fuzzer"
 # A valid record to start from, so the fuzzer explores real saves too.
 python3 - "$out/corpus/seed" <<'PY'
 import sys, struct

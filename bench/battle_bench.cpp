@@ -182,6 +182,42 @@ void measureMatch(int seconds) {
     b.frame()->removeEventFilter(&windowPaints);
 }
 
+// For comparison: a bare Qt window whose two opaque labels show a new number
+// every frame, what painting the numbers costs on this machine at least.
+void measureBareLabels(int seconds) {
+    QWidget w;
+    w.resize(450, 290);
+    QLabel a(&w), b(&w);
+    QFont font(QStringLiteral("Liberation Serif"), 18);
+    font.setBold(true);
+    int x = 136;
+    for (QLabel* l : {&a, &b}) {
+        l->setGeometry(x, 88, 81, 57);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignCenter);
+        l->setAutoFillBackground(true);
+        x += 96;
+    }
+    w.show();
+    int n = 0;
+    QTimer t;
+    t.setTimerType(Qt::PreciseTimer);
+    t.setInterval(int(1000 / QGuiApplication::primaryScreen()->refreshRate()));
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        ++n;
+        a.setText(QString::number(n * 7919 % 30000));
+        b.setText(QString::number(n * 104729 % 30000));
+    });
+    t.start();
+    runFor(200);
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runFor(seconds * 1000);
+    std::printf("bare:  a bare window painting two numbers a frame: CPU %.1f %% of one core\n",
+                100.0 * (cpuSeconds() - cpu0) / (wall.nsecsElapsed() / 1e9));
+}
+
 // The opponent's rolls, stopped by real draws: their length in frames.
 void measureOpponentRolls(int seconds, NeverStopping& draws) {
     draws.never = false;
@@ -256,6 +292,7 @@ int main(int argc, char** argv) {
     std::printf("battle_bench: %d s per measurement, screen refresh %.1f Hz\n", seconds,
                 QGuiApplication::primaryScreen()->refreshRate());
     measureMatch(seconds);
+    measureBareLabels(seconds);
     if (argc > 2 && std::string(argv[2]) == "match")
         return 0; // the match alone, for a profiler
     // ---- 2. The opponent's roll as chance stops it ------------------------------

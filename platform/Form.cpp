@@ -184,10 +184,6 @@ double frameMs() {
     return 1000.0 / rate;
 }
 
-double Timer::period() const {
-    return std::max(double(interval_), frameMs());
-}
-
 void Timer::start() {
     if (double(interval_) <= frameMs()) {
         pacedNow_ = true;

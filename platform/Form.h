@@ -131,8 +131,6 @@ class Timer : public QObject {
     void setInterval(int ms);
     // Runs one tick now (tests, and a tick that is due).
     void fire();
-    // Milliseconds between ticks as they run: the interval, or a frame.
-    double period() const;
 
   private:
     void start();

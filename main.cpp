@@ -1,4 +1,4 @@
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
 #include "app/NewGame.h"
 #include "platform/Application.h"
 #include "state/GameState.h"
@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     platform::setProgramFolderForTests(QStringLiteral(KOBUSATO_GAME_DIR));
 #endif
     kobu::installStateSnapshots();
-    kobu::Main();
+    kobu::startUp();
 #ifdef KOBUSATO_STARTUP_PROBE
-    reportWhenShown(kobu::MDIForm1::instance());
+    reportWhenShown(kobu::MainWindow::instance());
 #endif
     return app.exec();
 }

@@ -1,16 +1,16 @@
 // The town menu's way to the next match.
-#include "app/Menu.h"
-#include "battle/FBattle.h"
+#include "app/TownMenu.h"
+#include "battle/BattleWindow.h"
 
 using namespace platform;
 
 namespace kobu {
 
-void Menu::Command3_Click() {
+void TownMenu::onBattleClicked() {
     // A match that cannot start (no opponent for the round) throws from the
     // battle's load, before the menu is hidden: the player stays in town.
-    Forms::instance().show<FBattle>();
-    Forms::instance().hide<Menu>();
+    Windows::instance().show<BattleWindow>();
+    Windows::instance().hide<TownMenu>();
 }
 
 } // namespace kobu

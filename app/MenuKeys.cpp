@@ -1,12 +1,12 @@
 // The town menu's hidden key: Page Up opens the secret code window.
-#include "app/Form3.h"
-#include "app/Menu.h"
+#include "app/SecretCodeWindow.h"
+#include "app/TownMenu.h"
 
 namespace kobu {
 
-void Menu::Form_KeyDown(int& keyCode, int) {
+void TownMenu::onKeyPreview(int& keyCode, int) {
     if (keyCode == 33)
-        platform::Forms::instance().show<Form3>();
+        platform::Windows::instance().show<SecretCodeWindow>();
 }
 
 } // namespace kobu

@@ -1,7 +1,7 @@
 // The town menu's save and load: one slot, Data/Data.dat in the program folder.
-#include "app/Menu.h"
+#include "app/TownMenu.h"
 
-#include "character/Sutetasu.h"
+#include "character/StatusWindow.h"
 #include "media/MidiSaisei.h"
 #include "platform/Errors.h"
 #include "platform/RecordFile.h"
@@ -15,7 +15,7 @@ using namespace platform;
 
 namespace kobu {
 
-void Menu::Command4_Click() {
+void TownMenu::onSaveClicked() {
     if (MsgBox(QStringLiteral("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
                QStringLiteral("確認")) == vbNo)
         return;
@@ -38,7 +38,7 @@ void Menu::Command4_Click() {
     MsgBox(QStringLiteral("セーブしました"));
 }
 
-void Menu::Command5_Click() {
+void TownMenu::onLoadClicked() {
     if (MsgBox(QStringLiteral("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
                QStringLiteral("確認")) == vbNo)
         return;
@@ -60,7 +60,7 @@ void Menu::Command5_Click() {
     }
     decodeSaveRecord(rec, g);
     PlayTrack(1);
-    RefreshStatus();
+    refreshStatus();
 }
 
 } // namespace kobu

@@ -1,23 +1,23 @@
 // The town menu's ways to the shop and to the item window.
-#include "app/Menu.h"
+#include "app/TownMenu.h"
 
-#include "shop/FItem.h"
-#include "shop/Store.h"
+#include "shop/ItemsWindow.h"
+#include "shop/ShopWindow.h"
 
 using namespace platform;
 
 namespace kobu {
 
-void Menu::Command1_Click() {
-    Forms& forms = Forms::instance();
-    forms.hideForm(this);
-    forms.show<Store>();
+void TownMenu::onShopClicked() {
+    Windows& forms = Windows::instance();
+    forms.hideWindow(this);
+    forms.show<ShopWindow>();
 }
 
-void Menu::Command2_Click() {
-    Forms& forms = Forms::instance();
-    forms.show<FItem>();
-    forms.hideForm(this);
+void TownMenu::onItemsClicked() {
+    Windows& forms = Windows::instance();
+    forms.show<ItemsWindow>();
+    forms.hideWindow(this);
 }
 
 } // namespace kobu

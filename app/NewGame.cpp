@@ -1,8 +1,8 @@
 #include "app/NewGame.h"
 
-#include "app/MDIForm1.h"
-#include "character/FName.h"
-#include "platform/Form.h"
+#include "app/MainWindow.h"
+#include "character/NameEntryWindow.h"
+#include "platform/GameWindow.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
@@ -13,27 +13,27 @@ using namespace platform;
 
 namespace kobu {
 
-void NewGame() {
+void newGame() {
     GameState& g = game();
     if (!g.playerName.isEmpty()) {
         if (MsgBox(QStringLiteral("終了してもよろしいですか？"), vbYesNo | vbQuestion,
                    QStringLiteral("確認")) == vbYes) {
             closeAllChildWindows();
-            ResetGameState();
+            resetGame();
         }
     }
-    FName& f = Forms::instance().show<FName>();
-    f.TtName->setFocus();
+    NameEntryWindow& f = Windows::instance().show<NameEntryWindow>();
+    f.nameBox->setFocus();
 }
 
-void Main() {
+void startUp() {
     GameState& g = game();
     assignStartValues(g);
     const ProgramPaths p = pathsFromFolder(programFolder());
     g.appPath = p.appPath;
     g.musicPaths = p.musicPaths;
     (void)platform::random(); // seeded from the clock on first use
-    auto* frame = new MDIForm1();
+    auto* frame = new MainWindow();
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->showMaximized();
 }

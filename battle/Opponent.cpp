@@ -50,7 +50,7 @@ QString rosterPath() {
     return game().appPath + QStringLiteral("/Enemy.dat");
 }
 
-void LoadOpponent() {
+void loadOpponent() {
     GameState& g = game();
     const QString path = rosterPath();
     QByteArray bytes;

@@ -24,11 +24,11 @@ QString rosterPath();
 // Reads record `roundNumber` into the game state's opponent. A missing file or
 // a roster too short for the round (a loaded save can hold any round) is a
 // FileError that names the round; the file is never created.
-void LoadOpponent();
+void loadOpponent();
 
 // Writes both fighters' values into the battle window's labels, in the order
 // the panel has always been filled. Does nothing when no battle window is
 // open: the panel belongs to a running match.
-void RefreshBattlePanel();
+void refreshBattlePanel();
 
 } // namespace kobu

@@ -10,10 +10,10 @@
 // 3. Latency from a click of "Stop!" (the opponent already stopped) to the
 //    resolved speed contest's message being painted (goal: one frame).
 
-#include "app/MDIForm1.h"
-#include "app/Menu.h"
-#include "battle/FBattle.h"
-#include "character/Sutetasu.h"
+#include "app/MainWindow.h"
+#include "app/TownMenu.h"
+#include "battle/BattleWindow.h"
+#include "character/StatusWindow.h"
 #include "platform/Application.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
@@ -117,45 +117,45 @@ void runFor(int ms) {
     loop.exec();
 }
 
-FBattle& startMatch() {
-    Forms& forms = Forms::instance();
-    if (FBattle* old = forms.find<FBattle>())
+BattleWindow& startMatch() {
+    Windows& forms = Windows::instance();
+    if (BattleWindow* old = forms.find<BattleWindow>())
         forms.unload(old, vbFormCode);
-    forms.show<Menu>();
-    forms.get<Menu>().Command3->click();
-    return *forms.find<FBattle>();
+    forms.show<TownMenu>();
+    forms.get<TownMenu>().battleButton->click();
+    return *forms.find<BattleWindow>();
 }
 
 void measureMatch(int seconds) {
-    FBattle& b = startMatch();
+    BattleWindow& b = startMatch();
     // Wide ranges, so that nearly every tick shows a new number that must be
     // painted (a repeated number needs no paint).
     game().speed = 30000;
     game().opponent.enemySpeed = 30000;
     const double rate = QGuiApplication::primaryScreen()->refreshRate();
     PaintWatch baPaints, ePaints, windowPaints;
-    b.BaSai->installEventFilter(&baPaints);
-    b.ESai->installEventFilter(&ePaints);
+    b.playerRoll->installEventFilter(&baPaints);
+    b.opponentRoll->installEventFilter(&ePaints);
     // The window and its frame behind the numbers should not repaint with them.
     b.frame()->installEventFilter(&windowPaints);
     runFor(200); // settle
     {
         // The same window with its rolls stopped: what the rest of the game
         // and the window system cost meanwhile.
-        b.TimerBa->setEnabled(false);
-        b.TimerE->setEnabled(false);
+        b.playerRollTimer->setEnabled(false);
+        b.opponentRollTimer->setEnabled(false);
         const double idle0 = cpuSeconds();
         QElapsedTimer idle;
         idle.start();
         runFor(seconds * 1000);
         std::printf("match: CPU with the rolls stopped %.1f %% of one core\n",
                     100.0 * (cpuSeconds() - idle0) / (idle.nsecsElapsed() / 1e9));
-        b.TimerBa->setEnabled(true);
-        b.TimerE->setEnabled(true);
+        b.playerRollTimer->setEnabled(true);
+        b.opponentRollTimer->setEnabled(true);
         runFor(200);
     }
-    b.ticksBa = 0;
-    b.ticksE = 0;
+    b.playerTicks = 0;
+    b.opponentTicks = 0;
     windowPaints.paints = 0;
     baPaints.paints = 0;
     ePaints.paints = 0;
@@ -165,7 +165,7 @@ void measureMatch(int seconds) {
     runFor(seconds * 1000);
     const double s = wall.nsecsElapsed() / 1e9;
     const double cpu = 100.0 * (cpuSeconds() - cpu0) / s;
-    const double ra = b.ticksBa / s, re = b.ticksE / s;
+    const double ra = b.playerTicks / s, re = b.opponentTicks / s;
     std::printf("match: TimerBa %.1f ticks/s (%+.1f %% of the refresh rate), TimerE %.1f ticks/s "
                 "(%+.1f %%) (goal within 5 %%)\n",
                 ra, 100.0 * (ra / rate - 1), re, 100.0 * (re / rate - 1));
@@ -177,8 +177,8 @@ void measureMatch(int seconds) {
     std::printf("match: CPU %.1f %% of one core (goal <= 3 %%)\n", cpu);
     std::printf("match: the window's frame repainted %.1f times a second\n",
                 windowPaints.paints / s);
-    b.BaSai->removeEventFilter(&baPaints);
-    b.ESai->removeEventFilter(&ePaints);
+    b.playerRoll->removeEventFilter(&baPaints);
+    b.opponentRoll->removeEventFilter(&ePaints);
     b.frame()->removeEventFilter(&windowPaints);
 }
 
@@ -227,13 +227,13 @@ void measureOpponentRolls(int seconds, NeverStopping& draws) {
     QElapsedTimer wall;
     wall.start();
     while (wall.elapsed() < seconds * 1000) {
-        FBattle& b = startMatch();
+        BattleWindow& b = startMatch();
         QElapsedTimer roll;
         roll.start();
         while (!game().enemyRollStopped.truth() && roll.elapsed() < 30000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         lengths.push_back(double(roll.nsecsElapsed()) / 1e9 * rate);
-        ticks += double(b.ticksE);
+        ticks += double(b.opponentTicks);
     }
     double sum = 0, sq = 0;
     for (double v : lengths) {
@@ -281,11 +281,11 @@ int main(int argc, char** argv) {
     g.hp = 30000; // the match must outlast the measurement
     g.maxHp = 30000;
 
-    MDIForm1 frame;
+    MainWindow frame;
     frame.resize(1024, 720);
     frame.show();
-    Forms::instance().show<Sutetasu>();
-    Forms::instance().show<Menu>();
+    Windows::instance().show<StatusWindow>();
+    Windows::instance().show<TownMenu>();
     runFor(300);
 
     // ---- 1. Tick rates, painted frames and CPU during a match -------------------
@@ -305,18 +305,18 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 100; ++i) {
-            FBattle& b = startMatch();
+            BattleWindow& b = startMatch();
             runFor(30); // both rolls running
             // The opponent's roll has stopped by its chance.
-            b.TimerE->setEnabled(false);
+            b.opponentRollTimer->setEnabled(false);
             game().enemyRollStopped = kTrue;
             runFor(20);
             PaintWatch watch;
             watch.clock = &clock;
-            b.LaMsg->installEventFilter(&watch);
+            b.messageLabel->installEventFilter(&watch);
             watch.arm();
             const qint64 t0 = clock.nsecsElapsed();
-            QTest::mouseClick(b.Command1, Qt::LeftButton);
+            QTest::mouseClick(b.stopButton, Qt::LeftButton);
             const qint64 t1 = clock.nsecsElapsed();
             // A speed loss starts its step without a pause: its message is
             // painted by the event loop, as soon as it runs.
@@ -325,10 +325,10 @@ int main(int argc, char** argv) {
             if (watch.firstAfterArm >= 0)
                 toMessage.push_back((watch.firstAfterArm - t0) / 1e6);
             if (qEnvironmentVariableIsSet("BATTLE_BENCH_VERBOSE"))
-                std::printf("  %s %.2f ms\n", b.LaMsg->text().toUtf8().constData(),
+                std::printf("  %s %.2f ms\n", b.messageLabel->text().toUtf8().constData(),
                             (watch.firstAfterArm - t0) / 1e6);
             inHandler.push_back((t1 - t0) / 1e6);
-            b.LaMsg->removeEventFilter(&watch);
+            b.messageLabel->removeEventFilter(&watch);
         }
         std::printf("stop:  click to painted message: median %.2f ms, 95th percentile %.2f ms, "
                     "max %.2f ms (%zu samples; goal one frame, %.1f ms)\n",
@@ -337,6 +337,6 @@ int main(int argc, char** argv) {
         std::printf("stop:  click handled (resolution, without the pause): median %.3f ms\n",
                     quantile(inHandler, 0.5));
     }
-    Forms::instance().unload<FBattle>();
+    Windows::instance().unload<BattleWindow>();
     return 0;
 }

@@ -1,8 +1,8 @@
 // Wall time of the whole ending up to its question, against its 8.4 s of fixed
 // pauses, with the real clock and pictures. Needs a display: run under xvfb-run.
-#include "app/MDIForm1.h"
+#include "app/MainWindow.h"
 #include "app/NewGame.h"
-#include "media/FStaff.h"
+#include "media/EndingWindow.h"
 #include "platform/Application.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
@@ -33,18 +33,18 @@ int main(int argc, char** argv) {
     platform::Application app(argc, argv);
     platform::setProgramFolderForTests(QStringLiteral(KOBUSATO_GAME_DIR));
     kobu::installStateSnapshots();
-    kobu::Main();
+    kobu::startUp();
     app.processEvents();
     QElapsedTimer t;
     auto box = std::make_unique<Stopwatch>(t);
     Stopwatch* watch = box.get();
     platform::setMessageBoxes(std::move(box));
     t.start();
-    platform::Forms::instance().show<kobu::FStaff>();
+    platform::Windows::instance().show<kobu::EndingWindow>();
     const double ms = watch->ms;
     std::printf("ending up to its question: %.0f ms for 8400 ms of pauses, ratio %.2f "
                 "(each sweep paced at %.2f s)\n",
-                ms, ms / 8400.0, kobu::FStaff::sweepSeconds);
+                ms, ms / 8400.0, kobu::EndingWindow::sweepSeconds);
     std::fflush(stdout);
     platform::EndProcess();
 }

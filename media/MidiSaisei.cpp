@@ -10,8 +10,8 @@ using namespace platform;
 
 namespace kobu {
 
-MidiSaisei::MidiSaisei() : Form(QStringLiteral("MidiSaisei")) {
-    setCaption(QStringLiteral("Form1"));
+MidiSaisei::MidiSaisei() : GameWindow(QStringLiteral("MidiSaisei")) {
+    setTitle(QStringLiteral("Form1"));
     QPointer<MidiSaisei> self(this);
     midi().setDoneHandler([self] {
         if (self && !self->isUnloaded())
@@ -19,7 +19,7 @@ MidiSaisei::MidiSaisei() : Form(QStringLiteral("MidiSaisei")) {
     });
 }
 
-void MidiSaisei::Form_Unload() {
+void MidiSaisei::onUnload() {
     // Nothing may restart once the player is gone, and the music stops with it.
     midi().setDoneHandler({});
     midi().close();
@@ -49,6 +49,6 @@ void MidiSaisei::MMControl1_Done() {
     dev.play();
 }
 
-void PlayTrack(int Kyokuban) { Forms::instance().get<MidiSaisei>().Saisei(Kyokuban); }
+void PlayTrack(int Kyokuban) { Windows::instance().get<MidiSaisei>().Saisei(Kyokuban); }
 
 } // namespace kobu

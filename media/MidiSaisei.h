@@ -1,16 +1,16 @@
 #pragma once
 // The music player: a window that is never seen, looping one track at a time.
 
-#include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "state/I16.h"
 
 namespace kobu {
 
-class MidiSaisei : public platform::Form {
+class MidiSaisei : public platform::GameWindow {
     Q_OBJECT
 public:
     MidiSaisei();
-    void Form_Unload() override;
+    void onUnload() override;
 
     // Switches to track 1 (town), 2 (match) or 3 (ending), from its beginning.
     void Saisei(int Kyokuban);

@@ -1,7 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Fonts.h"
-#include "platform/Form.h"
+#include "platform/GameWindow.h"
 
 #include <QIcon>
 #include <QKeyEvent>

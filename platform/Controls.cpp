@@ -1,6 +1,6 @@
 #include "platform/Controls.h"
 
-#include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "platform/Geometry.h"
 
 #include <QIcon>
@@ -84,7 +84,7 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
     return l;
 }
 
-void MouseButton::mousePressEvent(QMouseEvent* e) {
+void MousePressButton::mousePressEvent(QMouseEvent* e) {
     int button = 0;
     switch (e->button()) {
     case Qt::LeftButton: button = 1; break;
@@ -93,7 +93,7 @@ void MouseButton::mousePressEvent(QMouseEvent* e) {
     default: break;
     }
     if (button)
-        emit mouseDown(button, vbShift(e->modifiers()));
+        emit mousePressed(button, vbShift(e->modifiers()));
     // No click action: a press changes nothing else about the button.
     e->accept();
 }

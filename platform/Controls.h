@@ -25,12 +25,12 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
 
 // A button that reports mouse presses with the button that was pressed
 // (1 left, 2 right, 4 middle) and the shift state.
-class MouseButton : public QPushButton {
+class MousePressButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
 signals:
-    void mouseDown(int button, int shift);
+    void mousePressed(int button, int shift);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

@@ -1,7 +1,7 @@
 #include "platform/Guard.h"
 
 #include "platform/Errors.h"
-#include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "platform/Services.h"
 
 #include <QPointer>
@@ -37,8 +37,8 @@ void setSnapshotHook(std::function<RestoreFn()> hook) { snapshotHook() = std::mo
 void setOutermostExitHook(std::function<void()> hook) { exitHook() = std::move(hook); }
 int guardDepth() { return depth; }
 
-void runGuarded(Form* form, const std::function<void()>& fn) {
-    QPointer<Form> alive(form);
+void runGuarded(GameWindow* form, const std::function<void()>& fn) {
+    QPointer<GameWindow> alive(form);
     RestoreFn restore = snapshotHook() ? snapshotHook()() : RestoreFn{};
     ++depth;
     bool failed = false;
@@ -62,7 +62,7 @@ void runGuarded(Form* form, const std::function<void()>& fn) {
     }
     if (failed && alive && !alive->isUnloaded()) {
         try {
-            alive->Form_Error();
+            alive->onError();
         } catch (...) {
             std::fprintf(stderr, "kobusato: error while recovering from an error\n");
         }

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-class Form;
+class GameWindow;
 
 // How the guard saves and restores the game state: the hook returns a closure
 // that puts back the state as it was when the hook was called.
@@ -15,8 +15,8 @@ using RestoreFn = std::function<void()>;
 void setSnapshotHook(std::function<RestoreFn()> hook);
 
 // Runs `fn`. On an error: restore, one message box, then `form`'s recovery
-// (Form::Form_Error) when the form is still loaded.
-void runGuarded(Form* form, const std::function<void()>& fn);
+// (Form::onError) when the form is still loaded.
+void runGuarded(GameWindow* form, const std::function<void()>& fn);
 
 // Handlers currently running (0 when control is in the event loop).
 int guardDepth();

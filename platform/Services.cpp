@@ -205,8 +205,8 @@ MsgAnswer MsgBox(const QString& text, int style, const std::optional<QString>& t
     return boxes().show(makeRequest(text, style, title));
 }
 
-void Sleep(int ms) { clock().sleep(ms); }
-void DoEvents() { clock().doEvents(); }
-float Rnd() { return random().next(); }
+void pauseFor(int ms) { clock().sleep(ms); }
+void processPendingEvents() { clock().doEvents(); }
+float randomFraction() { return random().next(); }
 
 } // namespace platform

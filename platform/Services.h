@@ -58,8 +58,8 @@ class Clock {
     // Runs the window events waiting at this moment.
     virtual void doEvents() = 0;
 };
-void Sleep(int ms);
-void DoEvents();
+void pauseFor(int ms);
+void processPendingEvents();
 
 // ---- Randomness ----------------------------------------------------------
 class Random {
@@ -68,7 +68,7 @@ class Random {
     // Uniform single-precision value in [0, 1).
     virtual float next() = 0;
 };
-float Rnd();
+float randomFraction();
 
 // ---- Music device --------------------------------------------------------
 // A MIDI sequencer driven by three commands. It reports the end of a playback

@@ -45,7 +45,7 @@ void resetGameState(GameState& g) {
     g.speedRollStep = 0;
 }
 
-void ResetGameState() { resetGameState(game()); }
+void resetGame() { resetGameState(game()); }
 
 ProgramPaths pathsFromFolder(const QString& folder) {
     ProgramPaths p;

@@ -71,7 +71,7 @@ GameState& game();
 // The values start-up gives.
 void assignStartValues(GameState& g);
 // A new game: every field of the reset column, the rest left alone.
-void ResetGameState();
+void resetGame();
 void resetGameState(GameState& g);
 
 struct ProgramPaths {

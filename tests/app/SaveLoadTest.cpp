@@ -1,7 +1,7 @@
-#include "app/Menu.h"
+#include "app/TownMenu.h"
 #include "battle/BattleSupport.h"
-#include "character/FGinou.h"
-#include "character/Sutetasu.h"
+#include "character/SkillsWindow.h"
+#include "character/StatusWindow.h"
 #include "platform/RecordFile.h"
 #include "state/SaveRecord.h"
 #include "support/GameTest.h"
@@ -36,7 +36,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         g().playerName = QStringLiteral("たろう");
-        menu = &forms().show<Menu>();
+        menu = &forms().show<TownMenu>();
     }
     void TearDown() override {
         setBeforeReplaceHookForTests({});
@@ -52,9 +52,9 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    void save() { menu->Command4->click(); }
-    void load() { menu->Command5->click(); }
-    Menu* menu = nullptr;
+    void save() { menu->saveButton->click(); }
+    void load() { menu->loadButton->click(); }
+    TownMenu* menu = nullptr;
 };
 
 } // namespace
@@ -107,7 +107,7 @@ TEST_F(SaveLoadTest, LoadRestoresTheSavedGame) {
     EXPECT_EQ(g().playerName, QStringLiteral("たろう") + QString(27, QLatin1Char(' ')));
     EXPECT_EQ(g().opponent.enemyHp, i16(7));
     EXPECT_EQ(g().appPath, app);
-    EXPECT_EQ(find<Sutetasu>()->LaKane->text(), QStringLiteral("4321"));
+    EXPECT_EQ(find<StatusWindow>()->moneyValue->text(), QStringLiteral("4321"));
     EXPECT_EQ(fakeMidi().fileName, g().musicPaths[1]);
     EXPECT_EQ(fakeMidi().commands.back(), QStringLiteral("play"));
     EXPECT_EQ(fakeBoxes().shown.size(), 3u); // no box confirms a load
@@ -408,13 +408,13 @@ TEST_F(LoadedSaveInBattleTest, ASkillNumberNoSkillHasLeavesTheSkillsOpen) {
             f.write(rec);
         }
         fakeBoxes().answer(vbYes);
-        QTest::mouseClick(find<Menu>()->Command5, Qt::LeftButton);
-        FBattle& b = start();
-        QTest::keyClick(b.Command1, Qt::Key_W);
-        EXPECT_NE(find<FGinou>(), nullptr) << impossible;
+        QTest::mouseClick(find<TownMenu>()->loadButton, Qt::LeftButton);
+        BattleWindow& b = start();
+        QTest::keyClick(b.stopButton, Qt::Key_W);
+        EXPECT_NE(find<SkillsWindow>(), nullptr) << impossible;
         EXPECT_TRUE(fakeBoxes().texts().filter(QStringLiteral("技能を使用中です")).isEmpty())
             << impossible;
-        AbandonMatch();
+        abandonMatch();
         settle();
     }
 }

@@ -2,13 +2,13 @@
 // Driving a match by hand: the roll timers are fired one tick at a time with
 // scripted draws, so every number on screen is chosen by the test.
 
-#include "app/Menu.h"
+#include "app/TownMenu.h"
 #include "battle/Combat.h"
-#include "battle/FBattle.h"
+#include "battle/BattleWindow.h"
 #include "battle/Opponent.h"
-#include "character/Sutetasu.h"
-#include "media/FStaff.h"
-#include "platform/Form.h"
+#include "character/StatusWindow.h"
+#include "media/EndingWindow.h"
+#include "platform/GameWindow.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
 #include "support/GameTest.h"
@@ -52,35 +52,35 @@ inline std::pair<int, int> opponentRange(const kobu::GameState& g, int phase) {
 }
 
 // Keeps real ticks away: only the test fires the timers.
-inline void tame(kobu::FBattle& b) {
-    for (platform::Timer* t : {b.TimerBa, b.TimerE, b.TimerTaiki})
+inline void tame(kobu::BattleWindow& b) {
+    for (platform::Timer* t : {b.playerRollTimer, b.opponentRollTimer, b.waitTimer})
         t->setInterval(3600 * 1000);
 }
 
 // One tick of the player's roll, showing `value`.
-inline void playerTick(kobu::FBattle& b, int value) {
-    ASSERT_TRUE(b.TimerBa->isEnabled());
+inline void playerTick(kobu::BattleWindow& b, int value) {
+    ASSERT_TRUE(b.playerRollTimer->isEnabled());
     const auto [lower, width] = playerRange(kobu::game(), b.phase.value());
     testing_support::fakeRandom().push(drawFor(value, lower, width));
-    b.TimerBa->fire();
+    b.playerRollTimer->fire();
 }
 
 // One tick of the opponent's roll, showing `value`, and its chance to stop.
-inline void opponentTick(kobu::FBattle& b, int value, bool stops) {
-    ASSERT_TRUE(b.TimerE->isEnabled());
+inline void opponentTick(kobu::BattleWindow& b, int value, bool stops) {
+    ASSERT_TRUE(b.opponentRollTimer->isEnabled());
     const auto [lower, width] = opponentRange(kobu::game(), b.phase.value());
     testing_support::fakeRandom().push(width > 0 ? drawFor(value, lower, width) : 0.5f);
     testing_support::fakeRandom().push(stops ? 0.0f : 0.5f);
-    b.TimerE->fire();
+    b.opponentRollTimer->fire();
 }
 
-inline void pressStop(kobu::FBattle& b) {
-    QTest::mouseClick(b.Command1, Qt::LeftButton);
+inline void pressStop(kobu::BattleWindow& b) {
+    QTest::mouseClick(b.stopButton, Qt::LeftButton);
 }
 
 // The opponent stops on `opponent`, then the player on `player`: the step is
 // judged at once.
-inline void rollAndStop(kobu::FBattle& b, int player, int opponent) {
+inline void rollAndStop(kobu::BattleWindow& b, int player, int opponent) {
     opponentTick(b, opponent, true);
     playerTick(b, player);
     pressStop(b);
@@ -93,7 +93,7 @@ struct EndingAnswer {
     bool asked = false;
     void arm(platform::MsgAnswer a) {
         testing_support::fakeClock().onDoEvents = [this, a] {
-            if (!asked && platform::Forms::instance().find<kobu::FStaff>()) {
+            if (!asked && platform::Windows::instance().find<kobu::EndingWindow>()) {
                 asked = true;
                 testing_support::fakeBoxes().expect(QStringLiteral("もう一度しますか"), a);
             }
@@ -136,8 +136,8 @@ class BattleFixture : public testing_support::GameTest {
         GameTest::SetUp();
         writeRoster(10);
         g().playerName = QStringLiteral("たろう");
-        forms().show<kobu::Sutetasu>();
-        forms().show<kobu::Menu>();
+        forms().show<kobu::StatusWindow>();
+        forms().show<kobu::TownMenu>();
         testing_support::trace().clear();
     }
 
@@ -150,18 +150,18 @@ class BattleFixture : public testing_support::GameTest {
         f.write(all);
     }
 
-    kobu::FBattle& start() {
-        QTest::mouseClick(find<kobu::Menu>()->Command3, Qt::LeftButton);
-        kobu::FBattle* b = find<kobu::FBattle>();
+    kobu::BattleWindow& start() {
+        QTest::mouseClick(find<kobu::TownMenu>()->battleButton, Qt::LeftButton);
+        kobu::BattleWindow* b = find<kobu::BattleWindow>();
         EXPECT_NE(b, nullptr);
         tame(*b);
         return *b;
     }
 
     // Wins the speed contest (top speed against 1): the player attack step follows.
-    void winSpeed(kobu::FBattle& b) { rollAndStop(b, g().speed.value(), 1); }
-    void loseSpeed(kobu::FBattle& b) { rollAndStop(b, 1, 5); }
-    void drawSpeed(kobu::FBattle& b) { rollAndStop(b, 3, 3); }
+    void winSpeed(kobu::BattleWindow& b) { rollAndStop(b, g().speed.value(), 1); }
+    void loseSpeed(kobu::BattleWindow& b) { rollAndStop(b, 1, 5); }
+    void drawSpeed(kobu::BattleWindow& b) { rollAndStop(b, 3, 3); }
 
     QString midiTrack() const { return testing_support::fakeMidi().playing; }
     QString track(const char* name) const { return folder() + "/Midis/" + name; }

@@ -81,11 +81,11 @@ TEST(OpponentCodec, FieldsAreLittleEndianInFileOrder) {
 TEST_F(RosterTest, EachRoundReadsItsOwnRecord) {
     writeFile(folder() + "/Enemy.dat", rosterOf(10));
     g().roundNumber = 1; // offset 0
-    LoadOpponent();
+    loadOpponent();
     EXPECT_EQ(g().opponent, numbered(1));
     g().roundNumber = 10; // offset 162
     GameState expected = g();
-    LoadOpponent();
+    loadOpponent();
     expected.opponent = numbered(10);
     EXPECT_EQ(g(), expected); // nothing else changes
 }
@@ -93,7 +93,7 @@ TEST_F(RosterTest, EachRoundReadsItsOwnRecord) {
 TEST_F(RosterTest, AMissingFileIsAnErrorAndIsNotCreated) {
     g().roundNumber = 1;
     try {
-        LoadOpponent();
+        loadOpponent();
         FAIL() << "no error";
     } catch (const platform::FileError& e) {
         EXPECT_TRUE(e.playerText().contains(QStringLiteral("第1回戦"))) << e.what();
@@ -105,11 +105,11 @@ TEST_F(RosterTest, AMissingFileIsAnErrorAndIsNotCreated) {
 TEST_F(RosterTest, ARosterTooShortForTheRoundIsAnError) {
     writeFile(folder() + "/Enemy.dat", rosterOf(5) + QByteArray(9, '\0'));
     g().roundNumber = 5;
-    EXPECT_NO_THROW(LoadOpponent());
+    EXPECT_NO_THROW(loadOpponent());
     for (int round : {6, 11, 0, -3}) {
         g().roundNumber = round;
         g().opponent = OpponentRecord{};
-        EXPECT_THROW(LoadOpponent(), platform::FileError) << round;
+        EXPECT_THROW(loadOpponent(), platform::FileError) << round;
         EXPECT_EQ(g().opponent, OpponentRecord{}) << round;
     }
 }

@@ -1,7 +1,7 @@
 // Each skill bought in a match through W and the skills window, and its effect
 // seen in the exchange that follows.
 #include "battle/BattleSupport.h"
-#include "character/FGinou.h"
+#include "character/SkillsWindow.h"
 #include "platform/Services.h"
 
 #include <QLabel>
@@ -17,64 +17,64 @@ namespace {
 
 class SkillsInBattleTest : public BattleFixture {
   protected:
-    FGinou& pressW(FBattle& b) {
-        QTest::keyClick(b.Command1, Qt::Key_W);
-        FGinou* w = find<FGinou>();
+    SkillsWindow& pressW(BattleWindow& b) {
+        QTest::keyClick(b.stopButton, Qt::Key_W);
+        SkillsWindow* w = find<SkillsWindow>();
         EXPECT_NE(w, nullptr);
         return *w;
     }
     void buy(QPushButton* button, const QString& prompt) {
         fakeBoxes().expect(prompt, vbYes);
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(find<FGinou>(), nullptr);
+        EXPECT_EQ(find<SkillsWindow>(), nullptr);
     }
 };
 
 } // namespace
 
 TEST_F(SkillsInBattleTest, WOpensTheSkillsWindowWhileTheRollsRun) {
-    FBattle& b = start();
-    FGinou& w = pressW(b);
+    BattleWindow& b = start();
+    SkillsWindow& w = pressW(b);
     EXPECT_EQ(g().skillMenuPhase, i16(1));
     EXPECT_TRUE(w.isShown());
-    EXPECT_TRUE(b.TimerBa->isEnabled());
-    EXPECT_TRUE(b.TimerE->isEnabled());
+    EXPECT_TRUE(b.playerRollTimer->isEnabled());
+    EXPECT_TRUE(b.opponentRollTimer->isEnabled());
     // Again while it is open: shown, not loaded afresh.
     opponentTick(b, 2, true);
     EXPECT_EQ(&pressW(b), &w);
-    EXPECT_TRUE(w.Command2->isEnabled());
+    EXPECT_TRUE(w.spiritAttackButton->isEnabled());
 }
 
 TEST_F(SkillsInBattleTest, WInAnAttackStepOffersEnergyBoostOnly) {
-    FBattle& b = start();
+    BattleWindow& b = start();
     loseSpeed(b);
-    FGinou& w = pressW(b);
+    SkillsWindow& w = pressW(b);
     EXPECT_EQ(g().skillMenuPhase, i16(4));
-    EXPECT_FALSE(w.Command1->isEnabled());
-    EXPECT_FALSE(w.Command2->isEnabled());
-    EXPECT_TRUE(w.Command3->isEnabled());
-    EXPECT_FALSE(w.Command4->isEnabled());
+    EXPECT_FALSE(w.speedSecretButton->isEnabled());
+    EXPECT_FALSE(w.spiritAttackButton->isEnabled());
+    EXPECT_TRUE(w.energyBoostButton->isEnabled());
+    EXPECT_FALSE(w.healButton->isEnabled());
 }
 
 TEST_F(SkillsInBattleTest, SecretOfSpeedJudgesTheBetterOfTwoRolls) {
     g().money = 500;
     g().speed = 8;
-    FBattle& b = start();
-    buy(pressW(b).Command1, QStringLiteral("450Gと4HP必要です"));
-    EXPECT_EQ(b.BaHP->text(), QStringLiteral("6"));
+    BattleWindow& b = start();
+    buy(pressW(b).speedSecretButton, QStringLiteral("450Gと4HP必要です"));
+    EXPECT_EQ(b.playerHp->text(), QStringLiteral("6"));
     rollAndStop(b, 6, 1);
-    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("1回目6"));
+    EXPECT_EQ(b.messageLabel->text(), QStringLiteral("1回目6"));
     EXPECT_EQ(b.phase, i16(1)); // both sides roll their speed again
     EXPECT_TRUE(fakeClock().sleeps.empty());
     QString msgOnPause, rollAfterPause;
     fakeClock().onSleep = [&](int) {
         if (msgOnPause.isEmpty())
-            msgOnPause = b.LaMsg->text();
+            msgOnPause = b.messageLabel->text();
     };
     rollAndStop(b, 2, 5);
     EXPECT_EQ(msgOnPause, QStringLiteral("1回目6\n2回目2"));
     // Judged with the 6 put back, not the 2: a win against 5.
-    EXPECT_EQ(b.LaMsg->text(), QStringLiteral("スピード勝ち"));
+    EXPECT_EQ(b.messageLabel->text(), QStringLiteral("スピード勝ち"));
     EXPECT_EQ(g().activeSkill, i16(0));
     EXPECT_EQ(g().speedRollStep, i16(1));
 }
@@ -82,51 +82,51 @@ TEST_F(SkillsInBattleTest, SecretOfSpeedJudgesTheBetterOfTwoRolls) {
 TEST_F(SkillsInBattleTest, SpiritAttackDoublesAttackAForTheStepAfterASpeedWin) {
     g().money = 400;
     g().speed = 7;
-    FBattle& b = start();
+    BattleWindow& b = start();
     g().opponent.enemyHp = 40;
-    buy(pressW(b).Command2, QStringLiteral("400Gと5HP必要です"));
-    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("3"));
+    buy(pressW(b).spiritAttackButton, QStringLiteral("400Gと5HP必要です"));
+    EXPECT_EQ(b.playerSpeed->text(), QStringLiteral("3"));
     winSpeed(b); // 3 against 1
-    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("16"));
+    EXPECT_EQ(b.playerAttackA->text(), QStringLiteral("16"));
     rollAndStop(b, 16, 1);
     EXPECT_EQ(g().opponent.enemyHp, i16(25));
-    EXPECT_EQ(b.BaKouA->text(), QStringLiteral("8"));
-    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("7"));
+    EXPECT_EQ(b.playerAttackA->text(), QStringLiteral("8"));
+    EXPECT_EQ(b.playerSpeed->text(), QStringLiteral("7"));
 }
 
 TEST_F(SkillsInBattleTest, EnergyBoostLeavesThreeHpAfterTheNextStep) {
     g().money = 1200;
-    FBattle& b = start();
+    BattleWindow& b = start();
     loseSpeed(b);
-    buy(pressW(b).Command3, QStringLiteral("1200G必要です"));
-    EXPECT_EQ(b.BaHP->text(), QStringLiteral("1"));
-    EXPECT_EQ(b.BaBouA->text(), QStringLiteral("10"));
+    buy(pressW(b).energyBoostButton, QStringLiteral("1200G必要です"));
+    EXPECT_EQ(b.playerHp->text(), QStringLiteral("1"));
+    EXPECT_EQ(b.playerDefenseA->text(), QStringLiteral("10"));
     rollAndStop(b, 2, 9); // a loss of 7 from 1 hp
     EXPECT_EQ(g().hp, i16(3));
-    EXPECT_EQ(b.BaHP->text(), QStringLiteral("3"));
-    EXPECT_EQ(b.BaBouA->text(), QStringLiteral("5"));
-    EXPECT_NE(find<FBattle>(), nullptr); // still standing
+    EXPECT_EQ(b.playerHp->text(), QStringLiteral("3"));
+    EXPECT_EQ(b.playerDefenseA->text(), QStringLiteral("5"));
+    EXPECT_NE(find<BattleWindow>(), nullptr); // still standing
 }
 
 TEST_F(SkillsInBattleTest, HealHealsInPlaceOfDamage) {
     g().money = 600;
     g().maxHp = 30;
     g().hp = 12;
-    FBattle& b = start();
-    buy(pressW(b).Command4, QStringLiteral("600Gと1HP必要です"));
+    BattleWindow& b = start();
+    buy(pressW(b).healButton, QStringLiteral("600Gと1HP必要です"));
     EXPECT_EQ(g().hp, i16(11));
     winSpeed(b); // speed 2 against 1
     rollAndStop(b, 8, 2);
     EXPECT_EQ(g().hp, i16(23)); // 11 + 2 * 6
-    EXPECT_EQ(b.BaHP->text(), QStringLiteral("23"));
+    EXPECT_EQ(b.playerHp->text(), QStringLiteral("23"));
     EXPECT_EQ(g().opponent.enemyHp, i16(20));
-    EXPECT_EQ(b.BaSpeed->text(), QStringLiteral("5"));
+    EXPECT_EQ(b.playerSpeed->text(), QStringLiteral("5"));
 }
 
 TEST_F(SkillsInBattleTest, ALearntSkillIsUsedAgainNextMatchWithoutMoney) {
     g().money = 450;
-    FBattle& b = start();
-    buy(pressW(b).Command1, QStringLiteral("450Gと4HP必要です"));
+    BattleWindow& b = start();
+    buy(pressW(b).speedSecretButton, QStringLiteral("450Gと4HP必要です"));
     EXPECT_EQ(g().money, i16(0));
     // The match ends: lost in the opponent attack step.
     rollAndStop(b, 1, 1); // first roll
@@ -134,29 +134,29 @@ TEST_F(SkillsInBattleTest, ALearntSkillIsUsedAgainNextMatchWithoutMoney) {
     g().hp = 1;
     fakeBoxes().expect(QStringLiteral("負け"), vbOK);
     rollAndStop(b, 1, 9);
-    ASSERT_EQ(find<FBattle>(), nullptr);
+    ASSERT_EQ(find<BattleWindow>(), nullptr);
 
     g().hp = 10;
-    FBattle& next = start();
-    buy(pressW(next).Command1, QStringLiteral("You need four HPs.よろしいですか"));
+    BattleWindow& next = start();
+    buy(pressW(next).speedSecretButton, QStringLiteral("You need four HPs.よろしいですか"));
     EXPECT_EQ(g().money, i16(0));
     EXPECT_EQ(g().hp, i16(6));
     EXPECT_EQ(g().activeSkill, i16(1));
 }
 
 TEST_F(SkillsInBattleTest, AnOverflowingRollGivesUpTheMatch) {
-    FBattle& b = start();
+    BattleWindow& b = start();
     pressW(b);
     g().attackA = 32767;
     g().attackB = -1;
     winSpeed(b);
     bool rollsStopped = false;
     fakeBoxes().answerWhile(
-        vbOK, [&] { rollsStopped = !b.TimerBa->isEnabled() && !b.TimerE->isEnabled(); });
-    b.TimerBa->fire();         // the first tick of the attack step overflows
+        vbOK, [&] { rollsStopped = !b.playerRollTimer->isEnabled() && !b.opponentRollTimer->isEnabled(); });
+    b.playerRollTimer->fire();         // the first tick of the attack step overflows
     EXPECT_TRUE(rollsStopped); // no tick runs behind the error box
-    EXPECT_EQ(find<FBattle>(), nullptr);
-    EXPECT_EQ(find<FGinou>(), nullptr);
-    EXPECT_TRUE(find<Menu>()->isShown());
+    EXPECT_EQ(find<BattleWindow>(), nullptr);
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+    EXPECT_TRUE(find<TownMenu>()->isShown());
     EXPECT_EQ(midiTrack(), track("Normal.mid"));
 }

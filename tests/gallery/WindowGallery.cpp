@@ -5,22 +5,22 @@
 // services are the tests' fakes, so two runs of the same build write the same
 // pictures: a change that should leave the screens alone can be checked by
 // comparing the folders pixel by pixel.
-#include "app/Form3.h"
-#include "app/MDIForm1.h"
-#include "app/Menu.h"
-#include "battle/FBattle.h"
-#include "character/FGinou.h"
-#include "character/FHuriwake.h"
-#include "character/FName.h"
-#include "character/Sutetasu.h"
-#include "media/FStaff.h"
+#include "app/SecretCodeWindow.h"
+#include "app/MainWindow.h"
+#include "app/TownMenu.h"
+#include "battle/BattleWindow.h"
+#include "character/SkillsWindow.h"
+#include "character/AllocationWindow.h"
+#include "character/NameEntryWindow.h"
+#include "character/StatusWindow.h"
+#include "media/EndingWindow.h"
 #include "platform/Application.h"
-#include "platform/Form.h"
+#include "platform/GameWindow.h"
 #include "platform/Process.h"
-#include "shop/FItem.h"
-#include "shop/Kaifuku.h"
-#include "shop/Power.h"
-#include "shop/Store.h"
+#include "shop/ItemsWindow.h"
+#include "shop/RecoveryItemsWindow.h"
+#include "shop/PowerUpWindow.h"
+#include "shop/ShopWindow.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
 #include "support/GameTest.h"
@@ -51,7 +51,7 @@ void save(QWidget* w, const QString& name) {
 }
 
 template <class T> T& shot(const QString& name) {
-    T& w = Forms::instance().show<T>();
+    T& w = Windows::instance().show<T>();
     settle();
     save(w.frame(), name);
     return w;
@@ -93,56 +93,56 @@ int main(int argc, char** argv) {
     g.appPath = p.appPath;
     g.musicPaths = p.musicPaths;
 
-    auto* frame = new MDIForm1();
+    auto* frame = new MainWindow();
     frame->resize(1280, 800);
     frame->show();
     settle();
     save(frame, QStringLiteral("00-title"));
 
-    shot<FName>(QStringLiteral("01-name-entry"));
-    Forms::instance().find<FName>()->TtName->setText(QStringLiteral("コブ"));
-    Forms::instance().find<FName>()->Command1_Click();
+    shot<NameEntryWindow>(QStringLiteral("01-name-entry"));
+    Windows::instance().find<NameEntryWindow>()->nameBox->setText(QStringLiteral("コブ"));
+    Windows::instance().find<NameEntryWindow>()->onOkClicked();
     settle();
     save(frame, QStringLiteral("02-town"));
-    shot<Menu>(QStringLiteral("03-town-menu"));
-    shot<Sutetasu>(QStringLiteral("04-status"));
+    shot<TownMenu>(QStringLiteral("03-town-menu"));
+    shot<StatusWindow>(QStringLiteral("04-status"));
 
     g.money = 1234;
     g.tapWaterCount = 2;
     g.naturalWaterCount = 1;
-    RefreshStatus();
-    shot<Store>(QStringLiteral("05-shop"));
-    shot<Kaifuku>(QStringLiteral("06-recovery-items"));
-    Forms::instance().unload<Kaifuku>();
-    shot<Power>(QStringLiteral("07-power-ups"));
-    Forms::instance().unload<Power>();
-    Forms::instance().unload<Store>();
-    shot<FItem>(QStringLiteral("08-items"));
-    Forms::instance().unload<FItem>();
-    shot<Form3>(QStringLiteral("09-secret-code"));
-    Forms::instance().unload<Form3>();
+    refreshStatus();
+    shot<ShopWindow>(QStringLiteral("05-shop"));
+    shot<RecoveryItemsWindow>(QStringLiteral("06-recovery-items"));
+    Windows::instance().unload<RecoveryItemsWindow>();
+    shot<PowerUpWindow>(QStringLiteral("07-power-ups"));
+    Windows::instance().unload<PowerUpWindow>();
+    Windows::instance().unload<ShopWindow>();
+    shot<ItemsWindow>(QStringLiteral("08-items"));
+    Windows::instance().unload<ItemsWindow>();
+    shot<SecretCodeWindow>(QStringLiteral("09-secret-code"));
+    Windows::instance().unload<SecretCodeWindow>();
 
     // The rolls show one tick each and stand still for the picture.
-    FBattle& battle = Forms::instance().show<FBattle>();
-    for (Timer* t : {battle.TimerBa, battle.TimerE, battle.TimerTaiki})
+    BattleWindow& battle = Windows::instance().show<BattleWindow>();
+    for (Timer* t : {battle.playerRollTimer, battle.opponentRollTimer, battle.waitTimer})
         t->setInterval(3600 * 1000);
-    battle.TimerBa->fire();
-    battle.TimerE->fire();
+    battle.playerRollTimer->fire();
+    battle.opponentRollTimer->fire();
     settle();
     save(battle.frame(), QStringLiteral("10-battle"));
     save(frame, QStringLiteral("11-battle-frame"));
-    shot<FGinou>(QStringLiteral("12-skills"));
-    Forms::instance().unload<FGinou>();
-    Forms::instance().unload(&battle, vbFormCode);
+    shot<SkillsWindow>(QStringLiteral("12-skills"));
+    Windows::instance().unload<SkillsWindow>();
+    Windows::instance().unload(&battle, vbFormCode);
 
     g.abilityPoints = 7;
-    shot<FHuriwake>(QStringLiteral("13-allocation"));
-    Forms::instance().unload<FHuriwake>();
+    shot<AllocationWindow>(QStringLiteral("13-allocation"));
+    Windows::instance().unload<AllocationWindow>();
 
     // The ending: the frame at the first sight of each picture.
     QSet<QString> seen;
-    FStaff::sweepSeconds = 0;
-    FStaff::observer = [&](const QString& step) {
+    EndingWindow::sweepSeconds = 0;
+    EndingWindow::observer = [&](const QString& step) {
         if (!step.startsWith(QStringLiteral("picture:")) &&
             !step.startsWith(QStringLiteral("background:")))
             return;
@@ -154,11 +154,11 @@ int main(int argc, char** argv) {
     };
     // The last question: Yes, a new game (No would end the process).
     fakeBoxes().answer(vbYes);
-    Forms::instance().show<FStaff>();
-    Forms::instance().unload<FStaff>();
-    FStaff::observer = nullptr;
+    Windows::instance().show<EndingWindow>();
+    Windows::instance().unload<EndingWindow>();
+    EndingWindow::observer = nullptr;
     closeAllChildWindows();
-    Forms::instance().flushUnloaded();
+    Windows::instance().flushUnloaded();
     delete frame;
     settle();
     removeFakes();

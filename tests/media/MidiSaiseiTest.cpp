@@ -1,5 +1,5 @@
 #include "media/MidiSaisei.h"
-#include "character/FName.h"
+#include "character/NameEntryWindow.h"
 #include "platform/FluidMidi.h"
 #include "support/GameTest.h"
 #include "support/MidiFiles.h"
@@ -108,15 +108,15 @@ namespace {
 
 // Names a character through the real name entry of a new game; `meanwhile`
 // runs while the player types.
-void beginGame(kobu::MDIForm1* frame, const QString& name,
+void beginGame(kobu::MainWindow* frame, const QString& name,
                const std::function<void()>& meanwhile = {}) {
     frame->newAction()->trigger();
     if (meanwhile)
         meanwhile();
-    auto* f = platform::Forms::instance().find<kobu::FName>();
+    auto* f = platform::Windows::instance().find<kobu::NameEntryWindow>();
     ASSERT_NE(f, nullptr);
-    QTest::keyClicks(f->TtName, name);
-    QTest::keyClick(f->TtName, Qt::Key_Return);
+    QTest::keyClicks(f->nameBox, name);
+    QTest::keyClick(f->nameBox, Qt::Key_Return);
     settle();
     if (meanwhile)
         meanwhile();

@@ -1,12 +1,12 @@
 // What only a real display shows: the real clock and event loop, focus and
 // activation under a window manager. Run by under-x.sh on Xvfb with openbox.
 
-#include "app/Menu.h"
-#include "battle/FBattle.h"
+#include "app/TownMenu.h"
+#include "battle/BattleWindow.h"
 #include "battle/BattleSupport.h"
 #include "battle/Opponent.h"
-#include "character/FGinou.h"
-#include "character/Sutetasu.h"
+#include "character/SkillsWindow.h"
+#include "character/StatusWindow.h"
 #include "platform/Services.h"
 #include "support/GameTest.h"
 
@@ -144,14 +144,14 @@ class DesktopTest : public GameTest {
         g().playerName = QStringLiteral("たろう");
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-        forms().show<kobu::Sutetasu>();
-        forms().show<kobu::Menu>();
+        forms().show<kobu::StatusWindow>();
+        forms().show<kobu::TownMenu>();
         runFor(200);
     }
-    kobu::FBattle& startMatch() {
-        clickOn(find<kobu::Menu>()->Command3);
-        EXPECT_TRUE(waitFor([&] { return find<kobu::FBattle>() != nullptr; }));
-        kobu::FBattle* b = find<kobu::FBattle>();
+    kobu::BattleWindow& startMatch() {
+        clickOn(find<kobu::TownMenu>()->battleButton);
+        EXPECT_TRUE(waitFor([&] { return find<kobu::BattleWindow>() != nullptr; }));
+        kobu::BattleWindow* b = find<kobu::BattleWindow>();
         runFor(200);
         return *b;
     }
@@ -165,39 +165,39 @@ class DesktopTest : public GameTest {
 
 // After the skills window closes, W, Space and Enter reach the match again.
 TEST_F(DesktopTest, TheKeyboardGoesBackToTheMatchWhenTheSkillsWindowCloses) {
-    kobu::FBattle& b = startMatch();
+    kobu::BattleWindow& b = startMatch();
     ASSERT_TRUE(keyboardIn(&b));
     for (const char* leave : {"BackSpace", "close box"}) {
         pressKey("w");
         ASSERT_TRUE(waitFor([&] {
-            auto* s = find<kobu::FGinou>();
+            auto* s = find<kobu::SkillsWindow>();
             return s && s->isShown();
         })) << leave;
         if (std::string(leave) == "BackSpace")
             pressKey("BackSpace");
         else
-            find<kobu::FGinou>()->frame()->close();
-        ASSERT_TRUE(waitFor([&] { return find<kobu::FGinou>() == nullptr; })) << leave;
+            find<kobu::SkillsWindow>()->frame()->close();
+        ASSERT_TRUE(waitFor([&] { return find<kobu::SkillsWindow>() == nullptr; })) << leave;
         runFor(100);
         EXPECT_EQ(forms().mdiArea()->activeSubWindow(), b.frame()) << leave;
         EXPECT_TRUE(keyboardIn(&b)) << leave;
     }
     // And the keys work: W opens the skills window once more.
     pressKey("w");
-    EXPECT_TRUE(waitFor([&] { return find<kobu::FGinou>() != nullptr; }));
+    EXPECT_TRUE(waitFor([&] { return find<kobu::SkillsWindow>() != nullptr; }));
 }
 
 // One roll value a frame of the screen: a roll of a hundred ticks is seen.
 TEST_F(DesktopTest, TheRollsRunAtTheScreensRate) {
-    kobu::FBattle& b = startMatch();
+    kobu::BattleWindow& b = startMatch();
     const double rate = QGuiApplication::primaryScreen()->refreshRate();
-    b.ticksBa = 0;
-    b.ticksE = 0;
+    b.playerTicks = 0;
+    b.opponentTicks = 0;
     QElapsedTimer t;
     t.start();
     runFor(2000);
     const double seconds = double(t.nsecsElapsed()) / 1e9;
-    const double ba = double(b.ticksBa) / seconds, e = double(b.ticksE) / seconds;
+    const double ba = double(b.playerTicks) / seconds, e = double(b.opponentTicks) / seconds;
     EXPECT_LE(ba, rate * 1.05) << "refresh " << rate << " Hz";
     EXPECT_LE(e, rate * 1.05) << "refresh " << rate << " Hz";
     // A loaded machine may drop frames, never add them.

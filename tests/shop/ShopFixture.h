@@ -2,8 +2,8 @@
 // A begun game in a fresh folder, with the town menu open and upgrade tables
 // the tests write themselves.
 
-#include "app/Menu.h"
-#include "platform/Form.h"
+#include "app/TownMenu.h"
+#include "platform/GameWindow.h"
 #include "platform/Services.h"
 #include "shop/UpgradeRecord.h"
 #include "support/GameTest.h"
@@ -22,7 +22,7 @@ class ShopTest : public testing_support::GameTest {
         // OK-only boxes answer themselves; each test counts what was shown.
         testing_support::fakeBoxes().autoOk = true;
         g().playerName = QStringLiteral("Taro");
-        forms().show<kobu::Menu>();
+        forms().show<kobu::TownMenu>();
     }
 
     QString path(const QString& name) const { return folder() + QLatin1Char('/') + name; }

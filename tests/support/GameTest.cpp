@@ -27,14 +27,14 @@ void GameTest::SetUp() {
     const auto p = kobu::pathsFromFolder(dir_->path());
     kobu::game().appPath = p.appPath;
     kobu::game().musicPaths = p.musicPaths;
-    frame = new kobu::MDIForm1();
+    frame = new kobu::MainWindow();
     frame->resize(1280, 800);
     frame->show();
 }
 
 void GameTest::TearDown() {
     kobu::closeAllChildWindows();
-    platform::Forms::instance().flushUnloaded();
+    platform::Windows::instance().flushUnloaded();
     delete frame;
     frame = nullptr;
     settle();

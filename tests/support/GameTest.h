@@ -2,8 +2,8 @@
 // A game in a fresh temporary program folder, with the main frame open and
 // every service replaced by its fake.
 
-#include "app/MDIForm1.h"
-#include "platform/Form.h"
+#include "app/MainWindow.h"
+#include "platform/GameWindow.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
 
@@ -20,7 +20,7 @@ protected:
     void TearDown() override;
 
     kobu::GameState& g() { return kobu::game(); }
-    platform::Forms& forms() { return platform::Forms::instance(); }
+    platform::Windows& forms() { return platform::Windows::instance(); }
     template <class T> T* find() { return forms().find<T>(); }
     // Folder the game runs from in this test.
     QString folder() const { return dir_->path(); }
@@ -28,7 +28,7 @@ protected:
     void copyFromGame(const QString& relativePath);
 
     std::unique_ptr<QTemporaryDir> dir_;
-    kobu::MDIForm1* frame = nullptr;
+    kobu::MainWindow* frame = nullptr;
 };
 
 // Lets queued events run (timers at 0 ms, deferred deletes).

@@ -18,8 +18,8 @@
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
 #include "platform/Errors.h"
-#include "shop/Kaifuku.h"
-#include "shop/Power.h"
+#include "shop/RecoveryItemsWindow.h"
+#include "shop/PowerUpWindow.h"
 #include "shop/UpgradeRecord.h"
 #include "state/GameState.h"
 
@@ -70,7 +70,7 @@ double playerStopValue(const GameState& g, int phase, Draws& rnd) {
 }
 
 combat::Outcome playMatch(GameState& g, Draws& rnd) {
-    LoadOpponent();
+    loadOpponent();
     for (int n = 0; n < kExchangeCap; ++n) {
         const double ps = playerStopValue(g, combat::kSpeedContest, rnd);
         const double es = opponentStopValue(g, combat::kSpeedContest, rnd);
@@ -256,8 +256,8 @@ void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
             g.defenseA = g.defenseA + a->gainA;
             g.defenseB = g.defenseB + a->gainB;
             g.armorLevel = g.armorLevel + 1;
-        } else if (g.powerUpsUsed < POWERUP_LIMIT && g.money >= POWERUP_PRICE) {
-            ApplyPowerUp(g, nextPowerUp);
+        } else if (g.powerUpsUsed < kPowerUpLimit && g.money >= kPowerUpPrice) {
+            applyPowerUp(g, nextPowerUp);
             nextPowerUp = (nextPowerUp + 1) % 3;
         } else {
             return;

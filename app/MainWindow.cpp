@@ -1,0 +1,132 @@
+#include "app/MainWindow.h"
+
+#include "app/NewGame.h"
+#include "platform/GameWindow.h"
+#include "platform/Guard.h"
+#include "platform/Process.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+using namespace platform;
+
+namespace kobu {
+namespace {
+MainWindow* theFrame = nullptr;
+}
+
+MainWindow::MainWindow() {
+    theFrame = this;
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Kobusato"));
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("MDIClient"));
+    // The workspace colour of the desktop theme, as a frame of child windows has.
+    area_->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(area_);
+    Windows::instance().setMdiArea(area_);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("file"));
+    new_ = file->addAction(QStringLiteral("新規ゲーム(&N)"));
+    new_->setObjectName(QStringLiteral("New"));
+    new_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    story_ = file->addAction(QStringLiteral("すと～り～(&S)"));
+    story_->setObjectName(QStringLiteral("Story"));
+    QAction* sen = file->addSeparator();
+    sen->setObjectName(QStringLiteral("Sen"));
+    exit_ = file->addAction(QStringLiteral("終了(&X)"));
+    exit_->setObjectName(QStringLiteral("Exit"));
+    exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    connect(new_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { onNewGame(); }); });
+    connect(story_, &QAction::triggered, this,
+            [this] { runGuarded(nullptr, [this] { onStory(); }); });
+    connect(exit_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { onExit(); }); });
+    // The frame opens maximized. Un-maximized it takes a moderate size in
+    // the middle of the screen, and the client area scrolls to a window that
+    // lies beyond it.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    resize(1024, 720);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        // Enough for the town menu and the status window side by side and
+        // for the ending, where the screen allows.
+        const QSize size(std::min(room.width(), std::max(800, room.width() * 3 / 4)),
+                         std::min(room.height(), std::max(600, room.height() * 3 / 4)));
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room));
+    }
+}
+
+MainWindow::~MainWindow() {
+    if (theFrame == this)
+        theFrame = nullptr;
+    if (Windows::instance().mdiArea() == area_)
+        Windows::instance().setMdiArea(nullptr);
+}
+
+MainWindow* MainWindow::instance() { return theFrame; }
+
+void MainWindow::onExit() {
+    if (MsgBox(QStringLiteral("終了してよろしいですか？"), vbYesNo | vbQuestion,
+               QStringLiteral("おわっちゃうの？")) == vbYes)
+        EndProcess();
+}
+
+void MainWindow::confirmClose(int& cancel, int unloadMode) {
+    if (unloadMode != vbFormControlMenu)
+        return;
+    if (MsgBox(QStringLiteral("終了しますか？"), vbYesNo, QStringLiteral("終了しますか？")) == vbYes)
+        EndProcess();
+    cancel = 1;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    int cancel = 0;
+    const int mode = e->spontaneous() ? vbFormControlMenu : vbFormCode;
+    runGuarded(nullptr, [&] { confirmClose(cancel, mode); });
+    if (cancel) {
+        e->ignore();
+        return;
+    }
+    // Nothing is saved on the way out, as with Exit.
+    EndProcess();
+}
+
+void closeAllChildWindows() {
+    Windows& forms = Windows::instance();
+    // A closing window may open another (the shop reopens when its purchase
+    // windows close): keep closing until none is left. The bound only stops a
+    // window that reopens itself forever.
+    for (int guard = 0; forms.count() > 0 && guard < 1000; ++guard)
+        forms.unload(forms.at(0), vbFormCode);
+}
+
+void MainWindow::onNewGame() { newGame(); }
+
+void MainWindow::onStory() {
+    const QString title = QStringLiteral("このげ～むのすと～りぃ");
+    const QString texts[] = {
+        QStringLiteral("ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。"),
+        QStringLiteral("新しいパソコンを組み立てようとしたが金がない"),
+        QStringLiteral("そんな時に、賞金50000Gという武道大会が開かれる"),
+        QStringLiteral("男は金を手に入れるべく武道大会会場へ向かう･････"),
+    };
+    for (int i = 0; i < 4; ++i) {
+        MsgBox(texts[i], vbOKOnly, title);
+        if (i < 3) {
+            pauseFor(1000);
+            processPendingEvents();
+        }
+    }
+}
+
+} // namespace kobu

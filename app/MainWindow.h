@@ -1,0 +1,42 @@
+#pragma once
+// The main window: the frame that holds every screen, with the File menu.
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+
+namespace kobu {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    void onNewGame();
+    void onStory();
+    void onExit();
+    void confirmClose(int& cancel, int unloadMode);
+
+    QMdiArea* mdiArea() const { return area_; }
+    QAction* newAction() const { return new_; }
+    QAction* storyAction() const { return story_; }
+    QAction* exitAction() const { return exit_; }
+
+    static MainWindow* instance();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QMdiArea* area_;
+    QAction* new_;
+    QAction* story_;
+    QAction* exit_;
+};
+
+// Closes every child window, visible or hidden, until none is left.
+void closeAllChildWindows();
+
+} // namespace kobu

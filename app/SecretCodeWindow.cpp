@@ -1,0 +1,77 @@
+#include "app/SecretCodeWindow.h"
+
+#include "app/TownMenu.h"
+#include "character/StatusWindow.h"
+#include "media/EndingWindow.h"
+#include "platform/Controls.h"
+#include "platform/Geometry.h"
+#include "platform/Process.h"
+#include "platform/Services.h"
+
+#include <QLineEdit>
+
+using namespace platform;
+
+namespace kobu {
+namespace {
+const QString kFirstCode = QStringLiteral("zed");
+const QString kSecondCode = QStringLiteral("Mirae Tosu");
+const QString kThirdCode = QStringLiteral("Dossier");
+} // namespace
+
+SecretCodeWindow::SecretCodeWindow() : GameWindow(QStringLiteral("Form3")) {
+    setTitle(QStringLiteral("裏技コード！"));
+    setClientSizeTwips(4740, 1500);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("裏技コードを入力してください！"),
+                       120, 120, 4455, 615);
+    codeBox = new QLineEdit(this);
+    codeBox->setObjectName(QStringLiteral("TUra"));
+    codeBox->setMaxLength(10);
+    codeBox->setAccessibleName(QStringLiteral("裏技コード"));
+    setGeometryTwips(codeBox, 120, 960, 2055, 375);
+    okButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK!!"), 2400, 960, 975, 375);
+    backButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("戻る"), 3600, 960, 975, 375);
+    setEnterButton(okButton);
+    setEscapeButton(backButton);
+    onClick(okButton, [this] { onOkClicked(); });
+    onClick(backButton, [this] { onBackClicked(); });
+    codeBox->setFocus();
+}
+
+void SecretCodeWindow::onOkClicked() {
+    const QString text = codeBox->text();
+    if (text == kFirstCode) {
+        firstCodeStreak = firstCodeStreak + 1;
+        MsgBox(QStringLiteral("コードが違います"), vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        if (firstCodeStreak == 5) {
+            // The trap: the fifth time in a row it really ends the game.
+            MsgBox(QStringLiteral("コードが違います？"), vbOKOnly | vbQuestion, QStringLiteral("エラ～"));
+            EndProcess();
+        }
+    } else {
+        firstCodeStreak = 0;
+    }
+    Windows& forms = Windows::instance();
+    if (text == kSecondCode) {
+        forms.unload<TownMenu>();
+        forms.unload<StatusWindow>();
+        forms.unload(this, vbFormCode);
+        forms.show<EndingWindow>();
+        forms.unload<EndingWindow>();
+        return;
+    }
+    if (text == kThirdCode)
+        return;
+    MsgBox(QStringLiteral("コードが違います～"), vbOKOnly | vbExclamation, QStringLiteral("えら～"));
+}
+
+void SecretCodeWindow::onBackClicked() { Windows::instance().unload(this, vbFormCode); }
+
+void SecretCodeWindow::onControlKey(QWidget* control, int& keyCode, int) {
+    if (control == backButton && keyCode == 8) {
+        keyCode = 0;
+        Windows::instance().unload(this, vbFormCode);
+    }
+}
+
+} // namespace kobu

@@ -1,0 +1,32 @@
+#pragma once
+// The town menu: the hub of a game in progress.
+
+#include "platform/GameWindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kobu {
+
+class TownMenu : public platform::GameWindow {
+    Q_OBJECT
+public:
+    TownMenu();
+    void onLoad() override;
+    void canClose(int& cancel, int unloadMode) override;
+    void onKeyPreview(int& keyCode, int shift) override;
+    void onShopClicked();
+    void onItemsClicked();
+    void onBattleClicked();
+    void onSaveClicked();
+    void onLoadClicked();
+
+    QLabel* promptLabel;
+    QPushButton* shopButton;
+    QPushButton* itemsButton;
+    QPushButton* battleButton;
+    QPushButton* saveButton;
+    QPushButton* loadButton;
+};
+
+} // namespace kobu

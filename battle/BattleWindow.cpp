@@ -1,0 +1,385 @@
+#include "battle/BattleWindow.h"
+
+#include "app/TownMenu.h"
+#include "battle/Combat.h"
+#include "battle/Opponent.h"
+#include "character/SkillsWindow.h"
+#include "character/AllocationWindow.h"
+#include "character/StatusWindow.h"
+#include "media/EndingWindow.h"
+#include "media/MidiSaisei.h"
+#include "platform/Controls.h"
+#include "platform/Fonts.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace platform;
+
+namespace kobu {
+namespace {
+
+// The number a roll label shows, read back as the game has always judged it:
+// anything that is not a number (the design caption before the first tick)
+// counts as 0.
+double shownNumber(const QLabel* l) {
+    return l->text().toDouble();
+}
+
+// A tick that fails stops the rolls before the error box opens, so no further
+// tick of a broken match runs behind the box.
+template <class F> void stoppingRollsOnError(BattleWindow* b, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        b->playerRollTimer->setEnabled(false);
+        b->opponentRollTimer->setEnabled(false);
+        b->waitTimer->setEnabled(false);
+        throw;
+    }
+}
+
+QLabel* valueLabel(QWidget* parent, const char* name, int left, int top) {
+    QLabel* l = makeLabel(parent, QString::fromLatin1(name), {}, left, top, 615, 255,
+                          Qt::AlignLeft | Qt::AlignVCenter);
+    l->setWordWrap(false);
+    l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    return l;
+}
+
+} // namespace
+
+BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
+    setTitle(QStringLiteral("Battle"));
+    setClientSizeTwips(6720, 4305);
+    setKeyPreview(true);
+    const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
+    const QString times = QStringLiteral("Times New Roman");
+
+    playerName = makeLabel(this, QStringLiteral("MyNa"), {}, 120, 120, 1815, 495,
+                     Qt::AlignLeft | Qt::AlignVCenter);
+    playerName->setFont(designFont(pGothic, 18));
+    playerName->setWordWrap(false);
+    playerHp = makeLabel(this, QStringLiteral("BaHP"), QStringLiteral("Label7"), 2160, 120, 1095, 495,
+                     Qt::AlignLeft | Qt::AlignVCenter);
+    playerHp->setFont(designFont(times, 20.25, true));
+    playerHp->setWordWrap(false);
+    opponentCaption = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Enemy"), 4080, 120, 1215,
+                       495, Qt::AlignLeft | Qt::AlignVCenter);
+    opponentCaption->setFont(designFont(QStringLiteral("ＭＳ ゴシック"), 20.25));
+    opponentHp = makeLabel(this, QStringLiteral("EHP"), {}, 5760, 120, 735, 495,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+    opponentHp->setFont(designFont(times, 20.25, true));
+    opponentHp->setWordWrap(false);
+
+    // Row captions of both sides: attack A, attack B, defence A, defence B.
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("A"), 720, 840, 255, 255);
+    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("B"), 720, 1320, 255, 255);
+    makeLabel(this, QStringLiteral("Label4"), QStringLiteral("A"), 720, 1920, 255, 255);
+    makeLabel(this, QStringLiteral("Label5"), QStringLiteral("B"), 720, 2400, 255, 255);
+    makeLabel(this, QStringLiteral("Label6"), QStringLiteral("A"), 5760, 840, 255, 255);
+    makeLabel(this, QStringLiteral("Label8"), QStringLiteral("B"), 5760, 1320, 255, 255);
+    makeLabel(this, QStringLiteral("Label9"), QStringLiteral("A"), 5760, 1800, 255, 255);
+    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("B"), 5760, 2280, 255, 255);
+
+    playerAttackA = valueLabel(this, "BaKouA", 1200, 840);
+    playerAttackB = valueLabel(this, "BaKouB", 1200, 1320);
+    playerDefenseA = valueLabel(this, "BaBouA", 1200, 1800);
+    playerDefenseB = valueLabel(this, "BaBouB", 1200, 2280);
+    playerSpeed = valueLabel(this, "BaSpeed", 1200, 2880);
+    opponentAttackA = valueLabel(this, "EKouA", 4800, 840);
+    opponentAttackB = valueLabel(this, "EKouB", 4800, 1320);
+    opponentDefenseA = valueLabel(this, "EBouA", 4800, 1800);
+    opponentDefenseB = valueLabel(this, "EBouB", 4800, 2280);
+    opponentSpeed = valueLabel(this, "ESpeed", 4800, 2880);
+
+    playerRoll = makeLabel(this, QStringLiteral("BaSai"), QStringLiteral("Label7"), 2040, 1320, 1215,
+                      855, Qt::AlignCenter);
+    opponentRoll = makeLabel(this, QStringLiteral("ESai"), QStringLiteral("Label7"), 3480, 1320, 1215, 855,
+                     Qt::AlignCenter);
+    for (QLabel* l : {playerRoll, opponentRoll}) {
+        l->setFont(designFont(times, 18, true));
+        l->setWordWrap(false);
+        // Sixty new numbers a second: an opaque label of fixed size repaints
+        // itself alone, not the window and its frame behind it.
+        l->setFixedSize(l->size());
+        l->setAutoFillBackground(true);
+    }
+    stopButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Stop!"), 2040, 2400,
+                          1215, 495);
+    skillsHint = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("ｗキーで技能を使う"), 3480,
+                       2400, 1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
+    skillsHint->setFont(designFont(pGothic, 9, true));
+    messageLabel = makeLabel(this, QStringLiteral("LaMsg"), {}, 120, 3360, 6495, 855);
+    messageLabel->setFont(designFont(QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), 18));
+
+    makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/battle_attack.png"),
+                QStringLiteral("攻"), 120, 960, 480, 480);
+    makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/ui/battle_defence.png"),
+                QStringLiteral("防"), 120, 1920, 480, 555);
+    makePicture(this, QStringLiteral("Image3"), QStringLiteral(":/ui/battle_speed.png"),
+                QStringLiteral("速"), 120, 2760, 480, 480);
+    makePicture(this, QStringLiteral("Image4"), QStringLiteral(":/ui/battle_enemy_attack.png"),
+                QStringLiteral("攻"), 6120, 960, 480, 480);
+    makePicture(this, QStringLiteral("Image5"), QStringLiteral(":/ui/battle_enemy_defence.png"),
+                QStringLiteral("防"), 6120, 1920, 480, 555);
+    makePicture(this, QStringLiteral("Image6"), QStringLiteral(":/ui/battle_enemy_speed.png"),
+                QStringLiteral("速"), 6120, 2760, 480, 480);
+    // Header, the two sides, the message line.
+    makeLine(this, QStringLiteral("Line1"), 0, 720, 6720, 720);
+    makeLine(this, QStringLiteral("Line2"), 3368, 720, 3368, 3240);
+    makeLine(this, QStringLiteral("Line3"), 0, 3240, 6720, 3240);
+
+    playerRollTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onPlayerRollTick(); }); });
+    opponentRollTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onOpponentRollTick(); }); });
+    waitTimer =
+        makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onWaitTick(); }); });
+    waitTimer->setEnabled(true); // as designed; the load turns it off
+    onClick(stopButton, [this] { onStopClicked(); });
+}
+
+void BattleWindow::onLoad() {
+    GameState& g = game();
+    loadOpponent();
+    Windows::instance().showWindow(this);
+    // The town menu hides behind the match: the match takes its corner.
+    setLeftTw(0);
+    setTopTw(0);
+    PlayTrack(2);
+    playerName->setText(g.playerName);
+    setTitle(g.roundNumber.str() + QStringLiteral("回戦"));
+    const OpponentRecord& o = g.opponent;
+    playerDefenseB->setText(g.defenseB.str());
+    playerDefenseA->setText(g.defenseA.str());
+    playerAttackA->setText(g.attackA.str());
+    playerAttackB->setText(g.attackB.str());
+    playerSpeed->setText(g.speed.str());
+    opponentDefenseA->setText(o.enemyDefenseA.str());
+    opponentDefenseB->setText(o.enemyDefenseB.str());
+    opponentAttackA->setText(o.enemyAttackA.str());
+    opponentAttackB->setText(o.enemyAttackB.str());
+    opponentSpeed->setText(o.enemySpeed.str());
+    refreshBoth();
+    phase = combat::kSpeedContest;
+    messageLabel->setText(QStringLiteral("試合開始"));
+    playerRollTimer->setEnabled(true);
+    opponentRollTimer->setEnabled(true);
+    stopButton->setEnabled(true);
+    g.enemyRollStopped = kFalse;
+    waitTimer->setEnabled(false);
+}
+
+void BattleWindow::canClose(int& cancel, int unloadMode) {
+    if (unloadMode == vbFormControlMenu) {
+        MsgBox(QStringLiteral("逃げるな"), vbOKOnly | vbExclamation, QStringLiteral("臆病者め！"));
+        cancel = 1;
+    }
+}
+
+void BattleWindow::onKeyPreview(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode != 87)
+        return;
+    if (game().activeSkill != combat::kNoSkill) {
+        MsgBox(QStringLiteral("技能を使用中です"), vbOKOnly | vbExclamation,
+               QStringLiteral("エラー"));
+        return;
+    }
+    // The rolls keep running while the skills window is open.
+    game().skillMenuPhase = phase;
+    Windows::instance().show<SkillsWindow>();
+}
+
+void BattleWindow::onError() {
+    abandonMatch();
+}
+
+void BattleWindow::onStopClicked() {
+    playerRollTimer->setEnabled(false);
+    if (game().enemyRollStopped.truth())
+        resolveExchange();
+    else
+        waitTimer->setEnabled(true);
+}
+
+void BattleWindow::onPlayerRollTick() {
+    if (!combat::isPhase(phase.value()))
+        return;
+    ++playerTicks;
+    playerRoll->setText(combat::playerRoll(game(), phase.value(), randomFraction()).str());
+}
+
+void BattleWindow::onOpponentRollTick() {
+    if (!combat::isPhase(phase.value()))
+        return;
+    ++opponentTicks;
+    GameState& g = game();
+    const i16 roll = combat::opponentRoll(g, phase.value(), randomFraction());
+    const bool stops = combat::opponentStops(randomFraction());
+    opponentRoll->setText(roll.str());
+    if (stops) {
+        opponentRollTimer->setEnabled(false);
+        g.enemyRollStopped = kTrue;
+    }
+}
+
+void BattleWindow::onWaitTick() {
+    if (game().enemyRollStopped.truth())
+        resolveExchange();
+}
+
+void BattleWindow::refreshBoth() {
+    refreshStatus();
+    refreshBattlePanel();
+}
+
+void BattleWindow::resolveExchange() {
+    GameState& g = game();
+    waitTimer->setEnabled(false);
+    g.enemyRollStopped = kFalse;
+    const int step = phase.value();
+    if (step == combat::kSpeedContest) {
+        if (combat::isFirstOfTwoSpeedRolls(g)) {
+            // Secret of Speed: keep this roll and let both sides roll again.
+            firstSpeedRoll = combat::keepFirstSpeedRoll(g, shownNumber(playerRoll));
+            messageLabel->setText(QStringLiteral("1回目") + firstSpeedRoll.str());
+            playerRollTimer->setEnabled(true);
+            opponentRollTimer->setEnabled(true);
+            return;
+        }
+        if (g.activeSkill == combat::kSpeedSecret) {
+            // A line feed alone: a carriage return after it would stay in the
+            // label and draw as a blank at the start of the second line.
+            messageLabel->setText(messageLabel->text() + QStringLiteral("\n2回目") + playerRoll->text());
+            pauseFor(1000);
+            const double second = shownNumber(playerRoll);
+            const double standing = combat::settleSpeedRolls(g, second, firstSpeedRoll);
+            if (standing != second)
+                playerRoll->setText(firstSpeedRoll.str());
+        }
+        const combat::SpeedVerdict v =
+            combat::judgeSpeedContest(g, shownNumber(playerRoll), shownNumber(opponentRoll));
+        messageLabel->setText(v.message);
+        if (v.refresh)
+            refreshBoth();
+        switch (v.next) {
+        case combat::kPlayerAttack:
+            startPlayerAttack();
+            break;
+        case combat::kOpponentAttack:
+            startOpponentAttack();
+            break;
+        default:
+            startMutualAttack();
+            break;
+        }
+        return;
+    }
+    if (!combat::isPhase(step))
+        return;
+    const combat::AttackVerdict v =
+        combat::judgeAttackStep(g, shownNumber(playerRoll), shownNumber(opponentRoll));
+    messageLabel->setText(v.message);
+    refreshBoth();
+    if (combat::endSkillsAfterAttack(g))
+        refreshBoth();
+    checkOutcome();
+}
+
+// While a pause lasts the player sees the message beside the two rolls it was
+// judged on; the next step's starting value is written when the pause ends.
+// Nothing is handled during a pause, so what is judged next is the same.
+
+void BattleWindow::startPlayerAttack() {
+    phase = combat::kPlayerAttack;
+    pauseFor(1000);
+    playerRoll->setText(game().attackB.str());
+    playerRollTimer->setEnabled(true);
+    opponentRollTimer->setEnabled(true);
+}
+
+void BattleWindow::startMutualAttack() {
+    phase = combat::kMutualAttack;
+    pauseFor(1000);
+    playerRoll->setText(game().attackA.str());
+    playerRollTimer->setEnabled(true);
+    opponentRollTimer->setEnabled(true);
+}
+
+void BattleWindow::startOpponentAttack() {
+    phase = combat::kOpponentAttack;
+    playerRoll->setText(game().defenseB.str());
+    playerRollTimer->setEnabled(true);
+    opponentRollTimer->setEnabled(true);
+}
+
+void BattleWindow::checkOutcome() {
+    GameState& g = game();
+    Windows& forms = Windows::instance();
+    const combat::Outcome outcome = combat::matchOutcome(g);
+    switch (outcome) {
+    case combat::Outcome::Lost:
+        MsgBox(QStringLiteral("負け"), vbOKOnly);
+        if (isUnloaded())
+            return;
+        combat::applyLoss(g);
+        refreshStatus();
+        forms.unload(this, vbFormCode);
+        PlayTrack(1);
+        forms.show<TownMenu>();
+        return;
+    case combat::Outcome::Won:
+    case combat::Outcome::Cleared: {
+        const bool cleared = outcome == combat::Outcome::Cleared;
+        opponentHp->setText(QStringLiteral("0"));
+        MsgBox(QStringLiteral("あなたの勝利です♪"), vbOKOnly | vbInformation,
+               QStringLiteral("You won!"));
+        if (isUnloaded())
+            return;
+        combat::grantRewardPoints(g);
+        if (cleared) {
+            MsgBox(QStringLiteral("ゲームクリアー"), vbOKOnly);
+            if (isUnloaded())
+                return;
+            // The ending runs whole inside its load, question included.
+            forms.show<EndingWindow>();
+            forms.unload<EndingWindow>();
+            forms.unload(this, vbFormCode);
+            return;
+        }
+        combat::advanceRound(g);
+        if (combat::isOverMoneyCap(g)) {
+            MsgBox(QStringLiteral("金持ちすぎ・・・・"), vbOKOnly | vbExclamation,
+                   QStringLiteral("金持ちすぎなんじゃ！"));
+            if (isUnloaded())
+                return;
+            combat::halveMoney(g);
+        }
+        forms.unload(this, vbFormCode);
+        forms.show<AllocationWindow>();
+        return;
+    }
+    case combat::Outcome::Continue:
+        phase = combat::kSpeedContest;
+        pauseFor(1000);
+        playerRoll->setText(QStringLiteral("1"));
+        opponentRollTimer->setEnabled(true);
+        playerRollTimer->setEnabled(true);
+        return;
+    }
+}
+
+void abandonMatch() {
+    Windows& forms = Windows::instance();
+    BattleWindow* battle = forms.find<BattleWindow>();
+    combat::abandonSkill(game(), battle ? battle->phase.value() : 0);
+    forms.unload<SkillsWindow>();
+    if (battle)
+        forms.unload(battle, vbFormCode);
+    forms.show<TownMenu>();
+    PlayTrack(1);
+}
+
+} // namespace kobu

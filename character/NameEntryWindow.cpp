@@ -1,0 +1,74 @@
+#include "character/NameEntryWindow.h"
+
+#include "app/TownMenu.h"
+#include "character/StatusWindow.h"
+#include "media/MidiSaisei.h"
+#include "platform/Controls.h"
+#include "platform/Cp932.h"
+#include "platform/Geometry.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+using namespace platform;
+
+namespace kobu {
+
+namespace {
+
+// The save file holds the name in code page 932: a character it cannot hold
+// (an emoji, a combining mark, 𠮷) would come back as "?". Such a character
+// is refused as it is typed, like a fifth one.
+class SaveableName : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        (void)pos;
+        return platform::fromCp932(platform::toCp932(input)) == input ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+NameEntryWindow::NameEntryWindow() : GameWindow(QStringLiteral("FName")) {
+    setTitle(QStringLiteral("名前を決めよう"));
+    setClientSizeTwips(4305, 1590);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("名前を決めてください。"), 480,
+                       0, 2775, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    limitLabel = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("（４文字以内）"), 2280, 360,
+                       1215, 255);
+    nameBox = new QLineEdit(this);
+    nameBox->setObjectName(QStringLiteral("TtName"));
+    nameBox->setMaxLength(4);
+    nameBox->setValidator(new SaveableName(nameBox));
+    nameBox->setAccessibleName(QStringLiteral("名前"));
+    setGeometryTwips(nameBox, 480, 840, 1335, 375);
+    okButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 2520, 840, 1575,
+                          375);
+    setEnterButton(okButton);
+    onClick(okButton, [this] { onOkClicked(); });
+    nameBox->setFocus();
+}
+
+void NameEntryWindow::onOkClicked() {
+    if (nameBox->text().isEmpty()) {
+        MsgBox(QStringLiteral("名前を入力してください！"), vbOKOnly | vbExclamation,
+               QStringLiteral("えら～"));
+        return;
+    }
+    GameState& g = game();
+    g.playerName = nameBox->text();
+    Windows& forms = Windows::instance();
+    forms.show<StatusWindow>();
+    // A window left from the last game must not show its old values.
+    refreshStatus();
+    forms.show<TownMenu>();
+    forms.show<MidiSaisei>();
+    forms.hide<MidiSaisei>();
+    forms.get<MidiSaisei>().Saisei(1);
+    forms.unload(this, vbFormCode);
+}
+
+} // namespace kobu

@@ -1,0 +1,109 @@
+#include "character/StatusWindow.h"
+
+#include "app/MainWindow.h"
+#include "platform/Controls.h"
+#include "platform/Fonts.h"
+#include "state/GameState.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <algorithm>
+
+using namespace platform;
+
+namespace kobu {
+
+StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
+    setTitle(QStringLiteral("ステータス"));
+    setClientSizeTwips(5145, 6195);
+    const auto centred = Qt::AlignCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    makePicture(this, QStringLiteral("Image9"), QStringLiteral(":/ui/status_name.png"),
+                QStringLiteral("NAME"), 120, 120, 1815, 495);
+    makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/status_hp.png"),
+                QStringLiteral("HP"), 120, 720, 1095, 495);
+    hpCaption = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("HP"), 1260, 840, 375, 255);
+    makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/ui/status_attack_a.png"),
+                QStringLiteral("Attack A"), 120, 1440, 2520, 495);
+    makePicture(this, QStringLiteral("Image3"), QStringLiteral(":/ui/status_attack_b.png"),
+                QStringLiteral("Attack B"), 120, 2040, 2520, 495);
+    makePicture(this, QStringLiteral("Image4"), QStringLiteral(":/ui/status_defence_a.png"),
+                QStringLiteral("Defence A"), 120, 2640, 2520, 495);
+    makePicture(this, QStringLiteral("Image5"), QStringLiteral(":/ui/status_defence_b.png"),
+                QStringLiteral("Defence B"), 120, 3360, 2520, 495);
+    makePicture(this, QStringLiteral("Image6"), QStringLiteral(":/ui/status_g.png"),
+                QStringLiteral("G"), 120, 4080, 960, 495);
+    makePicture(this, QStringLiteral("Image7"), QStringLiteral(":/ui/status_speed.png"),
+                QStringLiteral("Speed"), 2640, 4080, 1215, 495);
+    makePicture(this, QStringLiteral("Image8"), QStringLiteral(":/ui/status_equipment.png"),
+                QStringLiteral("Equipment"), 120, 4800, 1335, 1095);
+
+    nameValue = makeLabel(this, QStringLiteral("LaName"), {}, 2040, 120, 2295, 495, centred);
+    hpValue = makeLabel(this, QStringLiteral("LaHP"), {}, 1680, 720, 1095, 495, centred);
+    maxHpValue = makeLabel(this, QStringLiteral("LaHHp"), {}, 3000, 720, 1695, 495, centred);
+    attackAValue = makeLabel(this, QStringLiteral("LaKoua"), {}, 2760, 1440, 1815, 495, left);
+    attackBValue = makeLabel(this, QStringLiteral("LaKoub"), {}, 2760, 2040, 1815, 495, left);
+    defenseAValue = makeLabel(this, QStringLiteral("LaBoua"), {}, 2760, 2640, 1815, 495, left);
+    defenseBValue = makeLabel(this, QStringLiteral("LaBoub"), {}, 2760, 3360, 1815, 495, left);
+    moneyValue = makeLabel(this, QStringLiteral("LaKane"), {}, 1200, 4080, 1335, 495, left);
+    speedValue = makeLabel(this, QStringLiteral("LaSpeed"), {}, 3960, 4080, 1215, 495, left);
+    weaponValue = makeLabel(this, QStringLiteral("LaBuki"), {}, 1560, 4800, 3495, 495, left);
+    armourValue = makeLabel(this, QStringLiteral("LaBougu"), {}, 1560, 5520, 3495, 495, left);
+    for (QLabel* l : {nameValue, hpValue, maxHpValue, attackAValue, attackBValue, defenseAValue, defenseBValue, moneyValue, speedValue})
+        l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 14, true));
+    for (QLabel* l : {weaponValue, armourValue}) {
+        l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+        l->setWordWrap(false);
+    }
+    makeLine(this, QStringLiteral("Line2"), 2640, 1320, 3360, 600);
+    makeLine(this, QStringLiteral("Line1"), 0, 4680, 5160, 4680);
+}
+
+void StatusWindow::onLoad() {
+    const GameState& g = game();
+    hpValue->setText(g.hp.str());
+    maxHpValue->setText(g.maxHp.str());
+    attackAValue->setText(g.attackA.str());
+    attackBValue->setText(g.attackB.str());
+    defenseAValue->setText(g.defenseA.str());
+    defenseBValue->setText(g.defenseB.str());
+    moneyValue->setText(g.money.str());
+    weaponValue->setText(g.weaponName);
+    armourValue->setText(g.armorName);
+    nameValue->setText(g.playerName);
+    moneyValue->setText(g.money.str());
+    refreshStatus();
+    // The right of the main window, beside the town menu at the left.
+    Windows::instance().showWindow(this);
+    if (MainWindow* main = MainWindow::instance()) {
+        const double mainWidth = main->frameGeometry().width() * 15.0;
+        // Kept inside the client area when the frame's border is wide.
+        const double room = main->mdiArea()->viewport()->width() * 15.0 - widthTw();
+        setLeftTw(std::max(0.0, std::min(mainWidth - widthTw() - 200, room)));
+    }
+    setTopTw(0);
+}
+
+void StatusWindow::canClose(int& cancel, int unloadMode) {
+    if (unloadMode == vbFormControlMenu)
+        cancel = 1;
+}
+
+void refreshStatus() {
+    const GameState& g = game();
+    StatusWindow& s = Windows::instance().get<StatusWindow>();
+    s.hpValue->setText(g.hp.str());
+    s.maxHpValue->setText(g.maxHp.str());
+    s.attackAValue->setText(g.attackA.str());
+    s.attackBValue->setText(g.attackB.str());
+    s.defenseAValue->setText(g.defenseA.str());
+    s.defenseBValue->setText(g.defenseB.str());
+    s.moneyValue->setText(g.money.str());
+    s.weaponValue->setText(g.weaponName);
+    s.armourValue->setText(g.armorName);
+    s.nameValue->setText(g.playerName);
+    s.moneyValue->setText(g.money.str());
+    s.speedValue->setText(g.speed.str());
+}
+
+} // namespace kobu

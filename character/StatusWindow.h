@@ -1,0 +1,35 @@
+#pragma once
+// The status window: the player's values beside every other screen.
+
+#include "platform/GameWindow.h"
+
+class QLabel;
+
+namespace kobu {
+
+class StatusWindow : public platform::GameWindow {
+    Q_OBJECT
+public:
+    StatusWindow();
+    void onLoad() override;
+    void canClose(int& cancel, int unloadMode) override;
+
+    QLabel* nameValue;
+    QLabel* hpValue;
+    QLabel* maxHpValue;
+    QLabel* attackAValue;
+    QLabel* attackBValue;
+    QLabel* defenseAValue;
+    QLabel* defenseBValue;
+    QLabel* moneyValue;
+    QLabel* speedValue;
+    QLabel* weaponValue;
+    QLabel* armourValue;
+    QLabel* hpCaption;
+};
+
+// Copies the shown values of the game state into the status window, loading
+// it (in its corner) when it is not open.
+void refreshStatus();
+
+} // namespace kobu

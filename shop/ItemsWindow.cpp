@@ -1,0 +1,139 @@
+#include "shop/ItemsWindow.h"
+
+#include "app/TownMenu.h"
+#include "character/StatusWindow.h"
+#include "platform/Controls.h"
+#include "platform/Services.h"
+#include "state/GameState.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace platform;
+
+namespace kobu {
+namespace {
+
+// Uses one item: the confirmation, the hit points up to the maximum, one item
+// fewer. `floorAtZeroOnly` is for the natural water, whose button goes off
+// only at exactly 0 where the other two go off at 0 or below.
+void useItem(i16& count, int restores, const QString& question, QPushButton* button, QLabel* label,
+             bool floorAtZeroOnly) {
+    GameState& g = game();
+    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+        return;
+    g.hp = g.hp + restores;
+    if (g.hp > g.maxHp)
+        g.hp = g.maxHp;
+    count = count - 1;
+    if (floorAtZeroOnly ? count == 0 : count <= 0)
+        button->setEnabled(false);
+    label->setText(count.str());
+    refreshStatus();
+}
+
+} // namespace
+
+ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
+    setTitle(QStringLiteral("アイテム使用"));
+    setClientSizeTwips(5790, 2610);
+    setKeyPreview(true);
+    const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    struct Row {
+        QLabel*& name;
+        QLabel*& count;
+        QLabel*& unit;
+        QPushButton*& use;
+        const char* nameId;
+        const char* countId;
+        const char* unitId;
+        const char* useId;
+        QString caption;
+        int top;
+    };
+    Row rows[] = {
+        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3", "Command1",
+         QStringLiteral("おいしい水道水"), 120},
+        {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4", "LaItem2", "Label11", "Command2",
+         QStringLiteral("おいしい天然水"), 840},
+        {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "LaItem3", "Label10", "Command3",
+         QStringLiteral("非人道的ソーダ"), 1560},
+    };
+    for (Row& r : rows) {
+        r.name =
+            makeLabel(this, QString::fromLatin1(r.nameId), r.caption, 120, r.top, 2175, 375, mid);
+        r.count = makeLabel(this, QString::fromLatin1(r.countId), {}, 2520, r.top, 975, 375, right);
+        r.unit = makeLabel(this, QString::fromLatin1(r.unitId), QStringLiteral("個"), 3600, r.top,
+                           375, 375, mid);
+        r.use = makeButton(this, QString::fromLatin1(r.useId), QStringLiteral("使用"), 4200, r.top,
+                           1215, 495);
+    }
+    backButton =
+        makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 2280, 2040, 1215, 495);
+    setTabOrder(useTapWaterButton, useNaturalWaterButton);
+    setTabOrder(useNaturalWaterButton, useSodaButton);
+    setTabOrder(useSodaButton, backButton);
+    onClick(useTapWaterButton, [this] { onUseTapWater(); });
+    onClick(useNaturalWaterButton, [this] { onUseNaturalWater(); });
+    onClick(useSodaButton, [this] { onUseSoda(); });
+    onClick(backButton, [this] { onBackClicked(); });
+}
+
+void ItemsWindow::refreshCounts() {
+    const GameState& g = game();
+    tapWaterLeft->setText(g.tapWaterCount.str());
+    naturalWaterLeft->setText(g.naturalWaterCount.str());
+    sodaLeft->setText(g.sodaCount.str());
+    useTapWaterButton->setEnabled(g.tapWaterCount != 0);
+    useNaturalWaterButton->setEnabled(g.naturalWaterCount != 0);
+    useSodaButton->setEnabled(g.sodaCount != 0);
+}
+
+void ItemsWindow::onLoad() {
+    // Where the town menu stands, as the other town windows open.
+    setLeftTw(0);
+    setTopTw(0);
+    refreshCounts();
+}
+void ItemsWindow::onActivate() {
+    refreshCounts();
+}
+
+void ItemsWindow::onUseTapWater() {
+    useItem(game().tapWaterCount, 5, QStringLiteral("HPが５回復します。よろしいですか？"), useTapWaterButton,
+            tapWaterLeft, false);
+}
+
+void ItemsWindow::onUseNaturalWater() {
+    useItem(game().naturalWaterCount, 15, QStringLiteral("HPが１５回復します。よろしいですか？"),
+            useNaturalWaterButton, naturalWaterLeft, true);
+}
+
+void ItemsWindow::onUseSoda() {
+    useItem(game().sodaCount, 40, QStringLiteral("HPが４０回復します。よろしいですか？"), useSodaButton,
+            sodaLeft, false);
+}
+
+void ItemsWindow::onBackClicked() {
+    Windows& forms = Windows::instance();
+    forms.show<TownMenu>();
+    forms.hideWindow(this);
+}
+
+void ItemsWindow::onKeyPreview(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == 8) {
+        Windows& forms = Windows::instance();
+        forms.unload(this, vbFormCode);
+        forms.show<TownMenu>();
+    }
+}
+
+void ItemsWindow::canClose(int& cancel, int unloadMode) {
+    (void)cancel;
+    if (unloadMode == vbFormControlMenu)
+        Windows::instance().show<TownMenu>();
+}
+
+} // namespace kobu

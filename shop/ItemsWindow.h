@@ -1,0 +1,41 @@
+#pragma once
+// Item use: the recovery items bought in the shop restore hit points.
+
+#include "platform/GameWindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kobu {
+
+class ItemsWindow : public platform::GameWindow {
+    Q_OBJECT
+  public:
+    ItemsWindow();
+    void onLoad() override;
+    void onActivate() override;
+    void onKeyPreview(int& keyCode, int shift) override;
+    void canClose(int& cancel, int unloadMode) override;
+    void onUseTapWater();
+    void onUseNaturalWater();
+    void onUseSoda();
+    void onBackClicked();
+    // Counts into the labels, each button enabled while its count is not 0.
+    void refreshCounts();
+
+    QLabel* tapWaterName;
+    QLabel* tapWaterLeft;
+    QLabel* tapWaterUnit;
+    QPushButton* useTapWaterButton;
+    QLabel* naturalWaterName;
+    QLabel* naturalWaterLeft;
+    QLabel* naturalWaterUnit;
+    QPushButton* useNaturalWaterButton;
+    QLabel* sodaName;
+    QLabel* sodaLeft;
+    QLabel* sodaUnit;
+    QPushButton* useSodaButton;
+    QPushButton* backButton;
+};
+
+} // namespace kobu

@@ -1,0 +1,39 @@
+#pragma once
+// Power-up items: permanent raises of the abilities, five in a game.
+
+#include "platform/GameWindow.h"
+#include "state/GameState.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace kobu {
+
+inline constexpr int kPowerUpPrice = 400;
+inline constexpr int kPowerUpLimit = 5;
+
+// Item `index` taken: its raise (0 max HP +3, 1 both attacks +1, 2 both
+// defences +1), one more power-up used, the price paid. `hp` is not touched.
+void applyPowerUp(GameState& g, int index);
+
+class PowerUpWindow : public platform::GameWindow {
+    Q_OBJECT
+  public:
+    PowerUpWindow();
+    void onLoad() override;
+    void onKeyPreview(int& keyCode, int shift) override;
+    void canClose(int& cancel, int unloadMode) override;
+    void onItemClicked(int index);
+    void onBackClicked();
+
+    QLabel* picture;
+    QLabel* promptLabel;
+    std::array<QPushButton*, 3> itemButtons{};
+    QLabel* moneyCaption;
+    QLabel* moneyValue;
+    QPushButton* backButton;
+};
+
+} // namespace kobu

@@ -1,0 +1,35 @@
+#pragma once
+// The shop: weapon and armour upgrades, and the doors to the two item windows.
+
+#include "platform/GameWindow.h"
+
+class QPushButton;
+
+namespace kobu {
+
+enum class UpgradeKind { Weapon, Armour };
+
+class ShopWindow : public platform::GameWindow {
+    Q_OBJECT
+  public:
+    ShopWindow();
+    void onKeyPreview(int& keyCode, int shift) override;
+    void canClose(int& cancel, int unloadMode) override;
+    void onWeaponClicked();
+    void onRecoveryClicked();
+    void onPowerUpClicked();
+    void onArmourClicked();
+    void onBackClicked();
+
+    // One level up from the weapon or armour table, after the limit, money and
+    // confirmation checks.
+    void buyUpgrade(UpgradeKind kind);
+
+    QPushButton* weaponButton;
+    QPushButton* armourButton;
+    QPushButton* recoveryButton;
+    QPushButton* powerUpButton;
+    QPushButton* backButton;
+};
+
+} // namespace kobu

@@ -1,0 +1,252 @@
+// The skills window: which buttons its load enables, the purchase and re-use
+// flows with their checks in order, and what an activation does.
+#include "character/SkillsWindow.h"
+#include "battle/Combat.h"
+#include "character/StatusWindow.h"
+#include "platform/Services.h"
+#include "support/GameTest.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kobu;
+using namespace platform;
+using namespace testing_support;
+
+namespace {
+
+class SkillsTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        g().playerName = QStringLiteral("たろう");
+        g().money = 5000;
+        g().hp = 20;
+        g().maxHp = 20;
+        g().skillMenuPhase = 1;
+        g().enemyRollStopped = kFalse;
+        g().activeSkill = 0;
+        forms().show<StatusWindow>();
+    }
+    SkillsWindow& open() { return forms().show<SkillsWindow>(); }
+    void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void expectPrompt(const QString& text, MsgAnswer answer) { fakeBoxes().expect(text, answer); }
+    void checkLastBox(const QString& title, BoxIcon icon, BoxButtons buttons) {
+        ASSERT_FALSE(fakeBoxes().shown.empty());
+        const BoxRequest& r = fakeBoxes().shown.back().request;
+        EXPECT_EQ(r.title, title) << r.text.toStdString();
+        EXPECT_EQ(r.icon, icon) << r.text.toStdString();
+        EXPECT_EQ(r.buttons, buttons) << r.text.toStdString();
+    }
+    void expectRefusal(QPushButton* b, const QString& text) {
+        const GameState before = g();
+        fakeBoxes().expect(text, vbOK);
+        click(b);
+        checkLastBox(QStringLiteral("エラー"), BoxIcon::Exclamation, BoxButtons::OK);
+        EXPECT_EQ(g(), before) << text.toStdString();
+        EXPECT_NE(find<SkillsWindow>(), nullptr);
+    }
+};
+
+} // namespace
+
+TEST_F(SkillsTest, TheLoadEnablesTheButtonsOnce) {
+    struct Case {
+        int phase;
+        int stopped;
+        bool b1, b2, b3, b4;
+    };
+    const Case cases[] = {
+        {1, kFalse, true, true, true, true},
+        {1, kTrue, true, false, true, false}, // the opponent's roll has stopped
+        {2, kFalse, false, false, true, false},
+        {3, kFalse, false, false, true, false},
+        {4, kTrue, false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        g().skillMenuPhase = c.phase;
+        g().enemyRollStopped = c.stopped;
+        SkillsWindow& w = open();
+        EXPECT_EQ(w.speedSecretButton->isEnabled(), c.b1) << c.phase << c.stopped;
+        EXPECT_EQ(w.spiritAttackButton->isEnabled(), c.b2) << c.phase << c.stopped;
+        EXPECT_EQ(w.energyBoostButton->isEnabled(), c.b3) << c.phase << c.stopped;
+        EXPECT_EQ(w.healButton->isEnabled(), c.b4) << c.phase << c.stopped;
+        // Showing it again decides nothing anew.
+        g().skillMenuPhase = 1;
+        g().enemyRollStopped = kFalse;
+        EXPECT_EQ(&open(), &w);
+        EXPECT_EQ(w.speedSecretButton->isEnabled(), c.b1);
+        forms().unload<SkillsWindow>();
+    }
+}
+
+TEST_F(SkillsTest, MoneyIsCheckedBeforeHpOnlyWhileUnlearnt) {
+    g().money = 449;
+    g().hp = 2;
+    SkillsWindow& w = open();
+    expectRefusal(w.speedSecretButton, QStringLiteral("所持金不足"));
+    g().money = 399;
+    expectRefusal(w.spiritAttackButton, QStringLiteral("所持金不足"));
+    g().money = 1199;
+    expectRefusal(w.energyBoostButton, QStringLiteral("所持金不足"));
+    g().money = 599;
+    expectRefusal(w.healButton, QStringLiteral("所持金不足"));
+}
+
+TEST_F(SkillsTest, ALearntSkillNeedsNoMoney) {
+    g().money = 449;
+    g().hp = 5;
+    g().hasSpeedSecret = kTrue;
+    SkillsWindow& w = open();
+    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), vbYes);
+    click(w.speedSecretButton);
+    checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
+    EXPECT_EQ(g().hp, i16(1));
+    EXPECT_EQ(g().money, i16(449));
+    EXPECT_EQ(g().activeSkill, i16(combat::kSpeedSecret));
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+}
+
+TEST_F(SkillsTest, HpAtEachThresholdIsRefusedEvenWhenLearnt) {
+    g().hasSpeedSecret = kTrue;
+    g().hasSpiritAttack = kTrue;
+    g().hasEnergyBoost = kTrue;
+    g().hasHeal = kTrue;
+    SkillsWindow& w = open();
+    g().hp = 4;
+    expectRefusal(w.speedSecretButton, QStringLiteral("HP不足"));
+    g().hp = 5;
+    expectRefusal(w.spiritAttackButton, QStringLiteral("HP不足"));
+    expectRefusal(w.energyBoostButton, QStringLiteral("HP不足"));
+    g().hp = 1;
+    expectRefusal(w.healButton, QStringLiteral("HP不足"));
+    // One above each threshold passes to the prompt.
+    g().hp = 2;
+    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), vbNo);
+    click(w.healButton);
+    EXPECT_EQ(g().hp, i16(2));
+}
+
+TEST_F(SkillsTest, BuyingSecretOfSpeed) {
+    g().money = 500;
+    g().hp = 10;
+    g().speedRollStep = 0;
+    SkillsWindow& w = open();
+    expectPrompt(QStringLiteral("450Gと4HP必要です"), vbYes);
+    click(w.speedSecretButton);
+    checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
+    EXPECT_EQ(g().money, i16(50));
+    EXPECT_EQ(g().hp, i16(6));
+    EXPECT_EQ(g().hasSpeedSecret, i16(kTrue));
+    EXPECT_EQ(g().activeSkill, i16(1));
+    EXPECT_EQ(g().speedRollStep, i16(1));
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+    EXPECT_EQ(find<StatusWindow>()->hpValue->text(), QStringLiteral("6"));
+    EXPECT_EQ(find<StatusWindow>()->moneyValue->text(), QStringLiteral("50"));
+}
+
+TEST_F(SkillsTest, NoToAPurchaseChangesNothing) {
+    SkillsWindow& w = open();
+    const GameState before = g();
+    for (auto [button, prompt] :
+         {std::pair{w.speedSecretButton, "450Gと4HP必要です"}, std::pair{w.spiritAttackButton, "400Gと5HP必要です"},
+          std::pair{w.energyBoostButton, "1200G必要です"}, std::pair{w.healButton, "600Gと1HP必要です"}}) {
+        expectPrompt(QString::fromUtf8(prompt), vbNo);
+        click(button);
+        checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
+    }
+    EXPECT_EQ(g(), before);
+    EXPECT_NE(find<SkillsWindow>(), nullptr);
+}
+
+TEST_F(SkillsTest, SpiritAttackAndHealHalveTheSpeed) {
+    g().speed = 7;
+    expectPrompt(QStringLiteral("400Gと5HP必要です"), vbYes);
+    click(open().spiritAttackButton);
+    EXPECT_EQ(g().speed, i16(3));
+    EXPECT_EQ(g().skillBackup, i16(7));
+    EXPECT_EQ(g().hp, i16(15));
+    EXPECT_EQ(g().money, i16(4600));
+    EXPECT_EQ(g().hasSpiritAttack, i16(kTrue));
+    EXPECT_EQ(g().activeSkill, i16(2));
+
+    g().activeSkill = 0;
+    g().speed = 7;
+    expectPrompt(QStringLiteral("600Gと1HP必要です"), vbYes);
+    click(open().healButton);
+    EXPECT_EQ(g().speed, i16(3));
+    EXPECT_EQ(g().skillBackup, i16(7));
+    EXPECT_EQ(g().hp, i16(14));
+    EXPECT_EQ(g().money, i16(4000));
+    EXPECT_EQ(g().activeSkill, i16(4));
+    EXPECT_EQ(find<StatusWindow>()->speedValue->text(), QStringLiteral("3"));
+}
+
+TEST_F(SkillsTest, EnergyBoostDoublesAndLeavesOneHp) {
+    g().skillMenuPhase = 3; // an attack step: Energy Boost alone is offered
+    SkillsWindow& w = open();
+    ASSERT_TRUE(w.energyBoostButton->isEnabled());
+    expectPrompt(QStringLiteral("1200G必要です"), vbYes);
+    click(w.energyBoostButton);
+    EXPECT_EQ(g().attackA, i16(16));
+    EXPECT_EQ(g().attackB, i16(4));
+    EXPECT_EQ(g().defenseA, i16(10));
+    EXPECT_EQ(g().defenseB, i16(2));
+    EXPECT_EQ(g().hp, i16(1));
+    EXPECT_EQ(g().skillBackup, i16(20));
+    EXPECT_EQ(g().money, i16(3800));
+    EXPECT_EQ(g().activeSkill, i16(3));
+    EXPECT_EQ(g().speedRollStep, i16(1));
+
+    // Learnt: only "よろしいですか", and no money.
+    g().activeSkill = 0;
+    g().hp = 6;
+    expectPrompt(QStringLiteral("よろしいですか"), vbYes);
+    click(open().energyBoostButton);
+    EXPECT_EQ(g().money, i16(3800));
+    EXPECT_EQ(g().attackA, i16(32));
+}
+
+TEST_F(SkillsTest, AReuseOutsideTheSpeedContestIsAskedButDoesNothing) {
+    g().hasHeal = kTrue;
+    SkillsWindow& w = open();     // opened in the speed contest: the button is enabled
+    g().skillMenuPhase = 2; // W pressed again in the attack step
+    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), vbYes);
+    const GameState before = g();
+    click(w.healButton);
+    EXPECT_EQ(g(), before);
+    EXPECT_NE(find<SkillsWindow>(), nullptr);
+    // Unlearnt, outside the speed contest: the re-use prompt, and nothing.
+    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), vbYes);
+    click(w.speedSecretButton);
+    EXPECT_EQ(g(), before);
+}
+
+TEST_F(SkillsTest, BackspaceClosesWithNothingBoughtAndTheNextOpeningIsFresh) {
+    SkillsWindow& w = open();
+    const GameState before = g();
+    QTest::keyClick(w.speedSecretButton, Qt::Key_Backspace);
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+    EXPECT_EQ(g(), before);
+    EXPECT_TRUE(fakeBoxes().shown.empty());
+    settle();
+    g().enemyRollStopped = kTrue;
+    SkillsWindow& again = open();
+    EXPECT_FALSE(again.spiritAttackButton->isEnabled());  // decided by this load
+    QTest::keyClick(again.energyBoostButton, Qt::Key_W); // other keys do nothing
+    EXPECT_EQ(find<SkillsWindow>(), &again);
+    again.frame()->close(); // no close guard
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+}
+
+TEST_F(SkillsTest, AnOverflowingActivationIsUndone) {
+    g().attackA = 20000;
+    g().hasEnergyBoost = kTrue;
+    const GameState before = g();
+    expectPrompt(QStringLiteral("よろしいですか"), vbYes);
+    fakeBoxes().answer(vbOK); // the error
+    click(open().energyBoostButton);
+    EXPECT_EQ(g(), before);
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+}

@@ -1,0 +1,224 @@
+#include "character/NameEntryWindow.h"
+#include "media/EndingWindow.h"
+#include "support/GameTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+using namespace testing_support;
+using namespace kobu;
+
+namespace {
+
+const QStringList kFlip = {"2",  "3",  "4-5", "5",  "7",  "9",  "10", "11", "12",
+                           "13", "14", "15",  "16", "17", "18", "20", "21", "22",
+                           "24", "25", "26",  "27", "28", "29", "30"};
+
+class EndingTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (const QString& n : kFlip)
+            copyFromGame(QStringLiteral("Bmps/初期絵%1.bmp").arg(n));
+        copyFromGame(QStringLiteral("Bmps/初期絵19.bmp"));
+        for (int n = 1; n <= 11; ++n)
+            copyFromGame(QStringLiteral("Jpegs/背景画%1.jpg").arg(n, 2, 10, QLatin1Char('0')));
+        EndingWindow::sweepSeconds = 0;
+        EndingWindow::observer = [](const QString& s) { trace().append(s); };
+    }
+    void TearDown() override {
+        EndingWindow::observer = {};
+        EndingWindow::sweepSeconds = 0.5;
+        GameTest::TearDown();
+    }
+    void play() {
+        forms().show<EndingWindow>();
+        forms().unload<EndingWindow>();
+    }
+    QStringList steps(const QString& prefix) const {
+        QStringList out;
+        for (const QString& s : trace())
+            if (s.startsWith(prefix))
+                out.append(s);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(EndingTest, TheWholeSequenceInOrder) {
+    g().playerName = QStringLiteral("たろう");
+    g().money = 9999;
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    play();
+
+    const QStringList& t = trace();
+    // The ending music comes first, before anything is shown.
+    ASSERT_GE(t.size(), 3);
+    EXPECT_EQ(t[0], QStringLiteral("midi:close"));
+    EXPECT_EQ(t[1], QStringLiteral("midi:open:") + g().musicPaths[3]);
+    EXPECT_EQ(t[2], QStringLiteral("midi:play"));
+    EXPECT_EQ(t[3], QStringLiteral("events"));
+
+    // The flip-book: each picture, then its pause and an event run.
+    for (int i = 0; i < kFlip.size(); ++i) {
+        const int at = 4 + 3 * i;
+        EXPECT_EQ(t[at], QStringLiteral("picture:初期絵") + kFlip[i]);
+        EXPECT_EQ(t[at + 1], QStringLiteral("sleep:200"));
+        EXPECT_EQ(t[at + 2], QStringLiteral("events"));
+    }
+    EXPECT_EQ(t[4 + 3 * 25], QStringLiteral("sleep:1000"));
+
+    // The six sweeps with their preparations, counters and backgrounds.
+    const QStringList sweeps = steps(QStringLiteral("sweep:"));
+    ASSERT_EQ(sweeps.size(), 6);
+    EXPECT_EQ(sweeps[0], QStringLiteral("sweep:Width:25601:0:7680"));
+    EXPECT_EQ(sweeps[1], QStringLiteral("sweep:Width:25601:0:7680"));
+    EXPECT_EQ(sweeps[2], QStringLiteral("sweep:Left:25667:7700:0.2"));
+    EXPECT_TRUE(sweeps[3].startsWith(QStringLiteral("sweep:Height:")));
+    EXPECT_TRUE(sweeps[4].startsWith(QStringLiteral("sweep:Width:")));
+    EXPECT_EQ(sweeps[5], QStringLiteral("sweep:Left:25667:7700:0.2"));
+
+    const int first = int(t.indexOf(QStringLiteral("sleep:1000")));
+    const QStringList rows = t.mid(first + 1, 6 * 5);
+    const QStringList expectedRows = {
+        "prepare:Width:0",  "picture:初期絵19", sweeps[0], "sleep:200", "background:初期絵19",
+        "prepare:Width:0",  "picture:背景画01", sweeps[1], "sleep:200", "background:背景画01",
+        "prepare:Left:7700", "picture:背景画02", sweeps[2], "sleep:200", "background:背景画02",
+        "prepare:Height:0", "picture:背景画03", sweeps[3], "sleep:200", "background:背景画03",
+        "picture:背景画04", "prepare:Width:0",  sweeps[4], "sleep:200", "background:背景画04",
+    };
+    EXPECT_EQ(rows.mid(0, 25), expectedRows);
+    EXPECT_EQ(t.mid(first + 26, 4),
+              (QStringList{"picture:初期絵30", sweeps[5], "sleep:200", "background:初期絵30"}));
+
+    // The staff roll, then the last picture straight onto the background.
+    const QStringList tail = t.mid(first + 30);
+    for (int n = 5; n <= 10; ++n) {
+        const QString name = QStringLiteral("背景画%1").arg(n, 2, 10, QLatin1Char('0'));
+        const int at = 4 * (n - 5);
+        EXPECT_EQ(tail.mid(at, 4), (QStringList{"picture:" + name, "sleep:200", "events",
+                                                "background:" + name}));
+    }
+    EXPECT_EQ(tail.mid(24, 3),
+              (QStringList{"picture:背景画11", "background:背景画11", "box:もう一度しますか"}));
+
+    EXPECT_EQ(fakeClock().totalSleep(), 8400);
+    EXPECT_EQ(fakeBoxes().shown[0].request.title, QStringLiteral("確認"));
+    EXPECT_EQ(fakeBoxes().shown[0].request.icon, platform::BoxIcon::Question);
+
+    // Yes: a new game in name entry.
+    EXPECT_TRUE(g().playerName.isEmpty());
+    EXPECT_EQ(g().money, i16(100));
+    ASSERT_NE(find<NameEntryWindow>(), nullptr);
+    EXPECT_TRUE(find<NameEntryWindow>()->isShown());
+    EXPECT_EQ(find<EndingWindow>(), nullptr);
+}
+
+TEST_F(EndingTest, TheSweepsEndWhereTheirCountersDo) {
+    fakeBoxes().answerWhile(platform::vbYes, [this] {
+        EndingWindow* f = find<EndingWindow>();
+        ASSERT_NE(f, nullptr);
+        // The last slide left the picture at 0.2 twips, as its counter did.
+        EXPECT_FLOAT_EQ(f->slide->leftTw(), 0.2f);
+        EXPECT_FALSE(f->background().isNull());
+        EXPECT_EQ(f->slide->picture().size(), QSize(512, 385));
+    });
+    play();
+    // The height and width sweeps run to the window's outer size, which is
+    // the picture's own without a caption bar.
+    const QStringList sweeps = steps(QStringLiteral("sweep:"));
+    const QStringList h = sweeps[3].split(QLatin1Char(':'));
+    const QStringList w = sweeps[4].split(QLatin1Char(':'));
+    const double height = h[4].toDouble();
+    const double width = w[4].toDouble();
+    EXPECT_GE(height, 5775);
+    EXPECT_GE(width, 7680);
+    EXPECT_EQ(h[2].toInt(), int(height / 0.3) + 1);
+    EXPECT_EQ(w[2].toInt(), int(width / 0.3 + 1e-9) + 1);
+}
+
+TEST_F(EndingTest, AMissingPictureIsLeftOut) {
+    QFile::remove(folder() + QStringLiteral("/Bmps/初期絵12.bmp"));
+    QFile::remove(folder() + QStringLiteral("/Jpegs/背景画03.jpg"));
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    play();
+    EXPECT_EQ(fakeClock().totalSleep(), 8400);
+    EXPECT_NE(find<NameEntryWindow>(), nullptr);
+}
+
+TEST_F(EndingTest, WithNoPicturesAtAllItStillAsks) {
+    QDir(folder() + QStringLiteral("/Bmps")).removeRecursively();
+    QDir(folder() + QStringLiteral("/Jpegs")).removeRecursively();
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    play();
+    EXPECT_NE(find<NameEntryWindow>(), nullptr);
+}
+
+TEST_F(EndingTest, NoEndsTheProgram) {
+    EXPECT_EXIT(
+        {
+            fakeBoxes().answer(platform::vbNo);
+            play();
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(EndingTest, NewGameDuringAnEventRunStopsTheSequence) {
+    g().playerName = QStringLiteral("たろう");
+    int runs = 0;
+    fakeClock().onDoEvents = [&] {
+        if (++runs == 5) {
+            fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), platform::vbYes);
+            frame->newAction()->trigger();
+        }
+    };
+    play();
+    EXPECT_EQ(find<EndingWindow>(), nullptr);
+    EXPECT_NE(find<NameEntryWindow>(), nullptr);
+    // It went no further than the picture of that event run.
+    EXPECT_TRUE(steps(QStringLiteral("sweep:")).isEmpty());
+    EXPECT_FALSE(trace().contains(QStringLiteral("box:もう一度しますか")));
+}
+
+TEST(EndingPictures, EveryShippedPictureLoadsAtTheWindowsSize) {
+    QStringList names;
+    for (const QString& n : kFlip)
+        names << QStringLiteral("Bmps/初期絵%1.bmp").arg(n);
+    names << QStringLiteral("Bmps/初期絵19.bmp");
+    for (int n = 1; n <= 11; ++n)
+        names << QStringLiteral("Jpegs/背景画%1.jpg").arg(n, 2, 10, QLatin1Char('0'));
+    for (const QString& n : names) {
+        const QImage img(QStringLiteral(KOBUSATO_GAME_DIR "/") + n);
+        EXPECT_FALSE(img.isNull()) << n.toStdString();
+        EXPECT_EQ(img.size(), QSize(512, 385)) << n.toStdString();
+    }
+    EXPECT_EQ(QImage(QStringLiteral(":/ui/staff_image1.png")).size(), QSize(1024, 772));
+}
+
+TEST_F(EndingTest, ItsCloseBoxWaitsForTheQuestion) {
+    int runs = 0;
+    fakeClock().onDoEvents = [&] {
+        if (++runs == 5)
+            find<EndingWindow>()->frame()->close();
+    };
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    play();
+    EXPECT_EQ(steps(QStringLiteral("sweep:")).size(), 6);
+    EXPECT_NE(find<NameEntryWindow>(), nullptr);
+}
+
+TEST_F(EndingTest, AMissingPictureIsToldOncePerRun) {
+    QFile::remove(folder() + QStringLiteral("/Bmps/初期絵30.bmp"));
+    QFile::remove(folder() + QStringLiteral("/Jpegs/背景画07.jpg"));
+    ::testing::internal::CaptureStderr();
+    for (int round = 0; round < 2; ++round) {
+        fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+        play();
+    }
+    const QString said = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    // Each is used twice in every ending, and the ending played twice.
+    for (const char* name : {"/Bmps/初期絵30.bmp", "/Jpegs/背景画07.jpg"})
+        EXPECT_EQ(said.count(folder() + QString::fromUtf8(name)), 1) << said.toStdString();
+}

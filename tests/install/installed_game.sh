@@ -4,12 +4,13 @@
 # and the manual page; then plays the installed program under Xvfb (a new game
 # and a save) and finds the save in the user's data folder, with nothing
 # written below the installed data folder. A copy of the build's program
-# folder must still keep its save below itself.
+# folder must still keep its save below itself. Installed again to another
+# prefix, the launcher starts the program installed there.
 # Usage: installed_game.sh <build dir> <prefix> <program dir> <data dir> <id>
 set -euo pipefail
 build=$1 prefix=$2 bindir=$3 datadir=$4 id=$5
 
-for tool in desktop-file-validate appstreamcli Xvfb xdotool rsvg-convert; do
+for tool in desktop-file-validate appstreamcli Xvfb xdotool rsvg-convert gio; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)"
     exit 77
@@ -113,6 +114,8 @@ wait_for_save() {
 stop_game() {
   kill "$game_pid" 2>/dev/null || true
   wait "$game_pid" 2>/dev/null || true
+  # Not a child when the launcher started it.
+  while [ -e "/proc/$game_pid" ]; do sleep 0.1; done
   game_pid=
 }
 
@@ -132,4 +135,19 @@ play_and_save "$work/portable/kobusato" "$work/home2"
 wait_for_save "$work/portable/Data/Data.dat"
 stop_game
 [ ! -e "$work/home2/.local/share/kobusato" ] || fail "the portable game saved in the home folder"
-echo "installed and portable games save where they should"
+
+# --- the launcher -------------------------------------------------------------
+# Installed to a prefix other than the configured one, with a space in it, the
+# launcher starts the program installed there, as the desktop's menu does.
+other="$work/other games"
+cmake --install "$build" --prefix "$other" >/dev/null
+mkdir -p "$work/home3"
+HOME=$work/home3 gio launch "$other/share/applications/$id.desktop" ||
+  fail "the launcher does not start"
+frame=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobusato$' | head -n1) ||
+  fail "the launcher started no game"
+game_pid=$(xdotool getwindowpid "$frame")
+started=$(readlink "/proc/$game_pid/exe")
+stop_game
+[ "$started" = "$other/$bindir/kobusato" ] || fail "the launcher started $started"
+echo "installed and portable games save where they should; the launcher starts the game"

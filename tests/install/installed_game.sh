@@ -77,13 +77,18 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/display")
 export QT_QPA_PLATFORM=xcb
 unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+# A relative XDG_DATA_HOME is invalid and ignored: the save still goes to
+# ~/.local/share, never below the folder the game was started from.
+export XDG_DATA_HOME=rel/dir
+start=$work/start
+mkdir "$start"
 
 # Starts the program with a fresh home, begins a game and saves it; leaves
 # the program running.
 play_and_save() {
   local program=$1 home=$2
   mkdir -p "$home"
-  HOME=$home "$program" >"$home.log" 2>&1 &
+  (cd "$start" && HOME=$home exec "$program") >"$home.log" 2>&1 &
   game_pid=$!
   local frame
   frame=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobusato$' | head -n1) ||
@@ -127,6 +132,7 @@ wait_for_save "$work/home/.local/share/kobusato/Data/Data.dat"
 stop_game
 written=$(find "$root" -newer "$work/before")
 [ -z "$written" ] || fail "the installed game wrote below its install: $written"
+[ -z "$(ls -A "$start")" ] || fail "the game saved below the folder it was started from"
 
 # A copied program folder is a portable game: its save stays inside it.
 cp -r "$build/game" "$work/portable"

@@ -5,7 +5,8 @@
 # and a save) and finds the save in the user's data folder, with nothing
 # written below the installed data folder. A copy of the build's program
 # folder must still keep its save below itself. Installed again to another
-# prefix, the launcher starts the program installed there.
+# prefix, the launcher starts the program installed there. Without a display
+# the program answers --help and --version, and says what is missing.
 # Usage: installed_game.sh <build dir> <prefix> <program dir> <data dir> <id>
 set -euo pipefail
 build=$1 prefix=$2 bindir=$3 datadir=$4 id=$5
@@ -66,6 +67,30 @@ rsvg-convert -w 48 "$share/icons/hicolor/scalable/apps/$id.svg" -o "$work/svg.pn
   fail "the scalable icon does not render"
 gzip -t "$share/man/man6/kobusato.6.gz" || fail "no manual page"
 [ -s "$share/doc/kobusato/copyright" ] || fail "no copyright file"
+
+# --- without a display -------------------------------------------------------
+# --help and --version answer on standard output; a display that cannot be
+# opened gets one line that names it and status 1, never Qt's abort.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help) ||
+  fail "--help failed"
+grep -q -- '--version' <<<"$out" || fail "--help does not tell the options: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) ||
+  fail "--version failed"
+[[ $out =~ ^kobusato\ [0-9]+\.[0-9]+ ]] || fail "--version says: $out"
+free=200
+while [ -e "/tmp/.X$free-lock" ] || [ -e "/tmp/.X11-unix/X$free" ]; do free=$((free + 1)); done
+for display in unset "" ":$free"; do
+  if [ "$display" = unset ]; then
+    set +e; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$work/err"; rc=$?; set -e
+    named="DISPLAY is not set"
+  else
+    set +e; env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" 2>"$work/err"; rc=$?; set -e
+    named=${display:-DISPLAY is empty}
+  fi
+  [ "$rc" -eq 1 ] || fail "DISPLAY=$display: exit status $rc"
+  [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "$named" "$work/err" && grep -q 'xvfb-run' "$work/err" ||
+    fail "DISPLAY=$display: $(cat "$work/err")"
+done
 
 # --- playing ----------------------------------------------------------------
 exec 3>"$work/display"

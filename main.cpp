@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/NewGame.h"
 #include "platform/Application.h"
@@ -8,18 +9,9 @@
 #include "platform/Process.h"
 #endif
 
-#include <cstdio>
-#include <cstdlib>
-
 int main(int argc, char** argv) {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr,
-                     "kobusato: no display found (DISPLAY is not set).\n"
-                     "Run it on a desktop, or under a virtual display:\n"
-                     "  xvfb-run -s '-screen 0 1280x800x24' %s\n",
-                     argv[0]);
-        return 1;
-    }
+    if (const auto status = kobu::answerCommandLine(kobu::parseCommandLine(argc, argv), argv[0]))
+        return *status;
     platform::Application app(argc, argv);
 #ifdef KOBUSATO_STARTUP_PROBE
     // The start-up benchmark's own build: the game's data is in the build's

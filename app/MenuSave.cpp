@@ -21,10 +21,21 @@ void TownMenu::onSaveClicked() {
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
+    const bool hadSave = QFileInfo(path).isFile();
     try {
         QDir().mkpath(QFileInfo(path).path());
         // Written beside the old save and put in its place only when whole.
         writeRecord(path, kSaveRecordLength, 1, encodeSaveRecord(g));
+    } catch (const UnconfirmedReplaceError& e) {
+        // The new save is in place; only a crash before the system writes
+        // the folder out could undo that.
+        const QString undone = hadSave ? QStringLiteral("前のセーブデータに戻る")
+                                       : QStringLiteral("セーブデータが残らない");
+        MsgBox(QStringLiteral("セーブしましたが、ディスクに書き込まれたことを確かめられません"
+                              "でした。このまま電源が切れるなどすると、") +
+                   undone + QStringLiteral("ことがあります。\n") + e.playerText(),
+               vbOKOnly | vbExclamation, QStringLiteral("警告"));
+        return;
     } catch (const FileError& e) {
         // A failed save never touches the old file, but there may be none.
         const QString kept = QFileInfo(path).isFile()

@@ -30,10 +30,7 @@ add_custom_command(OUTPUT ${ICON_OUTPUTS}
           ${CMAKE_SOURCE_DIR}/assets/art/character.cpp ${CMAKE_SOURCE_DIR}/assets/art/common.cpp
   COMMENT "Painting the icons" VERBATIM)
 
-# The launcher names the program where this prefix puts it.
-set(KOBUSATO_LAUNCH ${CMAKE_INSTALL_PREFIX}/${KOBUSATO_INSTALL_BINDIR}/kobusato)
 set(DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-configure_file(${CMAKE_SOURCE_DIR}/dist/${KOBUSATO_ID}.desktop.in ${DIST_DIR}/${KOBUSATO_ID}.desktop @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/dist/${KOBUSATO_ID}.metainfo.xml.in
                ${DIST_DIR}/${KOBUSATO_ID}.metainfo.xml @ONLY)
 
@@ -53,7 +50,16 @@ install(FILES ${GAME_DIR}/Enemy.dat ${GAME_DIR}/Bukidata2.dat ${GAME_DIR}/Bougyo
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
 install(DIRECTORY ${GAME_DIR}/Midis ${GAME_DIR}/Bmps ${GAME_DIR}/Jpegs
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
-install(FILES ${DIST_DIR}/${KOBUSATO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+# The launcher names the program where this install puts it: the prefix is
+# known only now (cpack installs below /usr, `cmake --install --prefix`
+# anywhere), so the launcher is written by the install itself.
+install(CODE "
+  set(KOBUSATO_LAUNCHER_TEMPLATE [[${CMAKE_SOURCE_DIR}/dist/${KOBUSATO_ID}.desktop.in]])
+  set(KOBUSATO_LAUNCHER_OUT [[${DIST_DIR}/installed/${KOBUSATO_ID}.desktop]])
+  set(KOBUSATO_INSTALL_BINDIR [[${KOBUSATO_INSTALL_BINDIR}]])
+  include([[${CMAKE_SOURCE_DIR}/cmake/Launcher.cmake]])")
+install(FILES ${DIST_DIR}/installed/${KOBUSATO_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${DIST_DIR}/${KOBUSATO_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/${KOBUSATO_ID}.svg

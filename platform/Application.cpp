@@ -7,14 +7,136 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <unistd.h>
+#include <vector>
 
 // Outside any namespace, as the resource's registration function is.
 static void initPictures() { Q_INIT_RESOURCE(ui); }
 
 namespace platform {
+namespace {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+// Qt's messages while it opens the display are held back: when the display
+// cannot be opened, Qt says so in three messages and then aborts, advising to
+// reinstall, where the player needs one line that names the display.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category, file, function;
+    int line;
+    QString text;
+};
+
+struct Opening {
+    std::mutex mutex;
+    QtMessageHandler previous = nullptr;
+    std::vector<HeldMessage> held;
+    const char* program = "kobusato";
+};
+
+Opening& opening() {
+    static Opening o;
+    return o;
+}
+
+void passOn(QtMessageHandler to, const HeldMessage& m) {
+    const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
+                                     m.category.constData());
+    if (to)
+        to(m.type, context, m.text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(m.type, context, m.text)));
+}
+
+std::string noDisplayLine(const char* program, bool wayland) {
+    const char* variable = wayland ? "WAYLAND_DISPLAY" : "DISPLAY";
+    const char* value = std::getenv(variable);
+    std::string what;
+    if (wayland)
+        what = std::string("cannot open the Wayland display \"") +
+               (value && *value ? value : "wayland-0") + "\"";
+    else if (!value)
+        what = "no display to open (DISPLAY is not set)";
+    else if (!*value)
+        what = "no display to open (DISPLAY is empty)";
+    else
+        what = std::string("cannot open the display \"") + value + "\" (DISPLAY)";
+    return "kobusato: " + what + "; without a desktop, run the game under a virtual display: " +
+           virtualDisplayCommand(program);
+}
+
+void whileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    Opening& o = opening();
+    const std::lock_guard lock(o.mutex);
+    HeldMessage m{type, context.category, context.file, context.function, context.line, text};
+    if (type != QtFatalMsg) {
+        o.held.push_back(std::move(m));
+        return;
+    }
+    // The platform plugins report under qt.qpa.<name> that they could not
+    // reach their display; qt.qpa.plugin is the loader, which also speaks
+    // when a plugin is missing: then Qt's own words are the right ones.
+    const auto display = std::find_if(o.held.begin(), o.held.end(), [](const HeldMessage& h) {
+        return h.category.startsWith("qt.qpa.") && h.category != "qt.qpa.plugin";
+    });
+    if (display != o.held.end()) {
+        const std::string line =
+            noDisplayLine(o.program, display->category.startsWith("qt.qpa.wayland"));
+        std::fprintf(stderr, "%s\n", line.c_str());
+    } else {
+        for (const HeldMessage& h : o.held)
+            passOn(o.previous, h);
+        passOn(o.previous, m);
+    }
+    std::fflush(stderr);
+    ::_exit(1);
+}
+
+// Called for QApplication's first argument, so that the messages are held
+// from before Qt opens the display.
+int& openingDisplay(int& argc, char** argv) {
+    Opening& o = opening();
+    if (argc > 0)
+        o.program = argv[0];
+    o.previous = qInstallMessageHandler(whileOpening);
+    return argc;
+}
+
+// The display is open: Qt's messages go where they went before, the held
+// ones first.
+void displayOpened() {
+    Opening& o = opening();
+    qInstallMessageHandler(o.previous);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(o.mutex);
+        held.swap(o.held);
+    }
+    for (const HeldMessage& h : held)
+        passOn(o.previous, h);
+}
+
+} // namespace
+
+std::string virtualDisplayCommand(const char* program) {
+    // Quoted for the shell when the path needs it.
+    std::string p = program;
+    if (p.find_first_not_of(
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./-+") !=
+        std::string::npos) {
+        std::string q = "'";
+        for (const char c : p)
+            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        p = q + "'";
+    }
+    return "xvfb-run -s '-screen 0 1280x800x24' " + p;
+}
+
+Application::Application(int& argc, char** argv) : QApplication(openingDisplay(argc, argv), argv) {
+    displayOpened();
     // The windows' pictures live in the static game library.
     initPictures();
     setApplicationName(QStringLiteral("Kobusato"));

@@ -32,4 +32,12 @@ private:
     QString path_;
 };
 
+// The new file is in place of the old one, but the system could not confirm
+// that the folder naming it reached the disk: until it does, a crash or a power
+// cut may bring the old file back.
+class UnconfirmedReplaceError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 } // namespace platform

@@ -114,9 +114,11 @@ qint64 monotonicNs() {
 
 namespace {
 
-// The one clock of every timer paced to the screen: one wake-up a frame for
-// all of them, so the two rolls change in the same pass of the event loop and
-// reach the screen in one paint.
+// The one clock of every paced timer: one wake-up for all of them, on a frame
+// of the screen, so the two rolls change in the same pass of the event loop and
+// reach the screen in one paint. Ticks fall due tickMs() apart, each on the
+// first frame at or after its time: about 60 a second, as the game's rolls
+// were made for, and on a faster screen some frames show no new value.
 class FrameClock : public QObject {
   public:
     static FrameClock& instance() {
@@ -150,16 +152,24 @@ class FrameClock : public QObject {
     }
     void schedule(bool fresh) {
         const qint64 now = monotonicNs();
-        const double periodNs = frameMs() * 1e6;
-        // A frame that was missed is not made up for: the next is the next one.
-        const auto frame = qint64(double(now) / periodNs) + 1;
-        nextFrame_ = fresh ? frame : std::max(nextFrame_ + 1, frame);
-        const double dueNs = double(nextFrame_) * periodNs;
-        timer_.start(std::max(0, int(std::ceil((dueNs - double(now)) / 1e6))));
+        const auto frameNs = qint64(std::llround(frameMs() * 1e6));
+        const auto tickNs = qint64(std::llround(tickMs() * 1e6));
+        // Ticks are counted in periods of their own length: a screen whose
+        // rate changes starts the count afresh rather than wait for its old one.
+        if (tickNs != tickNs_)
+            fresh = true;
+        tickNs_ = tickNs;
+        // A tick that was missed is not made up for: the next is the next one.
+        const qint64 tick = now / tickNs + 1;
+        nextTick_ = fresh ? tick : std::max(nextTick_ + 1, tick);
+        // Shown on the first frame at or after the tick's time.
+        const qint64 dueNs = (nextTick_ * tickNs + frameNs - 1) / frameNs * frameNs;
+        timer_.start(std::max(0, int(std::ceil(double(dueNs - now) / 1e6))));
     }
     QTimer timer_;
     std::vector<QPointer<Timer>> paced_;
-    qint64 nextFrame_ = 0;
+    qint64 nextTick_ = 0;
+    qint64 tickNs_ = 0;
 };
 
 } // namespace
@@ -176,16 +186,33 @@ Timer::~Timer() {
         FrameClock::instance().remove(this);
 }
 
+namespace {
+double& refreshRateOverride() {
+    static double hz = 0;
+    return hz;
+}
+} // namespace
+
+void setRefreshRateForTests(double hz) {
+    refreshRateOverride() = hz;
+}
+
 double frameMs() {
     const QScreen* s = QGuiApplication::primaryScreen();
-    const double rate = s ? s->refreshRate() : 60.0;
+    double rate = s ? s->refreshRate() : 60.0;
+    if (refreshRateOverride() > 0)
+        rate = refreshRateOverride();
     if (!(rate >= 20.0 && rate <= 500.0))
         return 1000.0 / 60.0;
     return 1000.0 / rate;
 }
 
+double tickMs() {
+    return std::max(frameMs(), 1000.0 / 60.0);
+}
+
 void Timer::start() {
-    if (double(interval_) <= frameMs()) {
+    if (double(interval_) <= tickMs()) {
         pacedNow_ = true;
         FrameClock::instance().add(this);
     } else {

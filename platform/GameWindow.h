@@ -118,9 +118,10 @@ class WindowFrame : public QMdiSubWindow {
 
 // The timer of a window: VB-like Enabled switch, precise interval, ticks
 // entered through the error guard. A tick never runs inside another handler of
-// the same timer. An interval shorter than a frame of the screen ticks once a
-// frame: a running number shows one value per frame, and a roll of a hundred
-// ticks lasts as long as it did on the window systems the game was made for.
+// the same timer. An interval of a sixtieth of a second or less ticks on the
+// frame clock: about 60 times a second on any screen, never more than once a
+// frame and always on one, so a roll of a hundred ticks lasts as long as it did
+// on the window systems the game was made for.
 class Timer : public QObject {
     Q_OBJECT
   public:
@@ -146,6 +147,11 @@ class Timer : public QObject {
 // Milliseconds a frame of the screen lasts (1000 / its refresh rate; 60 Hz
 // when the screen does not say).
 double frameMs();
+// Milliseconds between the ticks of the frame clock: a sixtieth of a second,
+// or a frame of a screen slower than that.
+double tickMs();
+// Tests stand in for a screen of `hz` (0: the screen's own rate).
+void setRefreshRateForTests(double hz);
 
 // All loaded windows in load order.
 class Windows {

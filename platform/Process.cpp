@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
 
@@ -52,8 +51,13 @@ QString saveFolder(const QString& appPath) {
                            !holdsGameData(QCoreApplication::applicationDirPath());
     if (!installed)
         return appPath + QStringLiteral("/Data");
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/kobusato/Data");
+    // The XDG rules hold a relative XDG_DATA_HOME invalid, to be ignored: taken
+    // as it stands it would put the save below whatever folder the game was
+    // started from.
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString dataHome =
+        QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(dataHome + QStringLiteral("/kobusato/Data"));
 }
 
 } // namespace platform

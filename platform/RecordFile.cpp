@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,6 +61,30 @@ void removeLeftovers(const QString& path) {
         if (!fi.isSymLink() && fi.isFile() &&
             leftover.match(fi.fileName().mid(base.size())).hasMatch())
             QFile::remove(fi.filePath());
+}
+
+// Waits until the data written to `fd` is on the disk. A file system that
+// cannot sync (EINVAL) keeps nothing back to wait for; any other failure (an
+// I/O error that NFS or a failing disk reports only here) means the data may
+// never arrive.
+bool syncToDisk(int fd, bool dataOnly) {
+    int r;
+    do
+        r = dataOnly ? ::fdatasync(fd) : ::fsync(fd);
+    while (r != 0 && errno == EINTR);
+    return r == 0 || errno == EINVAL;
+}
+
+// The folder's own entry for a file renamed into it reaches the disk only
+// when the folder is synced.
+bool syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = syncToDisk(fd, false);
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -122,8 +147,11 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
         throw FileError(cannotWrite(), path);
     // write() only fills Qt's buffer: a full disk shows in the flush, and
     // commit() would put a short file in place of the old one regardless.
-    const bool written =
-        out.write(whole) == whole.size() && out.flush() && out.error() == QFileDevice::NoError;
+    // commit() syncs as well but ignores a failure, so the new file is synced
+    // here first: a write error that shows only at the sync must not cost the
+    // old file.
+    const bool written = out.write(whole) == whole.size() && out.flush() &&
+                         out.error() == QFileDevice::NoError && syncToDisk(out.handle(), true);
     if (!written || (beforeReplace() && !beforeReplace()())) {
         out.cancelWriting();
         out.commit();
@@ -131,6 +159,12 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
     }
     if (!out.commit())
         throw FileError(cannotWrite(), path);
+    const QFileInfo placed(QFileInfo(path).canonicalFilePath());
+    const QString folder =
+        placed.filePath().isEmpty() ? QFileInfo(path).absolutePath() : placed.absolutePath();
+    if (!syncFolder(folder))
+        throw UnconfirmedReplaceError(
+            QStringLiteral("新しいファイルがディスクに書き込まれたことを確かめられません。"), path);
 }
 
 } // namespace platform

@@ -27,8 +27,11 @@ QByteArray readRecords(const QString& path, int recordLength, int count);
 // before and after the record are kept. The change reaches the disk through a
 // temporary file renamed over the old one, so a failed write (a full disk
 // included) leaves the old file whole; temporary files that an interrupted
-// write left behind are removed. Throws FileError when it cannot be written,
-// and when the file is larger than kMaxRecordFileBytes.
+// write left behind are removed. The new file is on the disk before it takes
+// the old one's place. Throws FileError when it cannot be written (a sync that
+// fails included), and when the file is larger than kMaxRecordFileBytes; the
+// old file is then untouched. Throws UnconfirmedReplaceError when the new file
+// is in place but its folder could not be synced.
 void writeRecord(const QString& path, int recordLength, int number, const QByteArray& record);
 
 // Tests stand in for a failure between writing the new file and putting it

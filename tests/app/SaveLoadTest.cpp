@@ -268,6 +268,94 @@ TEST_F(SaveLoadTest, AFullDiskNeverCostsTheSave) {
 
 namespace {
 
+// Sets an environment variable for the life of the object.
+class EnvironmentVariable {
+  public:
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~EnvironmentVariable() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+} // namespace
+
+// Where a write error shows only at the sync (NFS, a failing disk), the sync's
+// failure is the save's. The syncs fail in the death test's child, which is
+// started afresh with a library preloaded that fails them where the child says.
+TEST_F(SaveLoadTest, ASaveThatCannotBeSyncedIsNotReportedAsSaved) {
+    const QByteArray asan = qgetenv("ASAN_OPTIONS");
+    const EnvironmentVariable preload("LD_PRELOAD", KOBUSATO_FAILING_SYNC);
+    // The sanitizers' runtime wants to be the first library; the preload is.
+    const EnvironmentVariable order("ASAN_OPTIONS", asan + (asan.isEmpty() ? "" : ":") +
+                                                        "verify_asan_link_order=0");
+    const auto child = [this] {
+        QStringList faults;
+        const auto check = [&](bool ok, const QString& what) {
+            if (!ok)
+                faults << what;
+        };
+        const QString data = QFileInfo(folder() + QStringLiteral("/Data")).canonicalFilePath();
+        const QString oldIsKept = QStringLiteral("前のセーブデータはそのまま残っています");
+        const auto saveAndSay = [&] {
+            fakeBoxes().answer(vbYes);
+            fakeBoxes().answer(vbOK);
+            save();
+            return fakeBoxes().shown.back().request.text;
+        };
+        const auto onlyTheSave = [&] {
+            return QDir(data).entryList(QDir::Files | QDir::Hidden) ==
+                   QStringList{QStringLiteral("Data.dat")};
+        };
+
+        // The new file cannot be synced: no save, and a previous one stays.
+        qputenv("KOBUSATO_FAIL_SYNC", ("files:" + data).toUtf8());
+        QString said = saveAndSay();
+        check(said.startsWith(QStringLiteral("セーブできませんでした")) &&
+                  !said.contains(oldIsKept),
+              "no save before, file sync fails: " + said);
+        check(!QFileInfo::exists(path()), QStringLiteral("a file was left"));
+        const QByteArray old(554, '\x02');
+        writeFile(old);
+        said = saveAndSay();
+        check(said.startsWith(QStringLiteral("セーブできませんでした")) && said.contains(oldIsKept),
+              "file sync fails: " + said);
+        check(fileBytes() == old, QStringLiteral("the old save changed"));
+        check(onlyTheSave(), QStringLiteral("a temporary file was left"));
+
+        // The folder cannot be synced: the new save is already in place, and
+        // the player hears that a crash could still bring back the old one.
+        qputenv("KOBUSATO_FAIL_SYNC", ("folders:" + data).toUtf8());
+        said = saveAndSay();
+        check(said.startsWith(QStringLiteral("セーブしましたが")) &&
+                  said.contains(QStringLiteral("前のセーブデータに戻る")) &&
+                  fakeBoxes().shown.back().request.icon == BoxIcon::Exclamation,
+              "folder sync fails: " + said);
+        check(fileBytes() == encodeSaveRecord(g()), QStringLiteral("the new save is not in place"));
+        check(onlyTheSave(), QStringLiteral("a temporary file was left after the folder sync"));
+
+        qunsetenv("KOBUSATO_FAIL_SYNC");
+        said = saveAndSay();
+        check(said == QStringLiteral("セーブしました"), "syncs work again: " + said);
+        std::fprintf(stderr, "%s\n", qPrintable(faults.join(QLatin1Char('\n'))));
+        dir_.reset();
+        std::_Exit(faults.isEmpty() ? 0 : 1);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+}
+
+namespace {
+
 // Should the game ever open the FIFO and wait, this writer lets it go on after
 // a few seconds, so the test fails instead of hanging.
 class FifoRescue {

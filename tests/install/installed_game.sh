@@ -4,12 +4,14 @@
 # and the manual page; then plays the installed program under Xvfb (a new game
 # and a save) and finds the save in the user's data folder, with nothing
 # written below the installed data folder. A copy of the build's program
-# folder must still keep its save below itself.
+# folder must still keep its save below itself. Installed again to another
+# prefix, the launcher starts the program installed there. Without a display
+# the program answers --help and --version, and says what is missing.
 # Usage: installed_game.sh <build dir> <prefix> <program dir> <data dir> <id>
 set -euo pipefail
 build=$1 prefix=$2 bindir=$3 datadir=$4 id=$5
 
-for tool in desktop-file-validate appstreamcli Xvfb xdotool rsvg-convert; do
+for tool in desktop-file-validate appstreamcli Xvfb xdotool rsvg-convert gio; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)"
     exit 77
@@ -66,6 +68,30 @@ rsvg-convert -w 48 "$share/icons/hicolor/scalable/apps/$id.svg" -o "$work/svg.pn
 gzip -t "$share/man/man6/kobusato.6.gz" || fail "no manual page"
 [ -s "$share/doc/kobusato/copyright" ] || fail "no copyright file"
 
+# --- without a display -------------------------------------------------------
+# --help and --version answer on standard output; a display that cannot be
+# opened gets one line that names it and status 1, never Qt's abort.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help) ||
+  fail "--help failed"
+grep -q -- '--version' <<<"$out" || fail "--help does not tell the options: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) ||
+  fail "--version failed"
+[[ $out =~ ^kobusato\ [0-9]+\.[0-9]+ ]] || fail "--version says: $out"
+free=200
+while [ -e "/tmp/.X$free-lock" ] || [ -e "/tmp/.X11-unix/X$free" ]; do free=$((free + 1)); done
+for display in unset "" ":$free"; do
+  if [ "$display" = unset ]; then
+    set +e; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$work/err"; rc=$?; set -e
+    named="DISPLAY is not set"
+  else
+    set +e; env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" 2>"$work/err"; rc=$?; set -e
+    named=${display:-DISPLAY is empty}
+  fi
+  [ "$rc" -eq 1 ] || fail "DISPLAY=$display: exit status $rc"
+  [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "$named" "$work/err" && grep -q 'xvfb-run' "$work/err" ||
+    fail "DISPLAY=$display: $(cat "$work/err")"
+done
+
 # --- playing ----------------------------------------------------------------
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -76,13 +102,18 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/display")
 export QT_QPA_PLATFORM=xcb
 unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+# A relative XDG_DATA_HOME is invalid and ignored: the save still goes to
+# ~/.local/share, never below the folder the game was started from.
+export XDG_DATA_HOME=rel/dir
+start=$work/start
+mkdir "$start"
 
 # Starts the program with a fresh home, begins a game and saves it; leaves
 # the program running.
 play_and_save() {
   local program=$1 home=$2
   mkdir -p "$home"
-  HOME=$home "$program" >"$home.log" 2>&1 &
+  (cd "$start" && HOME=$home exec "$program") >"$home.log" 2>&1 &
   game_pid=$!
   local frame
   frame=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobusato$' | head -n1) ||
@@ -113,6 +144,8 @@ wait_for_save() {
 stop_game() {
   kill "$game_pid" 2>/dev/null || true
   wait "$game_pid" 2>/dev/null || true
+  # Not a child when the launcher started it.
+  while [ -e "/proc/$game_pid" ]; do sleep 0.1; done
   game_pid=
 }
 
@@ -124,6 +157,7 @@ wait_for_save "$work/home/.local/share/kobusato/Data/Data.dat"
 stop_game
 written=$(find "$root" -newer "$work/before")
 [ -z "$written" ] || fail "the installed game wrote below its install: $written"
+[ -z "$(ls -A "$start")" ] || fail "the game saved below the folder it was started from"
 
 # A copied program folder is a portable game: its save stays inside it.
 cp -r "$build/game" "$work/portable"
@@ -132,4 +166,19 @@ play_and_save "$work/portable/kobusato" "$work/home2"
 wait_for_save "$work/portable/Data/Data.dat"
 stop_game
 [ ! -e "$work/home2/.local/share/kobusato" ] || fail "the portable game saved in the home folder"
-echo "installed and portable games save where they should"
+
+# --- the launcher -------------------------------------------------------------
+# Installed to a prefix other than the configured one, with a space in it, the
+# launcher starts the program installed there, as the desktop's menu does.
+other="$work/other games"
+cmake --install "$build" --prefix "$other" >/dev/null
+mkdir -p "$work/home3"
+HOME=$work/home3 gio launch "$other/share/applications/$id.desktop" ||
+  fail "the launcher does not start"
+frame=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobusato$' | head -n1) ||
+  fail "the launcher started no game"
+game_pid=$(xdotool getwindowpid "$frame")
+started=$(readlink "/proc/$game_pid/exe")
+stop_game
+[ "$started" = "$other/$bindir/kobusato" ] || fail "the launcher started $started"
+echo "installed and portable games save where they should; the launcher starts the game"

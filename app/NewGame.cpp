@@ -33,6 +33,7 @@ void startUp() {
     g.appPath = p.appPath;
     g.musicPaths = p.musicPaths;
     (void)platform::random(); // seeded from the clock on first use
+    (void)platform::midi();   // the SoundFont loads while the title shows
     auto* frame = new MainWindow();
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->showMaximized();

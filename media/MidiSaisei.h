@@ -2,7 +2,8 @@
 // The music player: a window that is never seen, looping one track at a time.
 
 #include "platform/GameWindow.h"
-#include "state/I16.h"
+
+#include <QString>
 
 namespace kobu {
 
@@ -12,12 +13,12 @@ public:
     MidiSaisei();
     void onUnload() override;
 
-    // Switches to track 1 (town), 2 (match) or 3 (ending), from its beginning.
+    // Switches to track 1 (town), 2 (match) or 3 (ending), from its beginning;
+    // any other number starts the track named last again.
     void Saisei(int Kyokuban);
-    // The device's report that a playback has ended.
-    void MMControl1_Done();
 
-    i16 skipNextDone = 0;
+    // The file named last, as the player's control keeps it.
+    QString fileName;
 };
 
 // Saisei on the player window, creating it when needed.

@@ -1,239 +1,30 @@
 #include "platform/FluidMidi.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QMetaObject>
 #include <QSet>
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <dlfcn.h>
 #include <fluidsynth.h>
-#include <functional>
+#include <malloc.h>
+#include <map>
 #include <mutex>
+#include <optional>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace platform {
-
-// ---- Reading MIDI files --------------------------------------------------
-namespace {
-
-class ByteReader {
-  public:
-    ByteReader(const std::uint8_t* at, std::size_t size) : at_(at), end_(at + size) {}
-    std::size_t left() const { return static_cast<std::size_t>(end_ - at_); }
-    const std::uint8_t* here() const { return at_; }
-    std::optional<std::uint8_t> byte() {
-        if (at_ == end_)
-            return std::nullopt;
-        return *at_++;
-    }
-    std::optional<std::uint32_t> bigEndian(int bytes) {
-        if (left() < static_cast<std::size_t>(bytes))
-            return std::nullopt;
-        std::uint32_t v = 0;
-        for (int i = 0; i < bytes; ++i)
-            v = (v << 8) | *at_++;
-        return v;
-    }
-    // A variable-length quantity: seven bits a byte, at most four bytes.
-    std::optional<std::uint32_t> varLen() {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const auto b = byte();
-            if (!b)
-                return std::nullopt;
-            v = (v << 7) | (*b & 0x7Fu);
-            if (!(*b & 0x80u))
-                return v;
-        }
-        return std::nullopt;
-    }
-    bool skip(std::size_t n) {
-        if (left() < n)
-            return false;
-        at_ += n;
-        return true;
-    }
-
-  private:
-    const std::uint8_t* at_;
-    const std::uint8_t* end_;
-};
-
-struct TickEvent {
-    std::uint64_t tick = 0;
-    std::uint32_t tempo = 0; // microseconds a quarter note; 0 for a channel message
-    std::uint8_t status = 0;
-    std::uint8_t data1 = 0;
-    std::uint8_t data2 = 0;
-};
-
-int dataBytes(std::uint8_t status) {
-    const int type = status & 0xF0;
-    return type == 0xC0 || type == 0xD0 ? 1 : 2;
-}
-
-// Appends the track's tempo changes and channel messages to `out`; returns the
-// tick of the last event read, which may be an end-of-track or other meta event.
-std::uint64_t readTrack(ByteReader r, std::vector<TickEvent>& out) {
-    std::uint64_t tick = 0;
-    std::uint8_t running = 0;
-    while (r.left() > 0) {
-        const auto delta = r.varLen();
-        const auto first = r.byte();
-        if (!delta || !first)
-            break;
-        const std::uint64_t at = tick + *delta;
-        std::uint8_t status = *first;
-        std::uint8_t data[2] = {0, 0};
-        int have = 0;
-        if (status < 0x80) {
-            if (running == 0)
-                break;
-            data[have++] = status;
-            status = running;
-        }
-        if (status == 0xFF) {
-            const auto type = r.byte();
-            const auto length = r.varLen();
-            if (!type || !length || r.left() < *length)
-                break;
-            const std::uint8_t* body = r.here();
-            r.skip(*length);
-            tick = at;
-            if (*type == 0x2F)
-                break;
-            if (*type == 0x51 && *length >= 3) {
-                const std::uint32_t tempo =
-                    (std::uint32_t{body[0]} << 16) | (std::uint32_t{body[1]} << 8) | body[2];
-                if (tempo > 0)
-                    out.push_back({at, tempo, 0, 0, 0});
-            }
-            continue;
-        }
-        if (status == 0xF0 || status == 0xF7) {
-            const auto length = r.varLen();
-            if (!length || !r.skip(*length))
-                break;
-            tick = at;
-            continue;
-        }
-        if (status > 0xF0)
-            break; // no other system message belongs in a file
-        running = status;
-        bool damaged = false;
-        while (have < dataBytes(status)) {
-            const auto b = r.byte();
-            if (!b || *b >= 0x80) {
-                damaged = true;
-                break;
-            }
-            data[have++] = *b;
-        }
-        if (damaged)
-            break;
-        tick = at;
-        out.push_back({at, 0, status, data[0], data[1]});
-    }
-    return tick;
-}
-
-} // namespace
-
-std::optional<MidiSong> readMidiFile(const QByteArray& bytes) {
-    ByteReader r(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                 static_cast<std::size_t>(bytes.size()));
-    if (r.left() < 14 || std::memcmp(r.here(), "MThd", 4) != 0)
-        return std::nullopt;
-    r.skip(4);
-    const std::uint32_t headerLength = *r.bigEndian(4);
-    if (headerLength < 6 || r.left() < headerLength)
-        return std::nullopt;
-    r.bigEndian(2); // format: 0 and 1 play the same way here
-    const std::uint32_t trackCount = *r.bigEndian(2);
-    const std::uint32_t division = *r.bigEndian(2);
-    r.skip(headerLength - 6);
-
-    // A fixed tick length for time-code files, otherwise a share of the tempo.
-    double fixedUsPerTick = 0;
-    if (division & 0x8000u) {
-        const int fps = 256 - static_cast<int>(division >> 8);
-        const double framesPerSecond = fps == 29 ? 29.97 : fps;
-        const int ticksPerFrame = static_cast<int>(division & 0xFFu);
-        if (ticksPerFrame == 0)
-            return std::nullopt;
-        fixedUsPerTick = 1e6 / (framesPerSecond * ticksPerFrame);
-    } else if (division == 0) {
-        return std::nullopt;
-    }
-
-    std::vector<TickEvent> ticks;
-    std::uint64_t endTick = 0;
-    std::uint32_t tracksRead = 0;
-    while (tracksRead < trackCount && r.left() >= 8) {
-        const bool isTrack = std::memcmp(r.here(), "MTrk", 4) == 0;
-        r.skip(4);
-        // A chunk cut short by the end of the file keeps what is there.
-        const std::uint32_t declared = *r.bigEndian(4);
-        const std::size_t length = std::min<std::size_t>(declared, r.left());
-        if (isTrack) {
-            endTick = std::max(endTick, readTrack(ByteReader(r.here(), length), ticks));
-            ++tracksRead;
-        }
-        r.skip(length);
-    }
-    if (tracksRead == 0)
-        return std::nullopt;
-
-    // The tracks play together: one time line, each track's own order kept
-    // for events on the same tick (a note's end before the next note).
-    std::stable_sort(ticks.begin(), ticks.end(),
-                     [](const TickEvent& a, const TickEvent& b) { return a.tick < b.tick; });
-    MidiSong song;
-    song.events.reserve(ticks.size());
-    double us = 0;
-    std::uint64_t lastTick = 0;
-    std::uint32_t tempo = 500000; // 120 beats a minute until the file says otherwise
-    const auto usPerTick = [&] {
-        return fixedUsPerTick > 0 ? fixedUsPerTick : static_cast<double>(tempo) / division;
-    };
-    for (const TickEvent& e : ticks) {
-        us += static_cast<double>(e.tick - lastTick) * usPerTick();
-        lastTick = e.tick;
-        if (e.tempo != 0)
-            tempo = e.tempo;
-        else
-            song.events.push_back({std::llround(us), e.status, e.data1, e.data2});
-    }
-    song.lengthUs = std::llround(us + static_cast<double>(endTick - lastTick) * usPerTick());
-    if (song.lengthUs <= 0)
-        return std::nullopt;
-    return song;
-}
-
-// ---- The synthesizer -------------------------------------------------------
-
-struct FluidPlayback {
-    std::shared_ptr<const MidiSong> song;
-    // Called on the rendering thread, with the engine's lock held, when the
-    // last event has been played, with the playback's serial at that moment.
-    // The playback has already begun the file again by then, at the very frame
-    // of its end: the device keeps that round when the game asks for the same
-    // file again, and cuts it otherwise.
-    std::function<void(std::uint64_t)> ended;
-    std::uint64_t serial = 0; // tells the device which playback ended
-    std::size_t next = 0;     // first event not yet sent
-    std::int64_t frame = 0;   // frames rendered since the start
-    bool active = false;      // in the engine's list
-};
 
 namespace {
 
@@ -260,13 +51,63 @@ void keepLibrariesQuiet() {
     });
 }
 
+// Each of a SoundFont's samples is a block of its own, read when an
+// instrument is chosen and freed when no channel has it any more. The C
+// library maps blocks that large apart from its heap and gives them back
+// when freed, until the first is freed: from then on it keeps them in the
+// heap, between small blocks that outlive them, and the memory of a track
+// left stays with the process. A fixed threshold keeps them apart.
+void keepSamplesApart() {
+    static std::once_flag once;
+    std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 64 * 1024); });
+}
+
 void say(const std::string& line) {
     std::fputs(("kobusato: " + line + "\n").c_str(), stderr);
     std::fflush(stderr);
 }
 
-std::int64_t frameAt(std::int64_t us) {
-    return us * FluidMidi::kSampleRate / 1'000'000;
+// A player is told once per run about each file that cannot play; the game
+// goes on without that music.
+void sayOnceAbout(const QString& path, const char* what) {
+    static std::mutex mutex;
+    static QSet<QString> told;
+    {
+        const std::lock_guard lock(mutex);
+        if (told.contains(path))
+            return;
+        told.insert(path);
+    }
+    say("the music file " + QFile::encodeName(path).toStdString() + " " + what +
+        "; that music is silent");
+}
+
+// Far beyond any tune the game ships (a few tens of kilobytes), and small
+// enough that FluidSynth reads it in a moment.
+constexpr qint64 kMaxMidiBytes = 4 * 1024 * 1024;
+
+std::optional<QByteArray> readMusicFile(const QString& path) {
+    // Only a regular file is opened: a pipe or a device would block in open()
+    // or never stop giving bytes.
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        sayOnceAbout(path, "is missing");
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        sayOnceAbout(path, "is not a regular file");
+        return std::nullopt;
+    }
+    if (info.size() > kMaxMidiBytes) {
+        sayOnceAbout(path, "is too large to be music");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        sayOnceAbout(path, "cannot be read");
+        return std::nullopt;
+    }
+    return file.read(kMaxMidiBytes);
 }
 
 struct SettingsDeleter {
@@ -278,8 +119,222 @@ struct SynthDeleter {
 struct DriverDeleter {
     void operator()(fluid_audio_driver_t* d) const { delete_fluid_audio_driver(d); }
 };
+struct PlayerDeleter {
+    void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
+};
+using Settings = std::unique_ptr<fluid_settings_t, SettingsDeleter>;
+using Synth = std::unique_ptr<fluid_synth_t, SynthDeleter>;
+
+// What the game's synthesizer and the scout have in common, so that a file
+// chooses the same instruments on both.
+Settings musicSettings() {
+    Settings s(new_fluid_settings());
+    if (!s)
+        return s;
+    fluid_settings_setnum(s.get(), "synth.sample-rate", FluidMidi::kSampleRate);
+    // Files made for Japanese MIDI modules address their GS messages (a drum
+    // part on another channel, say) to device 16, their factory setting.
+    fluid_settings_setint(s.get(), "synth.device-id", 16);
+    // A file that starts again keeps its last notes ringing.
+    fluid_settings_setint(s.get(), "player.reset-synth", 0);
+    return s;
+}
+
+using PresetKey = std::pair<int, int>; // bank, program
+using PresetSet = std::set<PresetKey>;
+
+constexpr int kOutOfReach = 1 << 20;
+
+// A reset gives every channel the SoundFont's first piano (channel 10 its
+// first drum kit), and with dynamic sample loading that reads their samples
+// whether or not the track plays them. With the SoundFont's banks out of the
+// reset's reach for that moment, the channels come out empty instead; a
+// channel that plays before choosing an instrument is given it then (deliver).
+void resetToEmptyChannels(fluid_synth_t* synth, int sfontId) {
+    fluid_synth_set_bank_offset(synth, sfontId, kOutOfReach);
+    fluid_synth_system_reset(synth);
+    fluid_synth_set_bank_offset(synth, sfontId, 0);
+}
+
+constexpr int kNoteOn = 0x90;
+constexpr int kProgramChange = 0xC0;
+constexpr int kSysex = 0xF0;
+
+// Hands one of the file's events to the synthesizer, as FluidSynth's player
+// does, except that a channel still empty at its first note first takes
+// program 0, which is what the reset would have given it.
+int deliver(fluid_synth_t* synth, fluid_midi_event_t* event) {
+    if (fluid_midi_event_get_type(event) == kNoteOn && fluid_midi_event_get_velocity(event) > 0) {
+        const int channel = fluid_midi_event_get_channel(event);
+        if (!fluid_synth_get_channel_preset(synth, channel))
+            fluid_synth_program_change(synth, channel, 0);
+    }
+    return fluid_synth_handle_midi_event(synth, event);
+}
+
+// ---- The scout -------------------------------------------------------------
+
+// The instruments of the game's SoundFont, by bank and program, without a
+// single sample: what the scout's synthesizer chooses from, so that it
+// settles on the very instruments the game's synthesizer will.
+struct Catalogue {
+    std::vector<PresetKey> keys; // fixed once filled: the presets point into it
+    std::map<PresetKey, fluid_preset_t*> presets;
+
+    static const char* name(fluid_sfont_t*) { return "catalogue"; }
+    static fluid_preset_t* find(fluid_sfont_t* sfont, int bank, int program) {
+        auto* c = static_cast<Catalogue*>(fluid_sfont_get_data(sfont));
+        const auto it = c->presets.find({bank, program});
+        return it == c->presets.end() ? nullptr : it->second;
+    }
+    static int release(fluid_sfont_t* sfont) {
+        auto* c = static_cast<Catalogue*>(fluid_sfont_get_data(sfont));
+        for (auto& [key, preset] : c->presets)
+            delete_fluid_preset(preset);
+        delete c;
+        delete_fluid_sfont(sfont);
+        return 0;
+    }
+    static const PresetKey& key(fluid_preset_t* p) {
+        return *static_cast<const PresetKey*>(fluid_preset_get_data(p));
+    }
+    static const char* presetName(fluid_preset_t*) { return "instrument"; }
+    static int bank(fluid_preset_t* p) { return key(p).first; }
+    static int program(fluid_preset_t* p) { return key(p).second; }
+    static int noteOn(fluid_preset_t*, fluid_synth_t*, int, int, int) { return FLUID_OK; }
+    static void freePreset(fluid_preset_t*) {} // the catalogue frees them
+};
+
+class Scout {
+  public:
+    struct Result {
+        int totalTicks = 0; // 0: FluidSynth could not read the file, or it lasts no time
+        PresetSet presets;  // every instrument the file chooses on any channel
+    };
+
+    // Copies the instrument list of `sfontId` on `game`.
+    Scout(fluid_synth_t* game, int sfontId) {
+        settings_ = musicSettings();
+        if (!settings_)
+            return;
+        // No voice is ever started, so one is room enough, and nothing to mix.
+        fluid_settings_setint(settings_.get(), "synth.polyphony", 1);
+        fluid_settings_setint(settings_.get(), "synth.reverb.active", 0);
+        fluid_settings_setint(settings_.get(), "synth.chorus.active", 0);
+        fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);
+        synth_.reset(new_fluid_synth(settings_.get()));
+        fluid_sfont_t* source = fluid_synth_get_sfont_by_id(game, sfontId);
+        if (!synth_ || !source)
+            return;
+        auto catalogue = std::make_unique<Catalogue>();
+        fluid_sfont_iteration_start(source);
+        while (fluid_preset_t* p = fluid_sfont_iteration_next(source))
+            catalogue->keys.emplace_back(fluid_preset_get_banknum(p), fluid_preset_get_num(p));
+        fluid_sfont_t* sfont =
+            new_fluid_sfont(Catalogue::name, Catalogue::find, nullptr, nullptr, Catalogue::release);
+        if (!sfont)
+            return;
+        Catalogue* owned = catalogue.release(); // the SoundFont's own from here on
+        fluid_sfont_set_data(sfont, owned);
+        for (const PresetKey& k : owned->keys) {
+            fluid_preset_t* p =
+                new_fluid_preset(sfont, Catalogue::presetName, Catalogue::bank, Catalogue::program,
+                                 Catalogue::noteOn, Catalogue::freePreset);
+            if (!p)
+                continue;
+            fluid_preset_set_data(p, const_cast<PresetKey*>(&k));
+            owned->presets.emplace(k, p);
+        }
+        sfontId_ = fluid_synth_add_sfont(synth_.get(), sfont); // the synthesizer's from here on
+        if (sfontId_ == FLUID_FAILED) {
+            Catalogue::release(sfont);
+            synth_.reset();
+        }
+    }
+
+    Result run(const QByteArray& bytes) {
+        Result result;
+        if (!synth_)
+            return result;
+        resetToEmptyChannels(synth_.get(), sfontId_);
+        Scan scan{synth_.get(), new_fluid_player(synth_.get()), result};
+        if (!scan.player)
+            return result;
+        fluid_player_set_playback_callback(scan.player, &Scan::event, &scan);
+        fluid_player_set_tick_callback(scan.player, &Scan::tick, &scan);
+        fluid_player_set_tempo(scan.player, FLUID_PLAYER_TEMPO_INTERNAL, kSpeed);
+        if (fluid_player_add_mem(scan.player, bytes.constData(), std::size_t(bytes.size())) ==
+                FLUID_OK &&
+            fluid_player_play(scan.player) == FLUID_OK) {
+            float frames[2 * kBlock];
+            for (int block = 0; block < kMaxBlocks && !scan.ended; ++block) {
+                fluid_synth_write_float(synth_.get(), kBlock, frames, 0, 2, frames, 1, 2);
+                if (fluid_player_get_status(scan.player) != FLUID_PLAYER_PLAYING)
+                    break;
+            }
+            result.totalTicks = std::max(0, scan.totalTicks);
+        }
+        delete_fluid_player(scan.player);
+        return result;
+    }
+
+  private:
+    // Fifty times as fast as it plays: a minute of music in some 800 blocks.
+    // The player hands a block's events over track after track, so an
+    // instrument chosen in one track and a note of another less than 70 ms
+    // apart may be seen in the wrong order; that costs at most one instrument
+    // read when it is chosen, as FluidSynth does without a scout.
+    static constexpr double kSpeed = 50;
+    static constexpr int kBlock = 64;
+    // An hour of music; a longer file's later instruments are read when chosen.
+    static constexpr int kMaxBlocks = 50'000;
+
+    struct Scan {
+        fluid_synth_t* synth;
+        fluid_player_t* player;
+        Result& result;
+        int totalTicks = -1;
+        bool ended = false;
+
+        void noteChannel(int channel) {
+            if (fluid_preset_t* p = fluid_synth_get_channel_preset(synth, channel))
+                result.presets.emplace(fluid_preset_get_banknum(p), fluid_preset_get_num(p));
+        }
+        static int event(void* data, fluid_midi_event_t* e) {
+            auto* s = static_cast<Scan*>(data);
+            const int r = deliver(s->synth, e);
+            const int type = fluid_midi_event_get_type(e);
+            if (type == kProgramChange || type == kNoteOn) {
+                s->noteChannel(fluid_midi_event_get_channel(e));
+            } else if (type == kSysex) {
+                // A reset or a drum part chooses instruments on many channels.
+                for (int c = 0; c < fluid_synth_count_midi_channels(s->synth); ++c)
+                    s->noteChannel(c);
+            }
+            return r;
+        }
+        static int tick(void* data, int tick) {
+            auto* s = static_cast<Scan*>(data);
+            if (s->totalTicks < 0)
+                s->totalTicks = fluid_player_get_total_ticks(s->player);
+            s->ended = tick >= s->totalTicks;
+            return FLUID_OK;
+        }
+    };
+
+    Settings settings_;
+    Synth synth_;
+    int sfontId_ = FLUID_FAILED;
+};
+
+// FluidSynth's player hands the file's events to `synth` through this.
+int play(void* synth, fluid_midi_event_t* event) {
+    return deliver(static_cast<fluid_synth_t*>(synth), event);
+}
 
 } // namespace
+
+// ---- The synthesizer -------------------------------------------------------
 
 class FluidEngine {
   public:
@@ -289,19 +344,28 @@ class FluidEngine {
         for (const QString& d : o.audioDrivers)
             drivers_.push_back(d.toStdString());
         keepLibrariesQuiet();
+        keepSamplesApart();
         if (audioOutput_)
             nameTheStream();
         try {
-            loader_ = std::thread([this] { load(); });
+            worker_ = std::thread([this] { run(); });
         } catch (const std::system_error&) {
+            serving_ = false;
             finish(FluidMidi::State::Silent);
         }
     }
     ~FluidEngine() {
-        if (loader_.joinable())
-            loader_.join();
+        {
+            const std::lock_guard lock(requestMutex_);
+            quit_ = true;
+        }
+        requestChanged_.notify_all();
+        if (worker_.joinable())
+            worker_.join();
         // The audio thread goes first: it uses the synthesizer.
         driver_.reset();
+        playing_.reset();
+        scout_.reset();
         synth_.reset();
         settings_.reset();
     }
@@ -331,64 +395,36 @@ class FluidEngine {
         stateChanged_.wait(lock, [this] { return state_ != FluidMidi::State::Loading; });
     }
 
-    // Ends `old` if it is still playing and starts `next`, on cleared channels,
-    // in one step the rendering thread cannot come between. Either may be null.
-    void swap(FluidPlayback* old, FluidPlayback* next) {
-        const std::lock_guard lock(playMutex_);
-        if (old && old->active) {
-            playing_.erase(std::find(playing_.begin(), playing_.end(), old));
-            old->active = false;
+    // A file to play from its beginning, or nothing when `path` is empty. Only
+    // the last request waiting counts: a track asked for and replaced before
+    // the synthesizer got to it is never heard.
+    void ask(const QString& path) {
+        {
+            const std::lock_guard lock(requestMutex_);
+            pending_ = path;
+            ++asked_;
         }
-        if (synthReady_.load(std::memory_order_acquire)) {
-            fluid_synth_all_sounds_off(synth_.get(), -1);
-            fluid_synth_system_reset(synth_.get());
-        }
-        if (next) {
-            next->active = true;
-            playing_.push_back(next);
-        }
+        requestChanged_.notify_all();
     }
 
-    // Gives a playback that goes on a new serial, so that its next end is told
-    // apart from the one already reported.
-    void renumber(FluidPlayback* p, std::uint64_t serial) {
-        const std::lock_guard lock(playMutex_);
-        p->serial = serial;
+    // Until every request so far has taken effect.
+    void waitSettled() {
+        std::unique_lock lock(requestMutex_);
+        settledChanged_.wait(lock, [this] { return quit_ || !serving_ || settled_ == asked_; });
     }
 
     void render(float* left, float* right, int frames) {
-        const std::lock_guard lock(playMutex_);
-        const bool sounding = synthReady_.load(std::memory_order_acquire);
-        int done = 0;
-        while (done < frames) {
-            std::int64_t chunk = frames - done;
-            for (std::size_t i = 0; i < playing_.size();) {
-                FluidPlayback& p = *playing_[i];
-                std::int64_t until = advance(p, sounding);
-                if (until == 0) {
-                    p.next = 0;
-                    p.frame = 0;
-                    p.ended(p.serial);
-                    until = advance(p, sounding);
-                }
-                chunk = std::min(chunk, until);
-                ++i;
-            }
-            const int n = static_cast<int>(chunk);
-            if (sounding) {
-                fluid_synth_write_float(synth_.get(), n, left, done, 1, right, done, 1);
-            } else {
-                std::fill_n(left + done, n, 0.0f);
-                std::fill_n(right + done, n, 0.0f);
-            }
-            for (FluidPlayback* p : playing_)
-                p->frame += n;
-            done += n;
+        const std::lock_guard lock(renderMutex_);
+        if (synthReady_) {
+            fluid_synth_write_float(synth_.get(), frames, left, 0, 1, right, 0, 1);
+        } else {
+            std::fill_n(left, frames, 0.0f);
+            std::fill_n(right, frames, 0.0f);
         }
     }
 
   private:
-    void load() noexcept {
+    void run() noexcept {
         FluidMidi::State result = FluidMidi::State::Silent;
         try {
             // The SoundFont is read at a low priority so that on a busy machine
@@ -406,7 +442,10 @@ class FluidEngine {
                 result = openOutput();
         } catch (...) {
         }
+        if (result == FluidMidi::State::Silent)
+            release();
         finish(result);
+        serveRequests();
     }
 
     void finish(FluidMidi::State result) {
@@ -415,6 +454,18 @@ class FluidEngine {
             state_ = result;
         }
         stateChanged_.notify_all();
+    }
+
+    // Nothing will sound: the SoundFont is not held for nothing.
+    void release() {
+        {
+            const std::lock_guard lock(renderMutex_);
+            synthReady_ = false;
+        }
+        scout_.reset();
+        synth_.reset();
+        settings_.reset();
+        malloc_trim(0);
     }
 
     // The desktop's mixer lists the stream under the game's name and icon, as
@@ -433,26 +484,34 @@ class FluidEngine {
     }
 
     bool loadSoundFont() {
-        settings_.reset(new_fluid_settings());
+        settings_ = musicSettings();
         if (!settings_)
             return false;
-        fluid_settings_setnum(settings_.get(), "synth.sample-rate", FluidMidi::kSampleRate);
         // Four periods of 256 frames: the usual 23 ms of latency in a quarter
         // of the wake-ups.
         fluid_settings_setint(settings_.get(), "audio.period-size", 256);
         fluid_settings_setint(settings_.get(), "audio.periods", 4);
         fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::gainFor(soundFont_));
         fluid_settings_setstr(settings_.get(), "audio.pulseaudio.media-role", "");
+        // Samples are read when an instrument is chosen, and let go when no
+        // channel has it any more.
+        fluid_settings_setint(settings_.get(), "synth.dynamic-sample-loading", 1);
         synth_.reset(new_fluid_synth(settings_.get()));
         if (!synth_) {
             sayIfHeard("the synthesizer could not be started; the music is silent");
             return false;
         }
-        if (fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 1) == FLUID_FAILED) {
+        // No instrument on any channel until a track chooses one.
+        sfontId_ = fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 0);
+        if (sfontId_ == FLUID_FAILED) {
             sayIfHeard("the SoundFont " + soundFont_ + " could not be loaded; the music is silent");
             return false;
         }
-        synthReady_.store(true, std::memory_order_release);
+        scout_ = std::make_unique<Scout>(synth_.get(), sfontId_);
+        // What FluidSynth read the SoundFont's lists into and let go of.
+        malloc_trim(0);
+        const std::lock_guard lock(renderMutex_);
+        synthReady_ = true;
         return true;
     }
 
@@ -490,51 +549,100 @@ class FluidEngine {
         return FLUID_OK;
     }
 
-    // Sends the events due at the playback's position; returns the frames until
-    // the next one, or 0 once the file's last event has been played.
-    std::int64_t advance(FluidPlayback& p, bool sounding) {
-        const auto& events = p.song->events;
-        while (p.next < events.size() && frameAt(events[p.next].atUs) <= p.frame) {
-            if (sounding)
-                send(events[p.next]);
-            ++p.next;
+    void serveRequests() {
+        for (;;) {
+            QString path;
+            std::uint64_t serial = 0;
+            {
+                std::unique_lock lock(requestMutex_);
+                requestChanged_.wait(lock, [this] { return quit_ || pending_; });
+                if (quit_)
+                    break;
+                path = *pending_;
+                pending_.reset();
+                serial = asked_;
+            }
+            try {
+                serve(path);
+            } catch (...) {
+                // The game goes on without music rather than without its sound thread.
+            }
+            {
+                const std::lock_guard lock(requestMutex_);
+                settled_ = serial;
+            }
+            settledChanged_.notify_all();
         }
-        const std::int64_t end = frameAt(p.song->lengthUs);
-        if (p.next == events.size() && p.frame >= end)
-            return 0;
-        const std::int64_t until =
-            p.next < events.size() ? std::min(frameAt(events[p.next].atUs), end) : end;
-        return std::max<std::int64_t>(until - p.frame, 1);
+        {
+            const std::lock_guard lock(requestMutex_);
+            serving_ = false;
+        }
+        settledChanged_.notify_all();
     }
 
-    void send(const MidiSong::Event& e) {
-        fluid_synth_t* s = synth_.get();
-        const int channel = e.status & 0x0F;
-        switch (e.status & 0xF0) {
-        case 0x80:
-            fluid_synth_noteoff(s, channel, e.data1);
-            break;
-        case 0x90:
-            fluid_synth_noteon(s, channel, e.data1, e.data2);
-            break;
-        case 0xA0:
-            fluid_synth_key_pressure(s, channel, e.data1, e.data2);
-            break;
-        case 0xB0:
-            fluid_synth_cc(s, channel, e.data1, e.data2);
-            break;
-        case 0xC0:
-            fluid_synth_program_change(s, channel, e.data1);
-            break;
-        case 0xD0:
-            fluid_synth_channel_pressure(s, channel, e.data1);
-            break;
-        case 0xE0:
-            fluid_synth_pitch_bend(s, channel, e.data1 | (e.data2 << 7));
-            break;
-        default:
-            break;
+    void serve(const QString& path) {
+        // A switch cuts the track that plays at once, whatever follows.
+        cut();
+        std::optional<QByteArray> bytes;
+        if (!path.isEmpty())
+            bytes = readMusicFile(path);
+        if (!bytes || !scout_) {
+            choose({});
+            return;
         }
+        const Scout::Result scouted = scout_->run(*bytes);
+        if (scouted.totalTicks <= 0) {
+            sayOnceAbout(path, "is not a playable MIDI file");
+            choose({});
+            return;
+        }
+        choose(scouted.presets);
+        start(*bytes);
+    }
+
+    void cut() {
+        const std::lock_guard lock(renderMutex_);
+        playing_.reset();
+        if (synthReady_) {
+            fluid_synth_all_sounds_off(synth_.get(), -1);
+            resetToEmptyChannels(synth_.get(), sfontId_);
+        }
+    }
+
+    // Holds the samples of `presets` in memory and lets go of the others'.
+    // Those of both tracks stay; the others' go first, so that two tracks'
+    // instruments are never held at once.
+    void choose(const PresetSet& presets) {
+        if (!synthReady_)
+            return;
+        for (const PresetKey& k : chosen_)
+            if (!presets.count(k))
+                fluid_synth_unpin_preset(synth_.get(), sfontId_, k.first, k.second);
+        for (const PresetKey& k : presets)
+            if (!chosen_.count(k))
+                fluid_synth_pin_preset(synth_.get(), sfontId_, k.first, k.second);
+        chosen_ = presets;
+        // What FluidSynth read the SoundFont's lists into again for the
+        // instruments, and let go of.
+        malloc_trim(0);
+    }
+
+    // FluidSynth's player starts the file again the moment it reaches its
+    // end of track, in the same block (Debian's 2.3.1-2 and upstream from
+    // 2.3.2 on), and without a reset the last notes ring on into the next
+    // round.
+    void start(const QByteArray& bytes) {
+        const std::lock_guard lock(renderMutex_);
+        std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth_.get()));
+        if (!player)
+            return;
+        fluid_player_set_playback_callback(player.get(), &play, synth_.get());
+        fluid_player_set_loop(player.get(), -1);
+        if (fluid_player_add_mem(player.get(), bytes.constData(), std::size_t(bytes.size())) !=
+                FLUID_OK ||
+            fluid_player_play(player.get()) != FLUID_OK)
+            return;
+        playing_ = std::move(player);
     }
 
     const std::string soundFont_;
@@ -546,18 +654,29 @@ class FluidEngine {
     mutable std::condition_variable stateChanged_;
     FluidMidi::State state_ = FluidMidi::State::Loading;
 
-    // Guards the playbacks, and keeps their events and the rendering in step.
-    std::mutex playMutex_;
-    std::vector<FluidPlayback*> playing_;
+    std::mutex requestMutex_;
+    std::condition_variable requestChanged_;
+    std::condition_variable settledChanged_;
+    std::optional<QString> pending_;
+    std::uint64_t asked_ = 0;
+    std::uint64_t settled_ = 0;
+    bool quit_ = false;
+    bool serving_ = true;
 
-    // Made by the loading thread; other threads use the synthesizer only once
-    // synthReady_ is set.
-    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
-    std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;
+    // Keeps the audio thread out while a track is cut or started.
+    std::mutex renderMutex_;
+    std::unique_ptr<fluid_player_t, PlayerDeleter> playing_;
+    bool synthReady_ = false;
+
+    // The worker's, once the SoundFont is loaded.
+    Settings settings_;
+    Synth synth_;
     std::unique_ptr<fluid_audio_driver_t, DriverDeleter> driver_;
-    std::atomic<bool> synthReady_{false};
+    int sfontId_ = FLUID_FAILED;
+    std::unique_ptr<Scout> scout_;
+    PresetSet chosen_;
 
-    std::thread loader_;
+    std::thread worker_;
 };
 
 // ---- The device ------------------------------------------------------------
@@ -573,11 +692,9 @@ double FluidMidi::gainFor(const std::string& soundFont) {
     return 0.45; // FluidR3_GM.sf2, and the best guess for any other font
 }
 
-FluidMidi::FluidMidi()
-    : engine_(FluidEngine::forProcess()), context_(std::make_unique<QObject>()) {}
+FluidMidi::FluidMidi() : engine_(FluidEngine::forProcess()) {}
 
-FluidMidi::FluidMidi(const Options& options)
-    : engine_(std::make_shared<FluidEngine>(options)), context_(std::make_unique<QObject>()) {}
+FluidMidi::FluidMidi(const Options& options) : engine_(std::make_shared<FluidEngine>(options)) {}
 
 std::unique_ptr<FluidMidi> FluidMidi::offline(const QString& soundFont) {
     Options o;
@@ -587,123 +704,16 @@ std::unique_ptr<FluidMidi> FluidMidi::offline(const QString& soundFont) {
 }
 
 FluidMidi::~FluidMidi() {
-    // Taken off the engine before the context goes, so that no end can be
-    // posted any more; whatever was posted dies with the context.
-    engine_->swap(held_.get(), nullptr);
-    engine_->swap(playback_.get(), nullptr);
+    // The process's synthesizer outlives its devices; their music does not.
+    engine_->ask(QString());
 }
 
-void FluidMidi::setFileName(const QString& path) {
-    fileName_ = path;
+void FluidMidi::play(const QString& path) {
+    engine_->ask(path);
 }
 
-void FluidMidi::listenerChanged() {
-    // Whatever was owed or queued was meant for the handler before.
-    ++generation_;
-    owed_ = true;
-    reportWaiting_ = false;
-}
-
-void FluidMidi::close() {
-    if (answeringEnd_ && playback_ && !held_) {
-        // The answer to a natural end: the playback has already begun its
-        // next round. It is kept aside until the play that follows says
-        // whether that round goes on (the same file again) or is cut.
-        held_ = std::move(playback_);
-        heldFile_ = fileName_;
-    } else {
-        engine_->swap(playback_.get(), nullptr);
-        playback_.reset();
-    }
-    song_.reset();
-    if (owed_) {
-        owed_ = false;
-        queueReport();
-    }
-}
-
-namespace {
-
-// Far beyond any tune the game ships (a few tens of kilobytes), and small
-// enough that reading it never holds up the game.
-constexpr qint64 kMaxMidiBytes = 4 * 1024 * 1024;
-
-// A player is told once per run about each file that cannot play; the game
-// goes on without that music.
-void sayOnceAbout(const QString& path, const char* what) {
-    static QSet<QString> told;
-    if (told.contains(path))
-        return;
-    told.insert(path);
-    say("the music file " + QFile::encodeName(path).toStdString() + " " + what +
-        "; that music is silent");
-}
-
-} // namespace
-
-void FluidMidi::open() {
-    song_.reset();
-    if (fileName_.isEmpty())
-        return;
-    // Only a regular file is opened: a pipe or a device would block the game
-    // in open() or never stop giving bytes.
-    const QFileInfo info(fileName_);
-    if (!info.exists()) {
-        sayOnceAbout(fileName_, "is missing");
-        return;
-    }
-    if (!info.isFile()) {
-        sayOnceAbout(fileName_, "is not a regular file");
-        return;
-    }
-    if (info.size() > kMaxMidiBytes) {
-        sayOnceAbout(fileName_, "is too large to be music");
-        return;
-    }
-    QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        sayOnceAbout(fileName_, "cannot be read");
-        return;
-    }
-    auto song = readMidiFile(file.read(kMaxMidiBytes));
-    if (!song) {
-        sayOnceAbout(fileName_, "is not a playable MIDI file");
-        return;
-    }
-    song_ = std::make_shared<const MidiSong>(std::move(*song));
-}
-
-void FluidMidi::play() {
-    // Owed even when nothing could be opened: the game's player counts on one
-    // report for every switch of track.
-    owed_ = true;
-    if (held_ && song_ && fileName_ == heldFile_) {
-        // The loop goes on where it already is, tail and all.
-        playback_ = std::move(held_);
-        engine_->renumber(playback_.get(), ++serial_);
-        return;
-    }
-    if (!song_) {
-        cutHeld();
-        return;
-    }
-    auto next = std::make_unique<FluidPlayback>();
-    next->song = song_;
-    next->ended = [this](std::uint64_t serial) {
-        QMetaObject::invokeMethod(
-            context_.get(), [this, serial] { reachedEnd(serial); }, Qt::QueuedConnection);
-    };
-    next->serial = ++serial_;
-    engine_->swap(held_ ? held_.get() : playback_.get(), next.get());
-    held_.reset();
-    playback_ = std::move(next);
-}
-
-void FluidMidi::cutHeld() {
-    if (!held_)
-        return;
-    engine_->swap(held_.get(), nullptr);
-    held_.reset();
+void FluidMidi::stop() {
+    engine_->ask(QString());
 }
 
 void FluidMidi::letLibrariesSpeak() {
@@ -722,53 +732,9 @@ bool FluidMidi::render(float* left, float* right, int frames) {
     if (!engine_->offline())
         return false;
     engine_->waitLoaded();
+    engine_->waitSettled();
     engine_->render(left, right, frames);
     return true;
-}
-
-// Reports go through the event loop: the game answers one by giving the next
-// commands, which must not run inside the command that ended the playback.
-void FluidMidi::queueReport() {
-    if (reportWaiting_)
-        return;
-    reportWaiting_ = true;
-    QMetaObject::invokeMethod(
-        context_.get(),
-        [this, generation = generation_] {
-            if (generation != generation_)
-                return;
-            // Still waiting while it is handled: a close made by the handler
-            // must not queue another report.
-            reportDone();
-            if (generation == generation_)
-                reportWaiting_ = false;
-        },
-        Qt::QueuedConnection);
-}
-
-void FluidMidi::reachedEnd(std::uint64_t serial) {
-    // A close or a new play since then has settled that playback already.
-    if (!playback_ || playback_->serial != serial)
-        return;
-    FluidPlayback* const rolled = playback_.get();
-    if (owed_ && !reportWaiting_ && hasDoneHandler()) {
-        owed_ = false;
-        reportWaiting_ = true;
-        answeringEnd_ = true;
-        const std::uint64_t generation = generation_;
-        reportDone();
-        answeringEnd_ = false;
-        if (generation == generation_)
-            reportWaiting_ = false;
-        cutHeld();
-    } else {
-        owed_ = false;
-    }
-    // Nobody asked for another round: the one begun at the end stops.
-    if (playback_.get() == rolled && playback_->serial == serial) {
-        engine_->swap(rolled, nullptr);
-        playback_.reset();
-    }
 }
 
 std::unique_ptr<MidiDevice> makeRealMidiDevice() {

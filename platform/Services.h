@@ -3,7 +3,6 @@
 // tests can replace it: message boxes, time, randomness and the music device.
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -71,45 +70,16 @@ class Random {
 float randomFraction();
 
 // ---- Music device --------------------------------------------------------
-// A MIDI sequencer driven by three commands. It reports the end of a playback
-// through `done`, later, on the user-interface thread: once when the file plays
-// to its end, or once when "close" ends it. A "close" with no playback started
-// since the last report (the very first one included) also reports once, so
-// that every switch of track is answered by exactly one report; a "close" right
-// after a reported natural end reports nothing, and while a report is still
-// waiting or being handled no second one is queued (so a restart made from the
-// handler is not answered by another restart). A new `done` handler starts
-// afresh: reports queued for the one before are dropped, and its own first
-// "close" reports once, so a music player made anew (every new game makes one)
-// loops like the first. The music player's looping rests on this.
-//
-// A track that loops is answered from its own report by "close", "open" and
-// "play" of the same file; a device may carry on the playback it already began
-// at the exact end of the file, so that the loop neither waits for the
-// user-interface thread nor cuts the last notes' tail.
+// One MIDI file at a time, played from its beginning and started again by the
+// device each time it reaches its end, until the next play or stop.
 class MidiDevice {
   public:
     virtual ~MidiDevice() = default;
-    virtual void setFileName(const QString& path) = 0;
-    virtual void close() = 0;
-    virtual void open() = 0;
-    virtual void play() = 0;
-    void setDoneHandler(std::function<void()> h) {
-        done_ = std::move(h);
-        listenerChanged();
-    }
-
-  protected:
-    void reportDone() {
-        if (done_)
-            done_();
-    }
-    bool hasDoneHandler() const { return static_cast<bool>(done_); }
-    // The report bookkeeping starts over for the new handler.
-    virtual void listenerChanged() {}
-
-  private:
-    std::function<void()> done_;
+    // The file in place of whatever plays, which stops at once; an empty path
+    // plays nothing.
+    virtual void play(const QString& path) = 0;
+    // Stops the music at once.
+    virtual void stop() = 0;
 };
 
 // ---- Where the services come from ----------------------------------------

@@ -283,7 +283,7 @@ TEST_F(AllocationTest, YesWritesTheResultsAndReturnsToTown) {
     EXPECT_TRUE(find<TownMenu>()->isShown());
     EXPECT_EQ(fakeMidi().playing, folder() + "/Midis/Normal.mid");
     // The music switches before the menu comes back.
-    EXPECT_EQ(trace().filter(QStringLiteral("midi:open")).size(), 1);
+    EXPECT_EQ(trace().filter(QStringLiteral("midi:play")).size(), 1);
 }
 
 TEST_F(AllocationTest, UnspentPointsAreNotOfferedAgain) {

@@ -90,7 +90,7 @@ TEST_F(NameEntryTest, RenamingAfterNewGameAnsweredNoChangesOnlyTheName) {
     EXPECT_EQ(find<StatusWindow>()->moneyValue->text(), QStringLiteral("777"));
     EXPECT_TRUE(find<TownMenu>()->isShown());
     // The town music starts again from its beginning.
-    EXPECT_EQ(fakeMidi().commands, (std::vector<QString>{"close", "open", "play"}));
+    EXPECT_EQ(fakeMidi().commands, (std::vector<QString>{"play"}));
 }
 
 TEST_F(NameEntryTest, ClosingItWithItsCloseBoxBeginsNothing) {

@@ -75,38 +75,17 @@ float FakeRandom::next() {
     return v;
 }
 
-void FakeMidi::close() {
-    trace().append(QStringLiteral("midi:close"));
-    commands.push_back(QStringLiteral("close"));
-    // One report at most waits at a time: a second switch before events run
-    // is answered by the same report.
-    if (owes_ && pendingDone == 0 && !delivering_)
-        ++pendingDone;
-    owes_ = false;
-    playing.clear();
-    openFile.clear();
-}
-
-void FakeMidi::open() {
-    trace().append(QStringLiteral("midi:open:") + fileName);
-    commands.push_back(QStringLiteral("open"));
-    openFile = fileName;
-}
-
-void FakeMidi::play() {
-    trace().append(QStringLiteral("midi:play"));
+void FakeMidi::play(const QString& path) {
+    trace().append(QStringLiteral("midi:play:") + path);
     commands.push_back(QStringLiteral("play"));
-    playing = openFile;
-    owes_ = true;
+    fileName = path;
+    playing = path;
 }
 
-void FakeMidi::deliverPending() {
-    while (pendingDone > 0) {
-        --pendingDone;
-        delivering_ = true;
-        reportDone();
-        delivering_ = false;
-    }
+void FakeMidi::stop() {
+    trace().append(QStringLiteral("midi:stop"));
+    commands.push_back(QStringLiteral("stop"));
+    playing.clear();
 }
 
 FakeBoxes& fakeBoxes() { return *gBoxes; }

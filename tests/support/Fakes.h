@@ -15,7 +15,7 @@
 namespace testing_support {
 
 // Everything the fakes saw, in order: "box:<text>", "sleep:<ms>", "events",
-// "midi:close", "midi:open:<file>", "midi:play".
+// "midi:play:<file>", "midi:stop".
 QStringList& trace();
 
 struct ShownBox {
@@ -76,36 +76,12 @@ class FakeRandom : public platform::Random {
 
 class FakeMidi : public platform::MidiDevice {
   public:
-    void setFileName(const QString& path) override { fileName = path; }
-    void close() override;
-    void open() override;
-    void play() override;
-    // The playing file reaches its end: the device reports it once.
-    void endNaturally() {
-        playing.clear();
-        if (owes_) {
-            owes_ = false;
-            delivering_ = true;
-            reportDone();
-            delivering_ = false;
-        }
-    }
+    void play(const QString& path) override;
+    void stop() override;
 
-    QString fileName;
-    QString openFile;
-    QString playing; // file whose playback is under way, empty when stopped
+    QString fileName; // the file asked for last
+    QString playing;  // file whose playback is under way, empty when stopped
     std::vector<QString> commands;
-    // Reports queued by "close", delivered when the test lets events run.
-    int pendingDone = 0;
-    void deliverPending();
-
-  private:
-    void listenerChanged() override {
-        owes_ = true;
-        pendingDone = 0;
-    }
-    bool owes_ = true;
-    bool delivering_ = false;
 };
 
 // The fakes installed for the current test.

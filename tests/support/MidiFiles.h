@@ -53,26 +53,4 @@ inline QByteArray midiFile(const std::vector<TrackBytes>& tracks, int division =
     return f;
 }
 
-// Two seconds at 120 beats a minute: a bass drum on the first beat, and a
-// piano walking up C E G C, one note a beat. The tempo is in a track of its
-// own, as most sequencers write it.
-inline QByteArray twoSecondTune() {
-    TrackBytes conductor;
-    conductor.tempo(0, 500000).end(1920);
-    TrackBytes band;
-    band.at(0, {0xC0, 0})         // piano
-        .at(0, {0x99, 36, 120})   // bass drum
-        .at(0, {0x90, 60, 100})   // C4
-        .at(240, {0x89, 36, 0})   //
-        .at(240, {0x90, 60, 0})   // note-on at velocity 0 ends the note
-        .at(0, {64, 100})         // E4, running status
-        .at(480, {64, 0})         //
-        .at(0, {67, 100})         // G4
-        .at(480, {67, 0})         //
-        .at(0, {72, 100})         // C5
-        .at(480, {0x80, 72, 64}); //
-    band.end(0);
-    return midiFile({conductor, band});
-}
-
 } // namespace testing_support

@@ -1,6 +1,7 @@
 #include "app/MDIForm1.h"
 #include "app/NewGame.h"
 #include "platform/Application.h"
+#include "platform/Language.h"
 #include "state/GameState.h"
 
 #ifdef KOBUSATO_STARTUP_PROBE
@@ -12,6 +13,11 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    const platform::LanguageOption language = platform::languageOption(argc, argv);
+    if (!language.error.empty()) {
+        std::fprintf(stderr, "kobusato: %s\n", language.error.c_str());
+        return 2;
+    }
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
         std::fprintf(stderr,
                      "kobusato: no display found (DISPLAY is not set).\n"
@@ -21,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     platform::Application app(argc, argv);
+    platform::startLanguage(language.language);
 #ifdef KOBUSATO_STARTUP_PROBE
     // The start-up benchmark's own build: the game's data is in the build's
     // program folder, and the program ends once the frame is painted.

@@ -19,6 +19,21 @@ endforeach()
 add_custom_target(music ALL DEPENDS ${MUSIC_OUTPUTS})
 add_dependencies(kobusato music)
 
+# The English translation: Qt Linguist's source in assets/translations, compiled
+# by lrelease into translations/ of the program folder.
+find_program(LRELEASE lrelease HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH)
+find_program(LRELEASE NAMES lrelease-qt6 lrelease REQUIRED)
+set(TRANSLATION_TS ${CMAKE_SOURCE_DIR}/assets/translations/kobusato_en.ts)
+set(TRANSLATION_QM ${GAME_DIR}/translations/kobusato_en.qm)
+add_custom_command(OUTPUT ${TRANSLATION_QM}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}/translations
+  COMMAND ${CMAKE_COMMAND} -DLRELEASE=${LRELEASE} -DTS=${TRANSLATION_TS} -DQM=${TRANSLATION_QM}
+          -P ${CMAKE_SOURCE_DIR}/cmake/Lrelease.cmake
+  DEPENDS ${TRANSLATION_TS} ${CMAKE_SOURCE_DIR}/cmake/Lrelease.cmake
+  COMMENT "Compiling the English translation" VERBATIM)
+add_custom_target(translations ALL DEPENDS ${TRANSLATION_QM})
+add_dependencies(kobusato translations)
+
 # Tables: text sources compiled by tools that use the game's own record codecs.
 set(DATA_OUTPUTS)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/enemygen/CMakeLists.txt)

@@ -51,7 +51,7 @@ add_custom_target(desktop ALL DEPENDS ${ICON_OUTPUTS} ${DIST_DIR}/kobusato.6.gz 
 install(TARGETS kobusato RUNTIME DESTINATION ${KOBUSATO_INSTALL_BINDIR})
 install(FILES ${GAME_DIR}/Enemy.dat ${GAME_DIR}/Bukidata2.dat ${GAME_DIR}/Bougyo.dat
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
-install(DIRECTORY ${GAME_DIR}/Midis ${GAME_DIR}/Bmps ${GAME_DIR}/Jpegs
+install(DIRECTORY ${GAME_DIR}/Midis ${GAME_DIR}/Bmps ${GAME_DIR}/Jpegs ${GAME_DIR}/translations
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
 install(FILES ${DIST_DIR}/${KOBUSATO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${DIST_DIR}/${KOBUSATO_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)

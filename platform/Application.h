@@ -4,7 +4,7 @@
 
 namespace platform {
 
-// The game's application object: Japanese standard buttons, the default face,
+// The game's application object: Japanese to begin with, the default face,
 // and the window layer's key handling.
 class Application : public QApplication {
 public:

@@ -25,11 +25,13 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
 
 std::optional<int> answerCommandLine(const CommandLine& options, const char* program) {
     if (options.help) {
-        std::printf("Usage: kobusato [--help | --version]\n"
+        std::printf("Usage: kobusato [--lang=ja | --lang=en]\n"
+                    "       kobusato --help | --version\n"
                     "A small fighting-tournament game with Japanese texts.\n"
                     "\n"
                     "  -h, --help   show this help and exit\n"
                     "  --version    show the version and exit\n"
+                    "  --lang=en    play this run in English (--lang=ja: in Japanese)\n"
                     "\n"
                     "The game opens a window on the desktop. Without one, run it under a virtual\n"
                     "display:\n"

@@ -3,6 +3,7 @@
 #include "app/NewGame.h"
 #include "platform/GameWindow.h"
 #include "platform/Guard.h"
+#include "platform/LanguageMenu.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
@@ -33,18 +34,20 @@ MainWindow::MainWindow() {
     setCentralWidget(area_);
     Windows::instance().setMdiArea(area_);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("file"));
-    new_ = file->addAction(QStringLiteral("新規ゲーム(&N)"));
+    file_ = menuBar()->addMenu(QString());
+    file_->setObjectName(QStringLiteral("file"));
+    new_ = file_->addAction(QString());
     new_->setObjectName(QStringLiteral("New"));
     new_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    story_ = file->addAction(QStringLiteral("すと～り～(&S)"));
+    story_ = file_->addAction(QString());
     story_->setObjectName(QStringLiteral("Story"));
-    QAction* sen = file->addSeparator();
+    QAction* sen = file_->addSeparator();
     sen->setObjectName(QStringLiteral("Sen"));
-    exit_ = file->addAction(QStringLiteral("終了(&X)"));
+    exit_ = file_->addAction(QString());
     exit_->setObjectName(QStringLiteral("Exit"));
     exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addLanguageMenu(menuBar());
+    retranslate();
 
     connect(new_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { onNewGame(); }); });
     connect(story_, &QAction::triggered, this,
@@ -74,6 +77,19 @@ MainWindow::~MainWindow() {
 }
 
 MainWindow* MainWindow::instance() { return theFrame; }
+
+void MainWindow::retranslate() {
+    file_->setTitle(tr("ファイル(&F)"));
+    new_->setText(tr("新規ゲーム(&N)"));
+    story_->setText(tr("すと～り～(&S)"));
+    exit_->setText(tr("終了(&X)"));
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(e);
+}
 
 void MainWindow::onExit() {
     if (MsgBox(QStringLiteral("終了してよろしいですか？"), vbYesNo | vbQuestion,

@@ -5,6 +5,7 @@
 
 class QAction;
 class QMdiArea;
+class QMenu;
 
 namespace kobu {
 
@@ -28,9 +29,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    void retranslate();
+
     QMdiArea* area_;
+    QMenu* file_;
     QAction* new_;
     QAction* story_;
     QAction* exit_;

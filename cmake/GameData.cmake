@@ -19,6 +19,21 @@ endforeach()
 add_custom_target(music ALL DEPENDS ${MUSIC_OUTPUTS})
 add_dependencies(kobusato music)
 
+# The English translation: Qt Linguist's source in assets/translations, compiled
+# by lrelease into translations/ of the program folder.
+find_program(LRELEASE lrelease HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH)
+find_program(LRELEASE NAMES lrelease-qt6 lrelease REQUIRED)
+set(TRANSLATION_TS ${CMAKE_SOURCE_DIR}/assets/translations/kobusato_en.ts)
+set(TRANSLATION_QM ${GAME_DIR}/translations/kobusato_en.qm)
+add_custom_command(OUTPUT ${TRANSLATION_QM}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}/translations
+  COMMAND ${CMAKE_COMMAND} -DLRELEASE=${LRELEASE} -DTS=${TRANSLATION_TS} -DQM=${TRANSLATION_QM}
+          -P ${CMAKE_SOURCE_DIR}/cmake/Lrelease.cmake
+  DEPENDS ${TRANSLATION_TS} ${CMAKE_SOURCE_DIR}/cmake/Lrelease.cmake
+  COMMENT "Compiling the English translation" VERBATIM)
+add_custom_target(translations ALL DEPENDS ${TRANSLATION_QM})
+add_dependencies(kobusato translations)
+
 # Tables: text sources compiled by tools that use the game's own record codecs.
 set(DATA_OUTPUTS)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/enemygen/CMakeLists.txt)
@@ -69,15 +84,14 @@ endforeach()
 foreach(n 01 02 03 04 05 06 07 08 09 10 11)
   list(APPEND ART_OUTPUTS "${GAME_DIR}/Jpegs/背景画${n}.jpg")
 endforeach()
-set(QRC_BODY "<RCC>\n  <qresource prefix=\"/ui\">\n")
 foreach(p ${UI_PICTURES})
   list(APPEND ART_OUTPUTS ${UI_DIR}/${p}.png)
-  string(APPEND QRC_BODY "    <file>${p}.png</file>\n")
 endforeach()
-string(APPEND QRC_BODY "  </qresource>\n</RCC>\n")
+# Pictures with Japanese lettering come painted in English too, in en/ beside
+# each one; artgen finds which they are and lists the window pictures, both
+# languages, in ui.qrc.
+list(APPEND ART_OUTPUTS ${UI_DIR}/ui.qrc)
 file(MAKE_DIRECTORY ${UI_DIR})
-file(WRITE ${UI_DIR}/ui.qrc.in "${QRC_BODY}")
-configure_file(${UI_DIR}/ui.qrc.in ${UI_DIR}/ui.qrc COPYONLY)
 file(GLOB ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/art/*)
 add_custom_command(OUTPUT ${ART_OUTPUTS}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:artgen> ${GAME_DIR} ${UI_DIR}
@@ -85,7 +99,7 @@ add_custom_command(OUTPUT ${ART_OUTPUTS}
   COMMENT "Painting the pictures" VERBATIM)
 add_custom_command(OUTPUT ${UI_DIR}/qrc_ui.cpp
   COMMAND Qt6::rcc --name ui -o ${UI_DIR}/qrc_ui.cpp ${UI_DIR}/ui.qrc
-  DEPENDS ${ART_OUTPUTS} ${UI_DIR}/ui.qrc
+  DEPENDS ${ART_OUTPUTS}
   COMMENT "Compiling the window pictures" VERBATIM)
 add_custom_target(art ALL DEPENDS ${ART_OUTPUTS})
 target_sources(kobusato_core PRIVATE ${UI_DIR}/qrc_ui.cpp)

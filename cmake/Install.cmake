@@ -48,7 +48,7 @@ add_custom_target(desktop ALL DEPENDS ${ICON_OUTPUTS} ${DIST_DIR}/kobusato.6.gz 
 install(TARGETS kobusato RUNTIME DESTINATION ${KOBUSATO_INSTALL_BINDIR})
 install(FILES ${GAME_DIR}/Enemy.dat ${GAME_DIR}/Bukidata2.dat ${GAME_DIR}/Bougyo.dat
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
-install(DIRECTORY ${GAME_DIR}/Midis ${GAME_DIR}/Bmps ${GAME_DIR}/Jpegs
+install(DIRECTORY ${GAME_DIR}/Midis ${GAME_DIR}/Bmps ${GAME_DIR}/Jpegs ${GAME_DIR}/translations
         DESTINATION ${KOBUSATO_INSTALL_DATADIR})
 # The launcher names the program where this install puts it: the prefix is
 # known only now (cpack installs below /usr, `cmake --install --prefix`

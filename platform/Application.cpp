@@ -2,11 +2,10 @@
 
 #include "platform/Fonts.h"
 #include "platform/GameWindow.h"
+#include "platform/Language.h"
 
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -142,12 +141,9 @@ Application::Application(int& argc, char** argv) : QApplication(openingDisplay(a
     setApplicationName(QStringLiteral("Kobusato"));
     // Ties the windows to the launcher, so the desktop shows its name and icon.
     setDesktopFileName(QStringLiteral("io.github.kobusato.Kobusato"));
-    auto* tr = new QTranslator(this);
-    if (tr->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(tr);
-    else
-        std::fprintf(stderr, "kobusato: Japanese button texts not found (qt6-translations-l10n)\n");
+    // Japanese whatever the desktop's language; the player's choice comes
+    // after (startLanguage).
+    applyLanguage(Language::Japanese);
     installFontSubstitutions();
     setFont(defaultFont());
     // The game's own mark in every title bar, in place of the toolkit's.

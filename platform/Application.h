@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// The game's application object: Japanese standard buttons, the default face,
+// The game's application object: Japanese to begin with, the default face,
 // and the window layer's key handling. A display that cannot be opened ends
 // the program with status 1 and one line on standard error that names it and
 // tells how to run the game under a virtual display, not with Qt's abort.

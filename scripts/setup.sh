@@ -4,9 +4,10 @@
 set -euo pipefail
 
 common=(g++ cmake ninja-build pkg-config ccache
-        qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+        qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
         libfluidsynth-dev abcmidi
-        fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation fonts-motoya-l-maruberi)
+        fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation fonts-motoya-l-maruberi
+        fonts-quicksand)
 case "${1:-play}" in
   play) extra=(fluid-soundfont-gm) ;;
   test) extra=(timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang

@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -44,6 +45,25 @@ public:
 private:
     std::uint32_t s_;
 };
+
+// ---------------------------------------------------------------- languages
+// Every picture with lettering is painted twice: in Japanese, the game's own
+// pictures, and in English for the translated game. Lettering is written as
+// say(Japanese, English); the painting's language picks one.
+enum class Language { Japanese, English };
+void setLanguage(Language language);
+Language language();
+QString say(const char16_t* japanese, const char16_t* english);
+
+// What the lettering of the pictures painted since the last reset held:
+// whether any Japanese was drawn in Japanese (the picture needs an English
+// one), and each Japanese text drawn in English (left untranslated).
+// drawText notes its lettering itself; lettering drawn otherwise is noted
+// with noteLettering.
+void noteLettering(const QString& text);
+void resetLetteringRecord();
+bool drewJapanese();
+QStringList untranslatedLettering();
 
 // ---------------------------------------------------------------- fonts/text
 enum class Face { Gothic, PGothic, Mincho, Round, Sans, Serif };

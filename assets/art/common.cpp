@@ -28,16 +28,67 @@ QString firstFamily(std::initializer_list<const char*> names)
     return QStringLiteral("IPAPGothic");
 }
 
+Language gLanguage = Language::Japanese;
+bool gDrewJapanese = false;
+QStringList gUntranslated;
+
+// Kana, kanji, Japanese punctuation and full-width forms: lettering only a
+// Japanese reader reads. Latin letters, digits and symbols such as ♪ serve
+// both pictures.
+bool isJapaneseScript(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x31f0 && u <= 0x31ff) || (u >= 0x3400 && u <= 0x4dbf) ||
+           (u >= 0x4e00 && u <= 0x9fff) || (u >= 0xf900 && u <= 0xfaff) || (u >= 0xff00 && u <= 0xffef);
+}
+
 } // namespace
+
+void noteLettering(const QString& text)
+{
+    if (!std::any_of(text.begin(), text.end(), isJapaneseScript))
+        return;
+    if (gLanguage == Language::Japanese)
+        gDrewJapanese = true;
+    else if (!gUntranslated.contains(text))
+        gUntranslated << text;
+}
+
+void setLanguage(Language language) { gLanguage = language; }
+Language language() { return gLanguage; }
+
+QString say(const char16_t* japanese, const char16_t* english)
+{
+    return QString::fromUtf16(gLanguage == Language::English ? english : japanese);
+}
+
+void resetLetteringRecord()
+{
+    gDrewJapanese = false;
+    gUntranslated.clear();
+}
+bool drewJapanese() { return gDrewJapanese; }
+QStringList untranslatedLettering() { return gUntranslated; }
 
 QFont font(Face face, int pixelSize, bool bold, bool italic)
 {
+    // The Japanese faces set Latin letters at a fixed pitch, which leaves
+    // English words gappy: English lettering takes the proportional sibling
+    // of each, and a rounded Latin face for the round one.
+    const bool english = gLanguage == Language::English;
     QString family;
     switch (face) {
-    case Face::Gothic: family = firstFamily({"IPAGothic", "IPAPGothic"}); break;
+    case Face::Gothic:
+        family = english ? firstFamily({"IPAPGothic", "IPAGothic"}) : firstFamily({"IPAGothic", "IPAPGothic"});
+        break;
     case Face::PGothic: family = firstFamily({"IPAPGothic", "IPAGothic"}); break;
-    case Face::Mincho: family = firstFamily({"IPAMincho", "IPAPMincho", "IPAPGothic"}); break;
-    case Face::Round: family = firstFamily({"MotoyaLMaru", "IPAPGothic"}); break;
+    case Face::Mincho:
+        family = english ? firstFamily({"IPAPMincho", "IPAMincho", "IPAPGothic"})
+                         : firstFamily({"IPAMincho", "IPAPMincho", "IPAPGothic"});
+        break;
+    case Face::Round:
+        family = english ? firstFamily({"Quicksand", "IPAPGothic"}) : firstFamily({"MotoyaLMaru", "IPAPGothic"});
+        break;
     case Face::Sans: family = firstFamily({"Liberation Sans", "IPAPGothic"}); break;
     case Face::Serif: family = firstFamily({"Liberation Serif", "IPAPMincho", "IPAMincho"}); break;
     }
@@ -64,6 +115,7 @@ TextStyle inkText(const QColor& fill, double outline)
 QRectF drawText(QPainter& p, const QString& text, const QFont& f, const QRectF& box,
                 Qt::Alignment align, const TextStyle& st)
 {
+    noteLettering(text);
     QPainterPath path;
     path.addText(0, 0, f, text);
     const QRectF b = path.boundingRect();

@@ -150,7 +150,7 @@ void ringArena(QPainter& p)
     mp.closeSubpath();
     inkedRect(p, QRectF(20, 330, 472, 40), vgrad(QRectF(20, 330, 472, 40), QColor(0x2f, 0x5f, 0xc0), QColor(0x1a, 0x3a, 0x8a)), 0, 2.5);
     inked(p, mp, vgrad(QRectF(0, 268, 10, 62), QColor(0xe8, 0xe4, 0xf0), QColor(0xc8, 0xc4, 0xd8)), 2.5);
-    drawText(p, QStringLiteral("格闘大会"), font(Face::Mincho, 22, true), QRectF(180, 334, 152, 32), Qt::AlignCenter,
+    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true), QRectF(180, 334, 152, 32), Qt::AlignCenter,
              inkText(Qt::white, 2));
     const QPointF posts[] = {{96, 268}, {416, 268}, {492, 330}, {20, 330}};
     static const QColor ropes[] = {QColor(0xe8, 0x3a, 0x3a), QColor(0xf4, 0xf4, 0xf4), QColor(0x3a, 0x6a, 0xe8)};
@@ -195,15 +195,15 @@ QImage creditCard(int n)
     switch (n) {
     case 5:
         hallAtNight(p);
-        flashWord(p, QStringLiteral("優勝！"), QRectF(16, 90, 480, 170), QColor(0xff, 0xf6, 0xb0), QColor(0xff, 0x9a, 0x10));
+        flashWord(p, say(u"優勝！", u"CHAMPION!"), QRectF(16, 90, 480, 170), QColor(0xff, 0xf6, 0xb0), QColor(0xff, 0x9a, 0x10));
         break;
     case 6:
         computerDesk(p);
-        flashWord(p, QStringLiteral("新PC！"), QRectF(8, 70, 300, 150), QColor(0xb8, 0xf0, 0xff), QColor(0x20, 0x8a, 0xf0));
+        flashWord(p, say(u"新PC！", u"NEW PC!"), QRectF(8, 70, 300, 150), QColor(0xb8, 0xf0, 0xff), QColor(0x20, 0x8a, 0xf0));
         break;
     case 7:
         townAtNight(p);
-        flashWord(p, QStringLiteral("おつかれ！"), QRectF(16, 120, 480, 130), QColor(0xff, 0xf0, 0xc0), QColor(0xf0, 0x80, 0x40));
+        flashWord(p, say(u"おつかれ！", u"GOOD JOB!"), QRectF(16, 120, 480, 130), QColor(0xff, 0xf0, 0xc0), QColor(0xf0, 0x80, 0x40));
         break;
     case 8: {
         // The road home at sunset, with the tune drifting over it.
@@ -225,7 +225,7 @@ QImage creditCard(int n)
     }
     case 9:
         ringArena(p);
-        flashWord(p, QStringLiteral("最強！"), QRectF(16, 30, 480, 160), QColor(0xff, 0xc8, 0xc0), QColor(0xe0, 0x20, 0x30));
+        flashWord(p, say(u"最強！", u"STRONGEST!"), QRectF(16, 30, 480, 160), QColor(0xff, 0xc8, 0xc0), QColor(0xe0, 0x20, 0x30));
         break;
     case 10: {
         roomInterior(p, true, 300);
@@ -244,7 +244,7 @@ QImage creditCard(int n)
         const QPointF hip = hipOnGround(pose, 186, 372, scale);
         shadowBlob(p, QPointF(186, 372), 40);
         drawCharacter(p, heroLook(), pose, hip, scale);
-        flashWord(p, QStringLiteral("感謝！"), QRectF(230, 80, 272, 170), QColor(0xff, 0xe0, 0xf0), QColor(0xf0, 0x50, 0x90));
+        flashWord(p, say(u"感謝！", u"THANKS!"), QRectF(230, 80, 272, 170), QColor(0xff, 0xe0, 0xf0), QColor(0xf0, 0x50, 0x90));
         break;
     }
     default: {
@@ -285,7 +285,7 @@ QImage creditCard(int n)
         big.shadow = QColor(0x60, 0x10, 0x30, 110);
         big.shadowOffset = QPointF(2, 3);
         big.gloss = true;
-        drawText(p, QStringLiteral("おしまい"), font(Face::Round, 44, true), QRectF(140, 2, 232, 56), Qt::AlignCenter, big);
+        drawText(p, say(u"おしまい", u"THE END"), font(Face::Round, 44, true), QRectF(140, 2, 232, 56), Qt::AlignCenter, big);
 
         // The staff roll on a dark glass panel, readable on any colour.
         const QRectF panel(10, 236, kSceneW - 20, kSceneH - 244);
@@ -298,27 +298,20 @@ QImage creditCard(int n)
         TextStyle name = inkText(Qt::white, 0);
         const QFont roleFont = font(Face::PGothic, 15, true);
         const QFont nameFont = font(Face::PGothic, 16, true);
-        struct Credit {
-            const char16_t* role;
-            const char16_t* name;
-        };
-        const Credit credits[] = {
-            {u"企画", u"Kobusato チーム"},         {u"音楽", u"Kobusato チーム"},
-            {u"プログラム", u"Kobusato チーム"},   {u"テストプレイ", u"Kobusato チーム"},
-            {u"グラフィック", u"Kobusato チーム"},
-        };
+        const QString team = say(u"Kobusato チーム", u"Team Kobusato");
+        const QString roles[] = {say(u"企画", u"Concept"), say(u"音楽", u"Music"), say(u"プログラム", u"Programming"),
+                                 say(u"テストプレイ", u"Playtesting"), say(u"グラフィック", u"Graphics")};
         for (int i = 0; i < 5; ++i) {
             const double x = panel.left() + 14 + (i % 2) * (panel.width() / 2);
             const double y = panel.top() + 8 + (i / 2) * 23;
-            drawText(p, QString::fromUtf16(credits[i].role), roleFont, QRectF(x, y, 100, 22),
-                     Qt::AlignLeft | Qt::AlignVCenter, role);
-            drawText(p, QString::fromUtf16(credits[i].name), nameFont, QRectF(x + 96, y, panel.width() / 2 - 110, 22),
+            drawText(p, roles[i], roleFont, QRectF(x, y, 100, 22), Qt::AlignLeft | Qt::AlignVCenter, role);
+            drawText(p, team, nameFont, QRectF(x + 96, y, panel.width() / 2 - 110, 22),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
         }
         const double thanksY = panel.top() + 8 + 3 * 23 + 2;
-        drawText(p, QStringLiteral("スペシャルサンクス"), roleFont, QRectF(panel.left() + 14, thanksY, 160, 22),
+        drawText(p, say(u"スペシャルサンクス", u"Special Thanks"), roleFont, QRectF(panel.left() + 14, thanksY, 160, 22),
                  Qt::AlignLeft | Qt::AlignVCenter, role);
-        drawText(p, QStringLiteral("プレイしてくれたあなた"), nameFont,
+        drawText(p, say(u"プレイしてくれたあなた", u"You, the player"), nameFont,
                  QRectF(panel.left() + 14 + 150, thanksY, panel.width() - 180, 22), Qt::AlignLeft | Qt::AlignVCenter, name);
         TextStyle en;
         en.top = QColor(0xff, 0xff, 0xff);

@@ -69,6 +69,17 @@ void nobori(QPainter& p, double x, double groundY, double h, const QColor& col, 
     flag.closeSubpath();
     inked(p, flag, col, 2);
     TextStyle st = inkText(Qt::white, 0);
+    if (language() == Language::English) {
+        // Latin letters run down the banner turned on their side, as on a
+        // Western banner: stacked, a long word would shrink past reading.
+        const double len = h - 36;
+        p.translate(x + 2 + w / 2, groundY - h + 4 + len / 2 + wave * 0.5);
+        p.rotate(90);
+        drawText(p, text, font(Face::Gothic, int(w * 0.8), true), QRectF(-len / 2, -(w - 2) / 2, len, w - 2),
+                 Qt::AlignCenter, st);
+        p.restore();
+        return;
+    }
     const int n = int(text.size());
     const double cell = (h - 36) / std::max(1, n);
     for (int i = 0; i < n; ++i)
@@ -113,8 +124,8 @@ void hallFrame(QPainter& p, int k)
     }
     paving(p, 298, QColor(0xe8, 0xdb, 0xbc));
     tournamentHall(p, k * kStep, false);
-    nobori(p, 372, 318, 150, QColor(0xd9, 0x2b, 0x2b), QStringLiteral("祝優勝"), 3 * std::sin(k * 1.6));
-    nobori(p, 448, 318, 150, QColor(0x2f, 0x6f, 0xd6), QStringLiteral("格闘大会"), 3 * std::sin(k * 1.6 + 1));
+    nobori(p, 372, 318, 150, QColor(0xd9, 0x2b, 0x2b), say(u"祝優勝", u"CHAMPION"), 3 * std::sin(k * 1.6));
+    nobori(p, 448, 318, 150, QColor(0x2f, 0x6f, 0xd6), say(u"格闘大会", u"TOURNAMENT"), 3 * std::sin(k * 1.6 + 1));
 
     Pose pose = sackPose(walkPose(k * kStep));
     pose.expr = k % 3 == 2 ? Expr::Joy : Expr::Grin;
@@ -137,7 +148,7 @@ void shopFront(QPainter& p, double doorOpen, double wave)
     st.outlineWidth = 2.5;
     st.outline = Qt::white;
     st.shadow = QColor(0, 0, 0, 70);
-    drawText(p, QStringLiteral("PCパーツ館"), font(Face::Gothic, 34, true), sign.adjusted(8, 2, -8, -2), Qt::AlignCenter, st);
+    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 34, true), sign.adjusted(8, 2, -8, -2), Qt::AlignCenter, st);
     // Striped awning with a scalloped edge
     QPainterPath awn;
     awn.moveTo(266, 178);
@@ -193,7 +204,7 @@ void shopFront(QPainter& p, double doorOpen, double wave)
         p.drawLine(panel.topLeft() + QPointF(6, 40), panel.topLeft() + QPointF(std::min(24.0, panel.width() - 4), 12));
     }
     inkedRect(p, QRectF(door.left() - 4, door.top() - 6, door.width() + 8, 6), QColor(0x9a, 0xa4, 0xb8), 0, 2);
-    nobori(p, 252, 314, 140, QColor(0xff, 0x8a, 0x1a), QStringLiteral("特価"), wave);
+    nobori(p, 252, 314, 140, QColor(0xff, 0x8a, 0x1a), say(u"特価", u"SALE"), wave);
 }
 
 void shopFrontFrame(QPainter& p, int k)
@@ -214,7 +225,7 @@ void shopFrontFrame(QPainter& p, int k)
         st.top = QColor(0xff, 0xf0, 0x60);
         st.bottom = QColor(0xff, 0x90, 0x20);
         st.outlineWidth = 2.5;
-        drawText(p, QStringLiteral("ウィーン"), font(Face::Round, 18, true), QRectF(296, 186, 90, 26), Qt::AlignCenter, st);
+        drawText(p, say(u"ウィーン", u"Whoosh"), font(Face::Round, 18, true), QRectF(296, 186, 90, 26), Qt::AlignCenter, st);
     }
 }
 
@@ -274,23 +285,23 @@ void shopShelves(QPainter& p)
             inkedRect(p, QRectF(40 + t * 56, shelfY + 1, 14, 5), QColor(0xff, 0xe0, 0x40), 0, 1);
     }
     // Section signs hanging from the ceiling
-    static const char* const sections[] = {"CPU", "メモリ", "ケース"};
+    const QString sections[] = {QStringLiteral("CPU"), say(u"メモリ", u"RAM"), say(u"ケース", u"CASE")};
     for (int s = 0; s < 3; ++s) {
         const QRectF tag(30 + s * 78, 24, 64, 24);
         p.setPen(QPen(kInk, 1.5));
         p.drawLine(QPointF(tag.left() + 8, 10), QPointF(tag.left() + 8, tag.top()));
         p.drawLine(QPointF(tag.right() - 8, 10), QPointF(tag.right() - 8, tag.top()));
         inkedRect(p, tag, boxCols[s], 4, 2);
-        drawText(p, QString::fromUtf8(sections[s]), font(Face::Gothic, 15, true), tag.adjusted(3, 2, -3, -2),
+        drawText(p, sections[s], font(Face::Gothic, 15, true), tag.adjusted(3, 2, -3, -2),
                  Qt::AlignCenter, inkText(Qt::white, 0));
     }
     // A poster of a shiny new build on the right wall
     const QRectF poster(300, 46, 120, 84);
     inkedRect(p, poster, QColor(0x20, 0x28, 0x48), 3, 2.5);
     pcTower(p, QRectF(312, 58, 30, 62), false, true);
-    drawText(p, QStringLiteral("新作PC"), font(Face::Gothic, 18, true), QRectF(346, 58, 70, 28), Qt::AlignCenter,
+    drawText(p, say(u"新作PC", u"NEW PC"), font(Face::Gothic, 18, true), QRectF(346, 58, 70, 28), Qt::AlignCenter,
              inkText(QColor(0xff, 0xe0, 0x40), 2));
-    drawText(p, QStringLiteral("最速！"), font(Face::Gothic, 18, true), QRectF(346, 88, 70, 28), Qt::AlignCenter,
+    drawText(p, say(u"最速！", u"FASTEST!"), font(Face::Gothic, 18, true), QRectF(346, 88, 70, 28), Qt::AlignCenter,
              inkText(QColor(0x60, 0xe0, 0xff), 2));
 }
 
@@ -300,7 +311,7 @@ void counter(QPainter& p)
     inkedRect(p, front, vgrad(front, QColor(0x3a, 0x72, 0xd0), QColor(0x2a, 0x52, 0xa0)), 0, 2.5);
     inkedRect(p, QRectF(280, 270, 244, 12), vgrad(QRectF(280, 270, 244, 12), QColor(0xe8, 0xc0, 0x8a), QColor(0xc0, 0x90, 0x5a)), 3, 2.5);
     TextStyle st = inkText(QColor(0xff, 0xe0, 0x50), 2);
-    drawText(p, QStringLiteral("PCパーツ館"), font(Face::Gothic, 20, true), QRectF(300, 292, 200, 36), Qt::AlignCenter, st);
+    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 20, true), QRectF(300, 292, 200, 36), Qt::AlignCenter, st);
 }
 
 void shopInsideFrame(QPainter& p, int k)
@@ -334,13 +345,13 @@ void shopInsideFrame(QPainter& p, int k)
     // Parts piling up on the counter, one more each frame.
     const QColor caseCol(0x50, 0x56, 0x66);
     if (k >= 4)
-        box3d(p, QRectF(300, 188, 52, 84), 12, caseCol, QStringLiteral("ケース"));
+        box3d(p, QRectF(300, 188, 52, 84), 12, caseCol, say(u"ケース", u"CASE"));
     if (k >= 1)
         box3d(p, QRectF(360, 244, 70, 28), 10, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
     if (k >= 2)
         box3d(p, QRectF(366, 218, 32, 26), 8, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
     if (k >= 3)
-        box3d(p, QRectF(402, 226, 26, 18), 6, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
+        box3d(p, QRectF(402, 226, 26, 18), 6, QColor(0x2a, 0xa8, 0x5a), say(u"メモリ", u"RAM"));
 
     Pose hero;
     double x = 228;
@@ -381,13 +392,13 @@ void shopInsideFrame(QPainter& p, int k)
     drawHeroAt(p, hero, x, 352, kWalkScale);
 
     if (k == 0)
-        speechBubble(p, QRectF(330, 160, 150, 38), QPointF(440, 206), QStringLiteral("いらっしゃいませ！"), 15);
+        speechBubble(p, QRectF(330, 160, 150, 38), QPointF(440, 206), say(u"いらっしゃいませ！", u"Welcome!"), 15);
     if (k >= 2 && k <= 4)
-        speechBubble(p, QRectF(120, 118, 128, 38), QPointF(212, 176), QStringLiteral("全部ください！"), 15);
+        speechBubble(p, QRectF(120, 118, 128, 38), QPointF(212, 176), say(u"全部ください！", u"I'll take it all!"), 15);
     if (k == 5)
-        speechBubble(p, QRectF(110, 128, 132, 38), QPointF(214, 180), QStringLiteral("これで！"), 16);
+        speechBubble(p, QRectF(110, 128, 132, 38), QPointF(214, 180), say(u"これで！", u"Here you go!"), 16);
     if (k == 6)
-        speechBubble(p, QRectF(300, 120, 200, 40), QPointF(450, 172), QStringLiteral("毎度ありがとうございます！"), 14);
+        speechBubble(p, QRectF(300, 120, 200, 40), QPointF(450, 172), say(u"毎度ありがとうございます！", u"Thank you, come again!"), 14);
     if (k == 6) {
         for (int s = 0; s < 5; ++s)
             sparkle(p, QPointF(170 + s * 30, 170 + (s % 2) * 22), 7, QColor(0xff, 0xe0, 0x40));
@@ -453,12 +464,12 @@ void carriedStack(QPainter& p, double wobble)
     p.translate(52, 10);
     p.rotate(wobble);
     p.translate(-52, -10);
-    box3d(p, QRectF(16, -40, 74, 50), 12, QColor(0x50, 0x56, 0x66), QStringLiteral("ケース"));
+    box3d(p, QRectF(16, -40, 74, 50), 12, QColor(0x50, 0x56, 0x66), say(u"ケース", u"CASE"));
     p.translate(wobble * 0.6, 0);
     box3d(p, QRectF(22, -62, 64, 22), 10, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"));
     p.translate(wobble * 0.8, 0);
     box3d(p, QRectF(32, -90, 34, 28), 8, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"));
-    box3d(p, QRectF(66, -82, 24, 20), 6, QColor(0x2a, 0xa8, 0x5a), QStringLiteral("メモリ"));
+    box3d(p, QRectF(66, -82, 24, 20), 6, QColor(0x2a, 0xa8, 0x5a), say(u"メモリ", u"RAM"));
     p.restore();
 }
 
@@ -491,7 +502,7 @@ void walkHomeFrame(QPainter& p, int k)
         st.top = Qt::white;
         st.bottom = QColor(0xff, 0xe8, 0xc0);
         st.outlineWidth = 2.5;
-        drawText(p, QStringLiteral("よいしょ"), font(Face::Round, 17, true), QRectF(x - 96, 190, 90, 26), Qt::AlignCenter, st);
+        drawText(p, say(u"よいしょ", u"Heave-ho"), font(Face::Round, 17, true), QRectF(x - 96, 190, 90, 26), Qt::AlignCenter, st);
     }
 }
 
@@ -516,7 +527,7 @@ void apartment(QPainter& p, bool night, double doorOpen)
     }
     // Name plate: "Kobu-so", a cheap wooden apartment.
     inkedRect(p, QRectF(160, 214, 62, 22), QColor(0xf4, 0xe8, 0xc8), 2, 2);
-    drawText(p, QStringLiteral("コブ荘"), font(Face::Mincho, 15, true), QRectF(162, 215, 58, 20), Qt::AlignCenter,
+    drawText(p, say(u"コブ荘", u"Kobu Manor"), font(Face::Mincho, 15, true), QRectF(162, 215, 58, 20), Qt::AlignCenter,
              inkText(kInk, 0));
     // External stairs on the left
     p.setPen(QPen(night ? QColor(0x5a, 0x5a, 0x78) : QColor(0x9a, 0x6a, 0x5a), 5));
@@ -608,7 +619,7 @@ void homeDuskFrame(QPainter& p)
     st.top = Qt::white;
     st.bottom = QColor(0xff, 0xe8, 0xc0);
     st.outlineWidth = 2.5;
-    drawText(p, QStringLiteral("ただいまー！"), font(Face::Round, 18, true), QRectF(112, 244, 136, 28), Qt::AlignCenter, st);
+    drawText(p, say(u"ただいまー！", u"I'm home!"), font(Face::Round, 18, true), QRectF(112, 244, 136, 28), Qt::AlignCenter, st);
 }
 
 void homeNightFrame(QPainter& p)
@@ -636,7 +647,7 @@ void unpacking(QPainter& p)
     roomInterior(p, false, 250);
     brokenPc(p, QPointF(480, 252), 0.75);
     // Open boxes and packing scattered on the floor
-    box3d(p, QRectF(318, 262, 74, 50), 14, QColor(0x50, 0x56, 0x66), QStringLiteral("ケース"), true);
+    box3d(p, QRectF(318, 262, 74, 50), 14, QColor(0x50, 0x56, 0x66), say(u"ケース", u"CASE"), true);
     box3d(p, QRectF(40, 300, 64, 36), 12, QColor(0xe0, 0x3a, 0x3a), QStringLiteral("M/B"), true);
     box3d(p, QRectF(410, 318, 40, 30), 9, QColor(0x2a, 0x6a, 0xe0), QStringLiteral("CPU"), true);
     Rng rng(19);
@@ -678,7 +689,7 @@ void unpacking(QPainter& p)
     st.top = QColor(0xff, 0xf4, 0x70);
     st.bottom = QColor(0xff, 0x90, 0x20);
     st.outlineWidth = 3;
-    drawText(p, QStringLiteral("ピカピカだ…！"), font(Face::Round, 24, true), QRectF(240, 150, 200, 36), Qt::AlignCenter, st);
+    drawText(p, say(u"ピカピカだ…！", u"So shiny…!"), font(Face::Round, 24, true), QRectF(240, 150, 200, 36), Qt::AlignCenter, st);
 }
 
 void deskFront(QPainter& p, double top, double left = -6)
@@ -740,7 +751,7 @@ void assembling(QPainter& p)
     bp.addPolygon(book);
     bp.closeSubpath();
     inked(p, bp, Qt::white, 2);
-    drawText(p, QStringLiteral("説明書"), font(Face::Gothic, 13, true), QRectF(344, 288, 66, 20), Qt::AlignCenter,
+    drawText(p, say(u"説明書", u"MANUAL"), font(Face::Gothic, 13, true), QRectF(344, 288, 66, 20), Qt::AlignCenter,
              inkText(QColor(0x2a, 0x50, 0xa0), 0));
     ramStick(p, QRectF(430, 292, 56, 12));
 
@@ -751,7 +762,7 @@ void assembling(QPainter& p)
     p.save();
     p.translate(418, 62);
     p.rotate(-10);
-    drawText(p, QStringLiteral("キュッ キュッ"), font(Face::Round, 22, true), QRectF(-80, -16, 160, 32), Qt::AlignCenter, st);
+    drawText(p, say(u"キュッ キュッ", u"Squeak squeak"), font(Face::Round, 22, true), QRectF(-80, -16, 160, 32), Qt::AlignCenter, st);
     p.restore();
 }
 
@@ -808,9 +819,9 @@ void powerOn(QPainter& p)
     p.save();
     p.translate(350, 60);
     p.rotate(-6);
-    drawText(p, QStringLiteral("ピコーン！"), font(Face::Round, 30, true), QRectF(-110, -22, 220, 44), Qt::AlignCenter, st);
+    drawText(p, say(u"ピコーン！", u"Bing!"), font(Face::Round, 30, true), QRectF(-110, -22, 220, 44), Qt::AlignCenter, st);
     p.restore();
-    drawText(p, QStringLiteral("ポチッ"), font(Face::Round, 16, true), QRectF(436, 118, 70, 24), Qt::AlignCenter, st);
+    drawText(p, say(u"ポチッ", u"Click"), font(Face::Round, 16, true), QRectF(436, 118, 70, 24), Qt::AlignCenter, st);
 }
 
 void delighted(QPainter& p)
@@ -847,7 +858,7 @@ void delighted(QPainter& p)
     st.shadow = QColor(0x80, 0x30, 0x00, 120);
     st.shadowOffset = QPointF(3, 4);
     st.gloss = true;
-    drawText(p, QStringLiteral("やったー！"), font(Face::Round, 64, true), QRectF(40, 8, 432, 86), Qt::AlignCenter, st);
+    drawText(p, say(u"やったー！", u"Hooray!"), font(Face::Round, 64, true), QRectF(40, 8, 432, 86), Qt::AlignCenter, st);
 }
 
 void playing(QPainter& p)
@@ -899,7 +910,7 @@ void playing(QPainter& p)
     st.outlineWidth = 2.5;
     drawText(p, QStringLiteral("♪"), font(Face::Gothic, 30, true), QRectF(196, 108, 36, 36), Qt::AlignCenter, st);
     drawText(p, QStringLiteral("♪"), font(Face::Gothic, 22, true), QRectF(236, 86, 30, 30), Qt::AlignCenter, st);
-    drawText(p, QStringLiteral("楽しい！"), font(Face::Round, 22, true), QRectF(30, 206, 110, 32), Qt::AlignCenter, st);
+    drawText(p, say(u"楽しい！", u"So fun!"), font(Face::Round, 22, true), QRectF(30, 206, 110, 32), Qt::AlignCenter, st);
 }
 
 } // namespace

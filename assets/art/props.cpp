@@ -535,7 +535,7 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
     st.top = QColor(0xff, 0xf0, 0xa0);
     st.bottom = QColor(0xff, 0xc0, 0x30);
     st.outlineWidth = 0;
-    drawText(p, QStringLiteral("格闘大会"), font(Face::Mincho, 22, true), board.adjusted(6, 3, -6, -3), Qt::AlignCenter, st);
+    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true), board.adjusted(6, 3, -6, -3), Qt::AlignCenter, st);
     // Steps
     for (int k = 0; k < 3; ++k) {
         const QRectF step(90 - k * 10, 300 + k * 6, 96 + k * 20, 6);
@@ -608,8 +608,16 @@ void roomInterior(QPainter& p, bool night, double floorY)
     p.drawLine(poster.topLeft() + QPointF(-3, 0), poster.topRight() + QPointF(3, 0));
     p.drawLine(poster.bottomLeft() + QPointF(-3, 0), poster.bottomRight() + QPointF(3, 0));
     TextStyle pt = inkText(QColor(0x20, 0x18, 0x18), 0);
-    drawText(p, QStringLiteral("根"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 4, poster.width(), 42), Qt::AlignCenter, pt);
-    drawText(p, QStringLiteral("性"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 44, poster.width(), 42), Qt::AlignCenter, pt);
+    if (language() == Language::English) {
+        // The same motto in English, its letters stacked down the scroll.
+        const QString word = QStringLiteral("GUTS");
+        for (int i = 0; i < int(word.size()); ++i)
+            drawText(p, word.mid(i, 1), font(Face::Mincho, 24, true),
+                     QRectF(poster.left(), poster.top() + 4 + i * 21, poster.width(), 21), Qt::AlignCenter, pt);
+    } else {
+        drawText(p, QStringLiteral("根"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 4, poster.width(), 42), Qt::AlignCenter, pt);
+        drawText(p, QStringLiteral("性"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 44, poster.width(), 42), Qt::AlignCenter, pt);
+    }
 
     // Floor planks
     const QRectF floor(0, floorY, kSceneW, kSceneH - floorY);

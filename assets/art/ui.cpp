@@ -73,6 +73,7 @@ void smallWord(QPainter& p, const QString& word, const QRectF& r, int pixelSize,
         if (QFontMetricsF(f).horizontalAdvance(word) <= r.width() - 4)
             break;
     }
+    noteLettering(word);
     const QFontMetricsF fm(f);
     const double x = std::round(r.left() + 1);
     const double base = std::round(r.center().y() + fm.capHeight() / 2);
@@ -412,7 +413,7 @@ void powerPicture(QPainter& p, const QRectF& r)
     p.save();
     p.translate(104, 33);
     p.rotate(-10);
-    drawText(p, QStringLiteral("ムキッ！"), font(Face::Round, 15, true), QRectF(-22, -10, 44, 20), Qt::AlignCenter, st);
+    drawText(p, say(u"ムキッ！", u"FLEX!"), font(Face::Round, 15, true), QRectF(-22, -10, 44, 20), Qt::AlignCenter, st);
     p.restore();
     p.restore();
 }
@@ -486,7 +487,7 @@ QImage staffTitleCard()
     title.shadow = QColor(0, 0, 0, 130);
     title.shadowOffset = QPointF(4, 5);
     title.gloss = true;
-    drawText(p, QStringLiteral("優勝！"), font(Face::Round, 96, true), QRectF(20, 6, 472, 116), Qt::AlignCenter, title);
+    drawText(p, say(u"優勝！", u"CHAMPION!"), font(Face::Round, 96, true), QRectF(20, 6, 472, 116), Qt::AlignCenter, title);
 
     // Ribbon banner with the prize
     QPainterPath ribbon;
@@ -503,7 +504,7 @@ QImage staffTitleCard()
     prize.bottom = QColor(0xff, 0xf0, 0xa0);
     prize.outlineWidth = 2.5;
     prize.outline = QColor(0x60, 0x08, 0x18);
-    drawText(p, QStringLiteral("賞金 50000G 獲得！"), font(Face::Round, 26, true), QRectF(96, 334, 320, 40), Qt::AlignCenter, prize);
+    drawText(p, say(u"賞金 50000G 獲得！", u"You won 50000 G!"), font(Face::Round, 26, true), QRectF(96, 334, 320, 40), Qt::AlignCenter, prize);
     return img;
 }
 

@@ -45,6 +45,14 @@ done
 [ "$(ls "$data"/Bmps/*.bmp | wc -l)" -eq 26 ] || fail "the ending's flip-book is not whole"
 [ "$(ls "$data"/Jpegs/*.jpg | wc -l)" -eq 11 ] || fail "the ending's stills are not whole"
 [ ! -e "$data/Data" ] || fail "an installed game has no save folder of its own"
+[ -s "$data/translations/kobusato_en.qm" ] || fail "no English translation in $data"
+[ "$(ls "$data"/Bmps/en/*.bmp | wc -l)" -gt 0 ] && [ "$(ls "$data"/Jpegs/en/*.jpg | wc -l)" -gt 0 ] ||
+  fail "no English pictures for the ending"
+set +e
+said=$("$program" --lang=xx 2>&1 >/dev/null)
+status=$?
+set -e
+[ "$status" -eq 2 ] && grep -q -- '--lang' <<<"$said" || fail "--lang=xx: status $status, said: $said"
 
 desktop=$share/applications/$id.desktop
 metainfo=$share/metainfo/$id.metainfo.xml

@@ -1,11 +1,13 @@
 #include "support/GameTest.h"
 
+#include "platform/Language.h"
 #include "platform/Process.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace testing_support {
 
@@ -22,6 +24,9 @@ void GameTest::SetUp() {
     ASSERT_TRUE(dir_->isValid());
     QDir(dir_->path()).mkpath(QStringLiteral("Data"));
     platform::setProgramFolderForTests(dir_->path());
+    // The player's own settings are never read or written by a test.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       dir_->path() + QStringLiteral("/config"));
     kobu::game() = kobu::GameState{};
     kobu::assignStartValues(kobu::game());
     const auto p = kobu::pathsFromFolder(dir_->path());
@@ -37,6 +42,8 @@ void GameTest::TearDown() {
     platform::Windows::instance().flushUnloaded();
     delete frame;
     frame = nullptr;
+    // A test that switched to English leaves the next one in Japanese.
+    platform::applyLanguage(platform::Language::Japanese);
     settle();
     platform::setProgramFolderForTests(QString());
     if (!fakeBoxes().scriptUsedUp())

@@ -2,16 +2,21 @@
 //
 // Paints the game's pictures and writes them where the game loads them:
 // the ending's flip-book and stills as BMP/JPEG under <gamedir>, and the
-// pictures compiled into the program as PNG in <uidir>. Nothing depends on
+// pictures compiled into the program as PNG in <uidir>, with the resource
+// list <uidir>/ui.qrc. A picture whose lettering is Japanese is painted once
+// more in English, at the same name in the folder "en" beside it; Japanese
+// lettering left in an English picture fails the run. Nothing depends on
 // the clock, so every run writes the same bytes.
 #include "art.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -39,6 +44,46 @@ bool makeDir(const QString& path)
     return false;
 }
 
+// Paints `file` in Japanese into `dir`, and in English into dir/en when its
+// lettering is Japanese. Returns the names written, relative to `dir`.
+QStringList paintBoth(const std::function<QImage()>& paint, const QString& dir, const QString& file,
+                      const char* format, int quality = -1)
+{
+    art::setLanguage(art::Language::Japanese);
+    art::resetLetteringRecord();
+    save(paint(), dir + u'/' + file, format, quality);
+    if (!art::drewJapanese())
+        return {file};
+    art::setLanguage(art::Language::English);
+    art::resetLetteringRecord();
+    const QImage english = paint();
+    for (const QString& text : art::untranslatedLettering()) {
+        std::fprintf(stderr, "artgen: %s: lettering \"%s\" has no English\n", qPrintable(file), qPrintable(text));
+        ++failures;
+    }
+    art::setLanguage(art::Language::Japanese);
+    const QString englishDir = dir + QStringLiteral("/en");
+    if (!makeDir(englishDir)) {
+        ++failures;
+        return {file};
+    }
+    save(english, englishDir + u'/' + file, format, quality);
+    return {file, QStringLiteral("en/") + file};
+}
+
+void writeResourceList(const QString& path, const QStringList& files)
+{
+    QString body = QStringLiteral("<RCC>\n  <qresource prefix=\"/ui\">\n");
+    for (const QString& f : files)
+        body += QStringLiteral("    <file>%1</file>\n").arg(f);
+    body += QStringLiteral("  </qresource>\n</RCC>\n");
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(body.toUtf8()) < 0) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+        ++failures;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,36 +103,47 @@ int main(int argc, char** argv)
     const QString jpegDir = gameDir + QStringLiteral("/Jpegs");
     if (!makeDir(bmpDir) || !makeDir(jpegDir) || !makeDir(uiDir))
         return 1;
+    // An English picture whose Japanese one lost its lettering must not stay.
+    for (const QString& dir : {bmpDir, jpegDir, uiDir})
+        QDir(dir + QStringLiteral("/en")).removeRecursively();
 
-    // Without the Japanese faces the lettering would fall back to boxes.
+    // Without the Japanese faces the lettering would fall back to boxes;
+    // without the rounded Latin one the English lettering loses its look.
     const QStringList families = QFontDatabase::families();
-    for (const char* needed : {"IPAGothic", "IPAPGothic", "IPAMincho"}) {
+    for (const char* needed : {"IPAGothic", "IPAPGothic", "IPAMincho", "Quicksand"}) {
         if (!families.contains(QString::fromUtf8(needed), Qt::CaseInsensitive))
             std::fprintf(stderr, "artgen: warning: font %s is not installed\n", needed);
     }
 
     for (int i = 0; i < art::kFlipCount; ++i) {
         const QString name = QStringLiteral("初期絵%1.bmp").arg(QString::fromUtf8(art::kFlipNames[i]));
-        save(art::flipFrame(i).convertToFormat(QImage::Format_RGB888), bmpDir + u'/' + name, "BMP");
+        paintBoth([i] { return art::flipFrame(i).convertToFormat(QImage::Format_RGB888); }, bmpDir, name, "BMP");
     }
-    save(art::unpackingPicture().convertToFormat(QImage::Format_RGB888), bmpDir + QStringLiteral("/初期絵19.bmp"), "BMP");
+    paintBoth([] { return art::unpackingPicture().convertToFormat(QImage::Format_RGB888); }, bmpDir,
+              QStringLiteral("初期絵19.bmp"), "BMP");
 
     for (int n = 1; n <= 11; ++n) {
         const QString name = QStringLiteral("背景画%1.jpg").arg(n, 2, 10, QChar(u'0'));
-        save(art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888), jpegDir + u'/' + name, "JPEG", 90);
+        paintBoth([n] { return art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888); }, jpegDir, name,
+                  "JPEG", 90);
     }
 
-    save(art::staffTitleCard().convertToFormat(QImage::Format_RGB888), uiDir + QStringLiteral("/staff_image1.png"), "PNG");
+    QStringList resources = paintBoth([] { return art::staffTitleCard().convertToFormat(QImage::Format_RGB888); },
+                                      uiDir, QStringLiteral("staff_image1.png"), "PNG");
     for (const art::UiPicture& pic : art::uiPictures()) {
-        QImage image(pic.w, pic.h, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            pic.draw(p, QRectF(0, 0, pic.w, pic.h));
-        }
-        save(image.convertToFormat(QImage::Format_ARGB32), uiDir + u'/' + QString::fromUtf8(pic.file), "PNG");
+        const auto paint = [&pic] {
+            QImage image(pic.w, pic.h, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            {
+                QPainter p(&image);
+                p.setRenderHint(QPainter::Antialiasing);
+                pic.draw(p, QRectF(0, 0, pic.w, pic.h));
+            }
+            return image.convertToFormat(QImage::Format_ARGB32);
+        };
+        resources += paintBoth(paint, uiDir, QString::fromUtf8(pic.file), "PNG");
     }
+    writeResourceList(uiDir + QStringLiteral("/ui.qrc"), resources);
 
     std::printf("artgen: wrote %d pictures\n", written);
     return failures ? 1 : 0;

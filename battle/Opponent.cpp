@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/RecordFile.h"
+#include "state/RecordFields.h"
 
 #include <array>
 
@@ -23,11 +24,8 @@ constexpr std::array<Field, 9> kFields = {
 QByteArray encodeOpponent(const OpponentRecord& r) {
     QByteArray out;
     out.reserve(kOpponentRecordLength);
-    for (Field f : kFields) {
-        const auto v = static_cast<std::uint16_t>((r.*f).value());
-        out.append(static_cast<char>(v & 0xff));
-        out.append(static_cast<char>(v >> 8));
-    }
+    for (Field f : kFields)
+        appendI16(out, r.*f);
     return out;
 }
 
@@ -38,9 +36,7 @@ OpponentRecord decodeOpponent(const QByteArray& bytes) {
     OpponentRecord r;
     int at = 0;
     for (Field f : kFields) {
-        const auto lo = static_cast<std::uint8_t>(bytes[at]);
-        const auto hi = static_cast<std::uint8_t>(bytes[at + 1]);
-        r.*f = static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+        r.*f = getI16(bytes, at);
         at += 2;
     }
     return r;

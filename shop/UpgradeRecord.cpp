@@ -2,32 +2,15 @@
 
 #include "platform/Cp932.h"
 #include "platform/RecordFile.h"
-
-#include <cstdint>
+#include "state/RecordFields.h"
 
 namespace kobu {
-namespace {
-
-void putI16(QByteArray& out, i16 v) {
-    const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v.value()));
-    out.append(static_cast<char>(u & 0xff));
-    out.append(static_cast<char>(u >> 8));
-}
-
-i16 getI16(const QByteArray& in, qsizetype at) {
-    const auto lo = static_cast<std::uint8_t>(in.at(at));
-    const auto hi = static_cast<std::uint8_t>(in.at(at + 1));
-    return i16(static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8))));
-}
-
-} // namespace
-
 QByteArray encodeUpgradeRecord(const UpgradeRecord& r) {
     QByteArray out = platform::cp932Field(r.name, kUpgradeNameBytes);
-    putI16(out, r.reserved);
-    putI16(out, r.gainA);
-    putI16(out, r.gainB);
-    putI16(out, r.price);
+    appendI16(out, r.reserved);
+    appendI16(out, r.gainA);
+    appendI16(out, r.gainB);
+    appendI16(out, r.price);
     return out;
 }
 

@@ -2,8 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/Process.h"
-
-#include <QtEndian>
+#include "state/RecordFields.h"
 
 namespace kobu {
 namespace {
@@ -72,11 +71,12 @@ QString fitTo30Characters(const QString& s) {
 QByteArray encodeSaveRecord(const GameState& g) {
     QByteArray rec(kSaveRecordLength, '\0');
     for (const NumberField& n : kNumbers)
-        qToLittleEndian<qint16>(static_cast<qint16>((g.*n.field).value()), rec.data() + n.offset);
+        putI16(rec, n.offset, g.*n.field);
     for (const TextField& t : kTexts) {
         // A double-byte character cut by the field's end becomes a blank, so
         // the field never ends in half a character.
-        const QByteArray bytes = platform::cp932Field(fitTo30Characters(g.*t.field), kSaveTextBytes);
+        const QByteArray bytes =
+            platform::cp932Field(fitTo30Characters(g.*t.field), kSaveTextBytes);
         rec.replace(t.offset, kSaveTextBytes, bytes);
     }
     return rec;
@@ -85,7 +85,7 @@ QByteArray encodeSaveRecord(const GameState& g) {
 void decodeSaveRecord(const QByteArray& record, GameState& g) {
     Q_ASSERT(record.size() >= kSaveRecordLength);
     for (const NumberField& n : kNumbers)
-        g.*n.field = qFromLittleEndian<qint16>(record.constData() + n.offset);
+        g.*n.field = getI16(record, n.offset);
     // No skill has another number than 1 to 4; any other would count as a
     // skill in force that no exchange ever ends, and lock the skills away.
     if (g.activeSkill < 0 || g.activeSkill > 4)

@@ -1,6 +1,7 @@
 #include "character/AllocationWindow.h"
 
 #include "app/TownMenu.h"
+#include "character/Allocation.h"
 #include "character/StatusWindow.h"
 #include "media/MidiSaisei.h"
 #include "platform/Controls.h"
@@ -17,17 +18,39 @@ using namespace platform;
 namespace kobu {
 namespace {
 
-// The result labels hold the values being built; they only ever hold whole
-// numbers written by this window.
-qint64 number(const QLabel* l) {
-    return l->text().toLongLong();
-}
-void setNumber(QLabel* l, qint64 v) {
-    l->setText(QString::number(v));
-}
-
 void refuse(const QString& text) {
     MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+}
+
+// What the window says when a press is refused.
+QString refusalText(allocation::Row row, allocation::Refusal why) {
+    using allocation::Refusal;
+    using allocation::Row;
+    switch (why) {
+    case Refusal::PairGap:
+        if (row == Row::AttackA)
+            return QStringLiteral("これ以上下げられません");
+        if (row == Row::DefenseA)
+            return QStringLiteral("これ以上さげられません");
+        return QStringLiteral("これ以上あげられません");
+    case Refusal::Limit:
+        return QStringLiteral("上限です");
+    case Refusal::NoPointsLeft:
+        return QStringLiteral("ポイントを使い切っています");
+    case Refusal::BelowCurrent:
+        return QStringLiteral("現在値を下回っています");
+    case Refusal::None:
+        break;
+    }
+    return {};
+}
+
+allocation::Press pressOf(int button) {
+    if (button == 1)
+        return allocation::Press::Left;
+    if (button == 2)
+        return allocation::Press::Right;
+    return allocation::Press::Middle;
 }
 
 } // namespace
@@ -36,12 +59,12 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
     setTitle(QStringLiteral("能力値振り分け"));
     setClientSizeTwips(6720, 3600);
     const auto centred = Qt::AlignCenter;
-    abilityHeader = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("能力値"), 120, 120, 1335,
-                       375, centred);
-    currentHeader = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("現在"), 1560, 120, 855, 375,
-                       centred);
-    resultHeader = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("結果"), 2520, 120, 855, 375,
-                       centred);
+    abilityHeader = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("能力値"), 120, 120,
+                              1335, 375, centred);
+    currentHeader = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("現在"), 1560, 120,
+                              855, 375, centred);
+    resultHeader = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("結果"), 2520, 120, 855,
+                             375, centred);
 
     struct Design {
         const char* image;
@@ -55,17 +78,18 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         const char* buttonName;
     };
     const Design rows[] = {
-        {"Image1", ":/ui/alloc_hp.png", "HP", &currentHp, &resultHp, &hpButton, "NowHP", "AtoHP", "HPUP"},
-        {"Image6", ":/ui/alloc_attack_a.png", "Attack A", &currentAttackA, &resultAttackA, &attackAButton, "NowAA", "AtoAA",
-         "AAUP"},
-        {"Image5", ":/ui/alloc_attack_b.png", "Attack B", &currentAttackB, &resultAttackB, &attackBButton, "NowAB", "AtoAB",
-         "ABUP"},
-        {"Image4", ":/ui/alloc_defence_a.png", "Defence A", &currentDefenseA, &resultDefenseA, &defenseAButton, "NowDA", "AtoDA",
-         "DAUP"},
-        {"Image3", ":/ui/alloc_defence_b.png", "Defence B", &currentDefenseB, &resultDefenseB, &defenseBButton, "NowDB", "AtoDB",
-         "DBUP"},
-        {"Image2", ":/ui/alloc_speed.png", "Speed", &currentSpeed, &resultSpeed, &speedButton, "NowSP", "AtoSP",
-         "SPUP"},
+        {"Image1", ":/ui/alloc_hp.png", "HP", &currentHp, &resultHp, &hpButton, "NowHP", "AtoHP",
+         "HPUP"},
+        {"Image6", ":/ui/alloc_attack_a.png", "Attack A", &currentAttackA, &resultAttackA,
+         &attackAButton, "NowAA", "AtoAA", "AAUP"},
+        {"Image5", ":/ui/alloc_attack_b.png", "Attack B", &currentAttackB, &resultAttackB,
+         &attackBButton, "NowAB", "AtoAB", "ABUP"},
+        {"Image4", ":/ui/alloc_defence_a.png", "Defence A", &currentDefenseA, &resultDefenseA,
+         &defenseAButton, "NowDA", "AtoDA", "DAUP"},
+        {"Image3", ":/ui/alloc_defence_b.png", "Defence B", &currentDefenseB, &resultDefenseB,
+         &defenseBButton, "NowDB", "AtoDB", "DBUP"},
+        {"Image2", ":/ui/alloc_speed.png", "Speed", &currentSpeed, &resultSpeed, &speedButton,
+         "NowSP", "AtoSP", "SPUP"},
     };
     const QFont valueFont = designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     int top = 600;
@@ -83,44 +107,41 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         *d.button = b;
         top += 480;
     }
-    const auto route = [this](MousePressButton* b, void (AllocationWindow::*handler)(int, int)) {
-        connect(b, &MousePressButton::mousePressed, this, [this, handler](int button, int shift) {
-            runGuarded(this, [&] { (this->*handler)(button, shift); });
-        });
+    const std::pair<MousePressButton*, allocation::Row> buttons[] = {
+        {hpButton, allocation::Row::Hp},
+        {attackAButton, allocation::Row::AttackA},
+        {attackBButton, allocation::Row::AttackB},
+        {defenseAButton, allocation::Row::DefenseA},
+        {defenseBButton, allocation::Row::DefenseB},
+        {speedButton, allocation::Row::Speed},
     };
-    route(hpButton, &AllocationWindow::onHpPressed);
-    route(attackAButton, &AllocationWindow::onAttackAPressed);
-    route(attackBButton, &AllocationWindow::onAttackBPressed);
-    route(defenseAButton, &AllocationWindow::onDefenseAPressed);
-    route(defenseBButton, &AllocationWindow::onDefenseBPressed);
-    route(speedButton, &AllocationWindow::onSpeedPressed);
+    for (const auto& [b, row] : buttons) {
+        connect(b, &MousePressButton::mousePressed, this, [this, row = row](int button, int) {
+            runGuarded(this, [&] { onRowPressed(row, button); });
+        });
+    }
 
     howToTitle = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("振り分け方"), 4320, 120,
-                       2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
-    howToText = makeLabel(this, QStringLiteral("Label3"),
-                       QStringLiteral("左クリックをすると能力値がアップし、右クリックすると増えた能"
-                                      "力値を訂正することができます。"),
-                       4320, 480, 2280, 1200);
-    pointsCaption = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("残り振り分けポイント"),
-                        4320, 1800, 2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
+                           2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    howToText =
+        makeLabel(this, QStringLiteral("Label3"),
+                  QStringLiteral("左クリックをすると能力値がアップし、右クリックすると増えた能"
+                                 "力値を訂正することができます。"),
+                  4320, 480, 2280, 1200);
+    pointsCaption =
+        makeLabel(this, QStringLiteral("Label17"), QStringLiteral("残り振り分けポイント"), 4320,
+                  1800, 2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
     pointsLeft = makeLabel(this, QStringLiteral("Huriwake"), {}, 4320, 2160, 2280, 615, centred);
     pointsLeft->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 18, true));
-    okButton = makeButton(this, QStringLiteral("OK"), QStringLiteral("ＯＫ！"), 4320, 2880, 2280, 495);
+    okButton =
+        makeButton(this, QStringLiteral("OK"), QStringLiteral("ＯＫ！"), 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });
 }
 
 void AllocationWindow::onLoad() {
     Windows::instance().showWindow(this);
-    pointsUsed = 0;
-    const GameState& g = game();
-    pointsLeft->setText(g.abilityPoints.str());
-    const std::pair<QLabel*, QLabel*> rows[] = {{currentHp, resultHp}, {currentAttackA, resultAttackA}, {currentAttackB, resultAttackB},
-                                                {currentDefenseA, resultDefenseA}, {currentDefenseB, resultDefenseB}, {currentSpeed, resultSpeed}};
-    const i16 values[] = {g.maxHp, g.attackA, g.attackB, g.defenseA, g.defenseB, g.speed};
-    for (int i = 0; i < 6; ++i) {
-        rows[i].first->setText(values[i].str());
-        rows[i].second->setText(values[i].str());
-    }
+    draft = allocation::begin(game());
+    showDraft();
 }
 
 void AllocationWindow::canClose(int& cancel, int unloadMode) {
@@ -129,107 +150,38 @@ void AllocationWindow::canClose(int& cancel, int unloadMode) {
         cancel = 1;
 }
 
-bool AllocationWindow::pairRefuses(const Row& row, int button) const {
-    switch (row.pair) {
-    case Pair::LowerA: // this row is A: a right press would narrow the gap
-        return button == 2 && number(row.partnerAto) + 3 >= number(row.ato) - 1;
-    case Pair::RaiseB: // this row is B: a left press would narrow the gap
-        return button == 1 && number(row.ato) + 1 >= number(row.partnerAto) - 3;
-    case Pair::None:
-        break;
+void AllocationWindow::showDraft() {
+    using allocation::Row;
+    const std::pair<QLabel*, QLabel*> rows[] = {
+        {currentHp, resultHp},
+        {currentAttackA, resultAttackA},
+        {currentAttackB, resultAttackB},
+        {currentDefenseA, resultDefenseA},
+        {currentDefenseB, resultDefenseB},
+        {currentSpeed, resultSpeed},
+    };
+    for (const Row r : allocation::kRows) {
+        const auto& [current, result] = rows[static_cast<size_t>(r)];
+        current->setText(draft.currentOf(r).str());
+        result->setText(QString::number(draft.resultOf(r)));
     }
-    return false;
+    pointsLeft->setText(draft.remaining().str());
 }
 
-void AllocationWindow::pressRow(const Row& row, int button) {
-    const GameState& g = game();
-    const bool pairFirst = row.pair == Pair::LowerA;
-    if (pairFirst && pairRefuses(row, button)) {
-        refuse(row.pairText);
-        return;
-    }
-    // The limit looks at the value before the change: one step past it is
-    // reachable, and from there the row is fixed, lowering included.
-    if (row.limit >= 0 && number(row.ato) > row.limit) {
-        refuse(QStringLiteral("上限です"));
-        return;
-    }
-    if (!pairFirst && pairRefuses(row, button)) {
-        refuse(row.pairText);
-        return;
-    }
-    if (button != 2 && g.abilityPoints <= pointsUsed) {
-        refuse(QStringLiteral("ポイントを使い切っています"));
-    } else {
-        if (button == 1) {
-            setNumber(row.ato, number(row.ato) + 1);
-            pointsUsed += 1;
-        } else {
-            setNumber(row.ato, number(row.ato) - 1);
-            pointsUsed -= 1;
-        }
-        if (number(row.now) > number(row.ato)) {
-            row.ato->setText((g.*row.field).str());
-            pointsUsed += 1;
-            refuse(QStringLiteral("現在値を下回っています"));
-        }
-    }
-    showRemaining();
-}
-
-void AllocationWindow::showRemaining() {
-    pointsLeft->setText((game().abilityPoints - pointsUsed).str());
-}
-
-void AllocationWindow::onHpPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentHp, resultHp, nullptr, &GameState::maxHp, -1, Pair::None, {}}, button);
-}
-
-void AllocationWindow::onAttackAPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentAttackA, resultAttackA, resultAttackB, &GameState::attackA, 40, Pair::LowerA,
-              QStringLiteral("これ以上下げられません")},
-             button);
-}
-
-void AllocationWindow::onAttackBPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentAttackB, resultAttackB, resultAttackA, &GameState::attackB, 30, Pair::RaiseB,
-              QStringLiteral("これ以上あげられません")},
-             button);
-}
-
-void AllocationWindow::onDefenseAPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentDefenseA, resultDefenseA, resultDefenseB, &GameState::defenseA, 35, Pair::LowerA,
-              QStringLiteral("これ以上さげられません")},
-             button);
-}
-
-void AllocationWindow::onDefenseBPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentDefenseB, resultDefenseB, resultDefenseA, &GameState::defenseB, 22, Pair::RaiseB,
-              QStringLiteral("これ以上あげられません")},
-             button);
-}
-
-void AllocationWindow::onSpeedPressed(int button, int shift) {
-    (void)shift;
-    pressRow({currentSpeed, resultSpeed, nullptr, &GameState::speed, 12, Pair::None, {}}, button);
+void AllocationWindow::onRowPressed(allocation::Row row, int button) {
+    const allocation::Refusal why = allocation::press(draft, row, pressOf(button));
+    // A lowering below the opening value is already undone when its message
+    // shows; any other refusal changed nothing.
+    showDraft();
+    if (why != allocation::Refusal::None)
+        refuse(refusalText(row, why));
 }
 
 void AllocationWindow::onOkClicked() {
     if (MsgBox(QStringLiteral("これでよろしいですか？"), vbYesNo | vbQuestion,
                QStringLiteral("お～け～？")) != vbYes)
         return;
-    GameState& g = game();
-    g.maxHp = i16::fromDouble(double(number(resultHp)));
-    g.attackA = i16::fromDouble(double(number(resultAttackA)));
-    g.attackB = i16::fromDouble(double(number(resultAttackB)));
-    g.defenseA = i16::fromDouble(double(number(resultDefenseA)));
-    g.defenseB = i16::fromDouble(double(number(resultDefenseB)));
-    g.speed = i16::fromDouble(double(number(resultSpeed)));
+    allocation::commit(draft, game());
     refreshStatus();
     Windows& forms = Windows::instance();
     forms.unload(this, vbFormCode);

@@ -3,10 +3,8 @@
 // spread over six abilities, one point per mouse press, within the limits and
 // pair rules of each row, and confirmed with OK.
 
+#include "character/Allocation.h"
 #include "platform/GameWindow.h"
-#include "state/GameState.h"
-
-#include <QString>
 
 class QLabel;
 class QPushButton;
@@ -24,12 +22,7 @@ class AllocationWindow : public platform::GameWindow {
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
 
-    void onHpPressed(int button, int shift);
-    void onAttackAPressed(int button, int shift);
-    void onAttackBPressed(int button, int shift);
-    void onDefenseAPressed(int button, int shift);
-    void onDefenseBPressed(int button, int shift);
-    void onSpeedPressed(int button, int shift);
+    void onRowPressed(allocation::Row row, int button);
     void onOkClicked();
 
     QLabel* abilityHeader;
@@ -59,26 +52,11 @@ class AllocationWindow : public platform::GameWindow {
     QLabel* pointsLeft;
     QPushButton* okButton;
 
-    // Net points spent since the load.
-    i16 pointsUsed = 0;
+    // The abilities being worked out; the labels show it.
+    allocation::Draft draft;
 
   private:
-    // How a row's press is checked: A rows refuse a right press that narrows
-    // the gap to their B row, B rows a left press; A rows check the pair before
-    // the limit, B rows after it.
-    enum class Pair { None, LowerA, RaiseB };
-    struct Row {
-        QLabel* now;
-        QLabel* ato;
-        QLabel* partnerAto; // the other value of the pair, or nullptr
-        i16 GameState::*field;
-        int limit; // refused once the result is above it; < 0 for none
-        Pair pair;
-        QString pairText;
-    };
-    void pressRow(const Row& row, int button);
-    bool pairRefuses(const Row& row, int button) const;
-    void showRemaining();
+    void showDraft();
 };
 
 } // namespace kobu

@@ -39,12 +39,12 @@ class AllocationTest : public GameTest {
                        const QString& text) {
         const QString before = ato->text();
         const QString remaining = w.pointsLeft->text();
-        const i16 used = w.pointsUsed;
+        const i16 used = w.draft.used;
         fakeBoxes().expect(text, vbOK);
         QTest::mouseClick(b, which);
         EXPECT_EQ(ato->text(), before) << text.toStdString();
         EXPECT_EQ(w.pointsLeft->text(), remaining) << text.toStdString();
-        EXPECT_EQ(w.pointsUsed, used) << text.toStdString();
+        EXPECT_EQ(w.draft.used, used) << text.toStdString();
         const BoxRequest& r = fakeBoxes().shown.back().request;
         EXPECT_EQ(r.title, QStringLiteral("エラー"));
         EXPECT_EQ(r.icon, BoxIcon::Exclamation);
@@ -112,7 +112,7 @@ TEST_F(AllocationTest, TheFloorUndoesALoweringBelowTheEntryValue) {
         fakeBoxes().expect(QStringLiteral("現在値を下回っています"), vbOK);
         right(b);
         EXPECT_EQ(w.pointsLeft->text(), remaining) << b->objectName().toStdString();
-        EXPECT_EQ(w.pointsUsed, i16(0));
+        EXPECT_EQ(w.draft.used, i16(0));
     }
     EXPECT_EQ(w.resultAttackA->text(), QStringLiteral("8"));
     EXPECT_EQ(w.resultDefenseB->text(), QStringLiteral("1"));
@@ -296,6 +296,6 @@ TEST_F(AllocationTest, UnspentPointsAreNotOfferedAgain) {
     AllocationWindow& next = open();
     EXPECT_NE(&next, &w);
     EXPECT_EQ(next.pointsLeft->text(), QStringLiteral("2"));
-    EXPECT_EQ(next.pointsUsed, i16(0));
+    EXPECT_EQ(next.draft.used, i16(0));
     EXPECT_EQ(next.resultHp->text(), QStringLiteral("11"));
 }

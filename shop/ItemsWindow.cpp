@@ -4,6 +4,7 @@
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
+#include "shop/RecoveryItems.h"
 #include "state/GameState.h"
 
 #include <QLabel>
@@ -14,21 +15,16 @@ using namespace platform;
 namespace kobu {
 namespace {
 
-// Uses one item: the confirmation, the hit points up to the maximum, one item
-// fewer. `floorAtZeroOnly` is for the natural water, whose button goes off
-// only at exactly 0 where the other two go off at 0 or below.
-void useItem(i16& count, int restores, const QString& question, QPushButton* button, QLabel* label,
-             bool floorAtZeroOnly) {
+// Uses one item after the player confirms it; the stock shown follows.
+void useItem(recovery::Item item, const QString& question, QPushButton* button, QLabel* label) {
     GameState& g = game();
     if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
         return;
-    g.hp = g.hp + restores;
-    if (g.hp > g.maxHp)
-        g.hp = g.maxHp;
-    count = count - 1;
-    if (floorAtZeroOnly ? count == 0 : count <= 0)
+    recovery::use(g, item);
+    const i16 left = g.*recovery::rule(item).count;
+    if (recovery::offAfterUse(item, left))
         button->setEnabled(false);
-    label->setText(count.str());
+    label->setText(left.str());
     refreshStatus();
 }
 
@@ -53,10 +49,10 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
         int top;
     };
     Row rows[] = {
-        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3", "Command1",
-         QStringLiteral("おいしい水道水"), 120},
-        {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4", "LaItem2", "Label11", "Command2",
-         QStringLiteral("おいしい天然水"), 840},
+        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3",
+         "Command1", QStringLiteral("おいしい水道水"), 120},
+        {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4",
+         "LaItem2", "Label11", "Command2", QStringLiteral("おいしい天然水"), 840},
         {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "LaItem3", "Label10", "Command3",
          QStringLiteral("非人道的ソーダ"), 1560},
     };
@@ -85,9 +81,9 @@ void ItemsWindow::refreshCounts() {
     tapWaterLeft->setText(g.tapWaterCount.str());
     naturalWaterLeft->setText(g.naturalWaterCount.str());
     sodaLeft->setText(g.sodaCount.str());
-    useTapWaterButton->setEnabled(g.tapWaterCount != 0);
-    useNaturalWaterButton->setEnabled(g.naturalWaterCount != 0);
-    useSodaButton->setEnabled(g.sodaCount != 0);
+    useTapWaterButton->setEnabled(recovery::usable(g, recovery::Item::TapWater));
+    useNaturalWaterButton->setEnabled(recovery::usable(g, recovery::Item::NaturalWater));
+    useSodaButton->setEnabled(recovery::usable(g, recovery::Item::Soda));
 }
 
 void ItemsWindow::onLoad() {
@@ -101,18 +97,18 @@ void ItemsWindow::onActivate() {
 }
 
 void ItemsWindow::onUseTapWater() {
-    useItem(game().tapWaterCount, 5, QStringLiteral("HPが５回復します。よろしいですか？"), useTapWaterButton,
-            tapWaterLeft, false);
+    useItem(recovery::Item::TapWater, QStringLiteral("HPが５回復します。よろしいですか？"),
+            useTapWaterButton, tapWaterLeft);
 }
 
 void ItemsWindow::onUseNaturalWater() {
-    useItem(game().naturalWaterCount, 15, QStringLiteral("HPが１５回復します。よろしいですか？"),
-            useNaturalWaterButton, naturalWaterLeft, true);
+    useItem(recovery::Item::NaturalWater, QStringLiteral("HPが１５回復します。よろしいですか？"),
+            useNaturalWaterButton, naturalWaterLeft);
 }
 
 void ItemsWindow::onUseSoda() {
-    useItem(game().sodaCount, 40, QStringLiteral("HPが４０回復します。よろしいですか？"), useSodaButton,
-            sodaLeft, false);
+    useItem(recovery::Item::Soda, QStringLiteral("HPが４０回復します。よろしいですか？"),
+            useSodaButton, sodaLeft);
 }
 
 void ItemsWindow::onBackClicked() {

@@ -3,6 +3,7 @@
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
+#include "shop/PowerUps.h"
 #include "shop/ShopWindow.h"
 #include "state/GameState.h"
 
@@ -18,24 +19,25 @@ PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("Power")) {
     setClientSizeTwips(4680, 4005);
     setKeyPreview(true);
     picture = makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/power_image1.png"),
-                         QStringLiteral("POWER UP!"), 0, 0, 2265, 1065);
-    promptLabel = makeLabel(this, QStringLiteral("Label2"),
-                       QStringLiteral("買うものをクリックしてください。"), 2400, 240, 2055, 615);
+                          QStringLiteral("POWER UP!"), 0, 0, 2265, 1065);
+    promptLabel =
+        makeLabel(this, QStringLiteral("Label2"),
+                  QStringLiteral("買うものをクリックしてください。"), 2400, 240, 2055, 615);
     const QString captions[3] = {QStringLiteral("パワーカプセル"),
                                  QStringLiteral("マッスルドリンク"),
                                  QStringLiteral("ディフェンスドラッグ")};
     const int tops[3] = {1080, 1680, 2280};
     for (int i = 0; i < 3; ++i) {
         itemButtons[i] = makeButton(this, QStringLiteral("Command1_%1").arg(i), captions[i], 240,
-                                 tops[i], 3975, 495);
+                                    tops[i], 3975, 495);
         onClick(itemButtons[i], [this, i] { onItemClicked(i); });
     }
-    moneyCaption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("所持金"), 240, 2880, 735,
-                       375, Qt::AlignLeft | Qt::AlignVCenter);
+    moneyCaption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("所持金"), 240, 2880,
+                             735, 375, Qt::AlignLeft | Qt::AlignVCenter);
     moneyValue = makeLabel(this, QStringLiteral("Money"), {}, 1080, 2880, 3135, 375,
-                      Qt::AlignLeft | Qt::AlignVCenter);
+                           Qt::AlignLeft | Qt::AlignVCenter);
     backButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("メニューへ"), 1440,
-                          3360, 1695, 615);
+                            3360, 1695, 615);
     onClick(backButton, [this] { onBackClicked(); });
     // The design's tab order takes the defence item before the drink.
     setTabOrder(itemButtons[0], itemButtons[2]);
@@ -49,12 +51,12 @@ void PowerUpWindow::onLoad() {
 
 void PowerUpWindow::onItemClicked(int index) {
     GameState& g = game();
-    if (g.powerUpsUsed >= kPowerUpLimit) {
+    if (powerUpsUsedUp(g)) {
         MsgBox(QStringLiteral("ドーピングしすぎ"), vbOKOnly | vbExclamation,
                QStringLiteral("エラー"));
         return;
     }
-    if (g.money < kPowerUpPrice) {
+    if (!canPayPowerUp(g)) {
         MsgBox(QStringLiteral("金がないなら帰れ"), vbOKOnly | vbExclamation, QString());
         Windows::instance().unload(this, vbFormCode);
         return;
@@ -65,12 +67,12 @@ void PowerUpWindow::onItemClicked(int index) {
                vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
         return;
 
-    applyPowerUp(g, index);
+    applyPowerUp(g, static_cast<PowerUp>(index));
     MsgBox(QStringLiteral("有難うございました"), vbOKOnly);
     moneyValue->setText(g.money.str());
     refreshStatus();
     // Until the window is opened again, nothing more can be afforded.
-    if (g.money < kPowerUpPrice)
+    if (!canPayPowerUp(g))
         for (QPushButton* b : itemButtons)
             b->setEnabled(false);
 }
@@ -91,26 +93,6 @@ void PowerUpWindow::canClose(int& cancel, int unloadMode) {
     (void)cancel;
     (void)unloadMode;
     Windows::instance().show<ShopWindow>();
-}
-
-void applyPowerUp(GameState& g, int index) {
-    switch (index) {
-    case 0:
-        g.maxHp = g.maxHp + 3;
-        break;
-    case 1:
-        g.attackA = g.attackA + 1;
-        g.attackB = g.attackB + 1;
-        break;
-    case 2:
-        g.defenseA = g.defenseA + 1;
-        g.defenseB = g.defenseB + 1;
-        break;
-    default:
-        break;
-    }
-    g.powerUpsUsed = g.powerUpsUsed + 1;
-    g.money = g.money - kPowerUpPrice;
 }
 
 } // namespace kobu

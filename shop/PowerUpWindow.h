@@ -11,13 +11,6 @@ class QPushButton;
 
 namespace kobu {
 
-inline constexpr int kPowerUpPrice = 400;
-inline constexpr int kPowerUpLimit = 5;
-
-// Item `index` taken: its raise (0 max HP +3, 1 both attacks +1, 2 both
-// defences +1), one more power-up used, the price paid. `hp` is not touched.
-void applyPowerUp(GameState& g, int index);
-
 class PowerUpWindow : public platform::GameWindow {
     Q_OBJECT
   public:

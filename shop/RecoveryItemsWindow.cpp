@@ -5,13 +5,14 @@
 #include "platform/Geometry.h"
 #include "platform/LeadingNumber.h"
 #include "platform/Services.h"
+#include "shop/RecoveryItems.h"
 #include "shop/ShopWindow.h"
 #include "state/GameState.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cmath>
+#include <algorithm>
 
 using namespace platform;
 
@@ -29,12 +30,6 @@ QLineEdit* makeBox(QWidget* parent, int index, int left, int top, int width, int
     return e;
 }
 
-// A quantity the shop can sell: none or more, whole. Reading a negative or
-// fractional count would let the player raise money or pay for nothing.
-bool sellable(double q) {
-    return q >= 0 && q == std::floor(q);
-}
-
 } // namespace
 
 RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku")) {
@@ -42,27 +37,27 @@ RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku"
     setClientSizeTwips(4680, 3210);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
-    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("いくつ買いますか？"), 120,
-                       120, 2055, 375, mid);
-    moneyCaption = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("所持金"), 2160, 120, 855,
-                       375, mid);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("いくつ買いますか？"),
+                            120, 120, 2055, 375, mid);
+    moneyCaption = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("所持金"), 2160, 120,
+                             855, 375, mid);
     moneyValue = makeLabel(this, QStringLiteral("LaShojikin"), {}, 3120, 120, 1335, 375, mid);
     divider = makeLine(this, QStringLiteral("Line1"), 0, 480, 4680, 480);
 
-    tapWaterName = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("おいしい水道水"), 120, 840,
-                       1695, 375);
-    tapWaterPrice = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("２０Ｇ     ×"), 1920, 840,
-                       1215, 375);
+    tapWaterName = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("おいしい水道水"), 120,
+                             840, 1695, 375);
+    tapWaterPrice = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("２０Ｇ     ×"), 1920,
+                              840, 1215, 375);
     quantityBoxes[0] = makeBox(this, 0, 3600, 840, 855, 270);
-    naturalWaterName = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("おいしい天然水"), 120, 1560,
-                       1695, 375);
-    naturalWaterPrice = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("５０Ｇ     ×"), 1920, 1560,
-                       1335, 495);
+    naturalWaterName = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("おいしい天然水"),
+                                 120, 1560, 1695, 375);
+    naturalWaterPrice = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("５０Ｇ     ×"),
+                                  1920, 1560, 1335, 495);
     quantityBoxes[1] = makeBox(this, 1, 3600, 1440, 855, 270);
-    sodaName = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("非人道的ソーダ"), 120, 2280,
-                       1695, 375);
-    sodaPrice = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("１００Ｇ   ×"), 1920, 2280,
-                       1215, 375);
+    sodaName = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("非人道的ソーダ"), 120,
+                         2280, 1695, 375);
+    sodaPrice = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("１００Ｇ   ×"), 1920,
+                          2280, 1215, 375);
     quantityBoxes[2] = makeBox(this, 2, 3600, 2040, 855, 270);
     // The price captions keep their run of blanks as drawn.
     for (QLabel* l : {tapWaterPrice, naturalWaterPrice, sodaPrice})
@@ -70,8 +65,8 @@ RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku"
 
     okButton =
         makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 600, 2640, 1335, 495);
-    cancelButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Cancel"), 2813, 2640,
-                          1335, 495);
+    cancelButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Cancel"), 2813,
+                              2640, 1335, 495);
     setEnterButton(okButton);
     setEscapeButton(cancelButton);
     setTabOrder(quantityBoxes[0], quantityBoxes[1]);
@@ -89,18 +84,17 @@ void RecoveryItemsWindow::onLoad() {
 
 void RecoveryItemsWindow::onOkClicked() {
     GameState& g = game();
-    const double q0 = leadingNumber(quantityBoxes[0]->text());
-    const double q1 = leadingNumber(quantityBoxes[1]->text());
-    const double q2 = leadingNumber(quantityBoxes[2]->text());
-    if (!sellable(q0) || !sellable(q1) || !sellable(q2)) {
+    const std::array<double, 3> quantities{leadingNumber(quantityBoxes[0]->text()),
+                                           leadingNumber(quantityBoxes[1]->text()),
+                                           leadingNumber(quantityBoxes[2]->text())};
+    if (!std::all_of(quantities.begin(), quantities.end(), recovery::sellable)) {
         MsgBox(QStringLiteral("個数には０以上の整数を入力してください"), vbOKOnly | vbExclamation,
                QStringLiteral("エラー"));
         return;
     }
     // Worked out before anything changes: a total that does not fit in 16 bits
     // is an overflow that leaves money and counts alone.
-    const i16 total = i16::fromDouble((q1 * kRecoveryPrices[1] + q0 * kRecoveryPrices[0]) +
-                                      q2 * kRecoveryPrices[2]);
+    const i16 total = recovery::totalPrice(quantities);
     if (total == 0) {
         MsgBox(QStringLiteral("何も買わないんやったら帰れ！！"), vbOKOnly | vbExclamation,
                QStringLiteral("罪なる行為"));
@@ -116,11 +110,7 @@ void RecoveryItemsWindow::onOkClicked() {
                vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
         return;
 
-    g.money = g.money - total;
-    g.tapWaterCount = i16::fromDouble(g.tapWaterCount.value() + leadingNumber(quantityBoxes[0]->text()));
-    g.naturalWaterCount =
-        i16::fromDouble(g.naturalWaterCount.value() + leadingNumber(quantityBoxes[1]->text()));
-    g.sodaCount = i16::fromDouble(g.sodaCount.value() + leadingNumber(quantityBoxes[2]->text()));
+    recovery::buy(g, quantities, total);
     refreshStatus();
     moneyValue->setText(g.money.str());
 }

@@ -12,9 +12,6 @@ class QWidget;
 
 namespace kobu {
 
-// Prices in G, in the order of the rows (and of the boxes Text1(0..2)).
-inline constexpr std::array<int, 3> kRecoveryPrices{20, 50, 100};
-
 class RecoveryItemsWindow : public platform::GameWindow {
     Q_OBJECT
   public:

@@ -3,11 +3,11 @@
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
-#include "platform/Errors.h"
 #include "platform/Services.h"
-#include "shop/RecoveryItemsWindow.h"
 #include "shop/PowerUpWindow.h"
-#include "shop/UpgradeRecord.h"
+#include "shop/PowerUps.h"
+#include "shop/RecoveryItemsWindow.h"
+#include "shop/Upgrades.h"
 #include "state/GameState.h"
 
 #include <QPushButton>
@@ -15,33 +15,20 @@
 using namespace platform;
 
 namespace kobu {
-namespace {
-
-struct UpgradeTable {
-    const char16_t* file;
-    int records; // read at each purchase
-    int levels;  // purchases possible; the weapon table's last record is never sold
-};
-
-constexpr UpgradeTable kWeapons{u"/Bukidata2.dat", 7, 6};
-constexpr UpgradeTable kArmour{u"/Bougyo.dat", 5, 5};
-
-} // namespace
-
 ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
     setTitle(QStringLiteral("店"));
     setClientSizeTwips(4620, 3390);
     setKeyPreview(true);
-    weaponButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("武器のアップグレート"),
-                          480, 240, 3615, 495);
-    armourButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("防具のアップグレート"),
-                          480, 840, 3615, 495);
-    recoveryButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("回復アイテム"), 480,
-                          1440, 3615, 495);
+    weaponButton = makeButton(this, QStringLiteral("Command1"),
+                              QStringLiteral("武器のアップグレート"), 480, 240, 3615, 495);
+    armourButton = makeButton(this, QStringLiteral("Command4"),
+                              QStringLiteral("防具のアップグレート"), 480, 840, 3615, 495);
+    recoveryButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("回復アイテム"),
+                                480, 1440, 3615, 495);
     powerUpButton = makeButton(this, QStringLiteral("Command3"),
-                          QStringLiteral("パワーアップアイテム？"), 480, 2040, 3615, 495);
+                               QStringLiteral("パワーアップアイテム？"), 480, 2040, 3615, 495);
     backButton = makeButton(this, QStringLiteral("Command5"), QStringLiteral("メニューに戻る"), 480,
-                          2640, 3615, 495);
+                            2640, 3615, 495);
     setTabOrder(weaponButton, armourButton);
     setTabOrder(armourButton, recoveryButton);
     setTabOrder(recoveryButton, powerUpButton);
@@ -71,7 +58,7 @@ void ShopWindow::onPowerUpClicked() {
     forms.hideWindow(this);
     forms.show<PowerUpWindow>();
     // Only the exact limit warns: a count above it (from a load) passes.
-    if (game().powerUpsUsed == 5)
+    if (atPowerUpLimit(game()))
         MsgBox(QStringLiteral("パワーアップアイテムの使用は、５回までです！"),
                vbOKOnly | vbExclamation, QStringLiteral("危険！"));
 }
@@ -99,25 +86,16 @@ void ShopWindow::canClose(int& cancel, int unloadMode) {
 
 void ShopWindow::buyUpgrade(UpgradeKind kind) {
     GameState& g = game();
-    const bool weapon = kind == UpgradeKind::Weapon;
-    const UpgradeTable& t = weapon ? kWeapons : kArmour;
-
     // Read afresh at every click; a missing or short table is an error the
     // guard reports, before anything has changed.
-    const std::vector<UpgradeRecord> table =
-        readUpgradeTable(g.appPath + QString::fromUtf16(t.file), t.records);
-
-    const i16 level = weapon ? g.weaponLevel : g.armorLevel;
-    if (level >= t.levels) {
+    const std::vector<UpgradeRecord> table = readUpgrades(g, kind);
+    if (atTopLevel(g, kind)) {
         MsgBox(QStringLiteral("これ以上アップグレードできません") + QChar(10) + QChar(13) +
                    QStringLiteral("すでに最高ランクです"),
                vbOKOnly, QStringLiteral("エラー"));
         return;
     }
-    // Only an edited save can hold a level below 0; there is no record for it.
-    if (level < 0)
-        throw GameError(QStringLiteral("装備のレベルが正しくありません。"));
-    const UpgradeRecord& rec = table[static_cast<size_t>(level.value())];
+    const UpgradeRecord& rec = nextUpgrade(table, g, kind);
     if (g.money < rec.price) {
         MsgBox(QStringLiteral("所持金が足りません"), vbOKOnly | vbExclamation,
                QStringLiteral("エラー"));
@@ -126,19 +104,7 @@ void ShopWindow::buyUpgrade(UpgradeKind kind) {
     if (MsgBox(rec.price.str() + QStringLiteral("Ｇかかります。よろしいですか？"),
                vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
         return;
-
-    g.money = g.money - rec.price;
-    if (weapon) {
-        g.attackA = g.attackA + rec.gainA;
-        g.attackB = g.attackB + rec.gainB;
-        g.weaponName = rec.name;
-        g.weaponLevel = g.weaponLevel + 1;
-    } else {
-        g.defenseA = g.defenseA + rec.gainA;
-        g.defenseB = g.defenseB + rec.gainB;
-        g.armorName = rec.name;
-        g.armorLevel = g.armorLevel + 1;
-    }
+    applyUpgrade(g, kind, rec);
     refreshStatus();
 }
 

@@ -2,12 +2,11 @@
 // The shop: weapon and armour upgrades, and the doors to the two item windows.
 
 #include "platform/GameWindow.h"
+#include "shop/Upgrades.h"
 
 class QPushButton;
 
 namespace kobu {
-
-enum class UpgradeKind { Weapon, Armour };
 
 class ShopWindow : public platform::GameWindow {
     Q_OBJECT

@@ -3,8 +3,8 @@
 #include "app/TownMenu.h"
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
-#include "character/SkillsWindow.h"
 #include "character/AllocationWindow.h"
+#include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
 #include "media/MidiSaisei.h"
@@ -59,18 +59,18 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     const QString times = QStringLiteral("Times New Roman");
 
     playerName = makeLabel(this, QStringLiteral("MyNa"), {}, 120, 120, 1815, 495,
-                     Qt::AlignLeft | Qt::AlignVCenter);
+                           Qt::AlignLeft | Qt::AlignVCenter);
     playerName->setFont(designFont(pGothic, 18));
     playerName->setWordWrap(false);
-    playerHp = makeLabel(this, QStringLiteral("BaHP"), QStringLiteral("Label7"), 2160, 120, 1095, 495,
-                     Qt::AlignLeft | Qt::AlignVCenter);
+    playerHp = makeLabel(this, QStringLiteral("BaHP"), QStringLiteral("Label7"), 2160, 120, 1095,
+                         495, Qt::AlignLeft | Qt::AlignVCenter);
     playerHp->setFont(designFont(times, 20.25, true));
     playerHp->setWordWrap(false);
-    opponentCaption = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Enemy"), 4080, 120, 1215,
-                       495, Qt::AlignLeft | Qt::AlignVCenter);
+    opponentCaption = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Enemy"), 4080, 120,
+                                1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
     opponentCaption->setFont(designFont(QStringLiteral("ＭＳ ゴシック"), 20.25));
     opponentHp = makeLabel(this, QStringLiteral("EHP"), {}, 5760, 120, 735, 495,
-                    Qt::AlignLeft | Qt::AlignVCenter);
+                           Qt::AlignLeft | Qt::AlignVCenter);
     opponentHp->setFont(designFont(times, 20.25, true));
     opponentHp->setWordWrap(false);
 
@@ -95,10 +95,10 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     opponentDefenseB = valueLabel(this, "EBouB", 4800, 2280);
     opponentSpeed = valueLabel(this, "ESpeed", 4800, 2880);
 
-    playerRoll = makeLabel(this, QStringLiteral("BaSai"), QStringLiteral("Label7"), 2040, 1320, 1215,
-                      855, Qt::AlignCenter);
-    opponentRoll = makeLabel(this, QStringLiteral("ESai"), QStringLiteral("Label7"), 3480, 1320, 1215, 855,
-                     Qt::AlignCenter);
+    playerRoll = makeLabel(this, QStringLiteral("BaSai"), QStringLiteral("Label7"), 2040, 1320,
+                           1215, 855, Qt::AlignCenter);
+    opponentRoll = makeLabel(this, QStringLiteral("ESai"), QStringLiteral("Label7"), 3480, 1320,
+                             1215, 855, Qt::AlignCenter);
     for (QLabel* l : {playerRoll, opponentRoll}) {
         l->setFont(designFont(times, 18, true));
         l->setWordWrap(false);
@@ -108,9 +108,9 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
         l->setAutoFillBackground(true);
     }
     stopButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Stop!"), 2040, 2400,
-                          1215, 495);
-    skillsHint = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("ｗキーで技能を使う"), 3480,
-                       2400, 1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
+                            1215, 495);
+    skillsHint = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("ｗキーで技能を使う"),
+                           3480, 2400, 1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
     skillsHint->setFont(designFont(pGothic, 9, true));
     messageLabel = makeLabel(this, QStringLiteral("LaMsg"), {}, 120, 3360, 6495, 855);
     messageLabel->setFont(designFont(QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), 18));
@@ -132,10 +132,11 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     makeLine(this, QStringLiteral("Line2"), 3368, 720, 3368, 3240);
     makeLine(this, QStringLiteral("Line3"), 0, 3240, 6720, 3240);
 
-    playerRollTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onPlayerRollTick(); }); });
-    opponentRollTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onOpponentRollTick(); }); });
-    waitTimer =
-        makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onWaitTick(); }); });
+    playerRollTimer =
+        makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onPlayerRollTick(); }); });
+    opponentRollTimer =
+        makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onOpponentRollTick(); }); });
+    waitTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onWaitTick(); }); });
     waitTimer->setEnabled(true); // as designed; the load turns it off
     onClick(stopButton, [this] { onStopClicked(); });
 }
@@ -252,7 +253,8 @@ void BattleWindow::resolveExchange() {
         if (g.activeSkill == combat::kSpeedSecret) {
             // A line feed alone: a carriage return after it would stay in the
             // label and draw as a blank at the start of the second line.
-            messageLabel->setText(messageLabel->text() + QStringLiteral("\n2回目") + playerRoll->text());
+            messageLabel->setText(messageLabel->text() + QStringLiteral("\n2回目") +
+                                  playerRoll->text());
             pauseFor(1000);
             const double second = shownNumber(playerRoll);
             const double standing = combat::settleSpeedRolls(g, second, firstSpeedRoll);
@@ -338,7 +340,7 @@ void BattleWindow::checkOutcome() {
                QStringLiteral("You won!"));
         if (isUnloaded())
             return;
-        combat::grantRewardPoints(g);
+        const bool overCap = combat::settleWonMatch(g, outcome);
         if (cleared) {
             MsgBox(QStringLiteral("ゲームクリアー"), vbOKOnly);
             if (isUnloaded())
@@ -349,8 +351,7 @@ void BattleWindow::checkOutcome() {
             forms.unload(this, vbFormCode);
             return;
         }
-        combat::advanceRound(g);
-        if (combat::isOverMoneyCap(g)) {
+        if (overCap) {
             MsgBox(QStringLiteral("金持ちすぎ・・・・"), vbOKOnly | vbExclamation,
                    QStringLiteral("金持ちすぎなんじゃ！"));
             if (isUnloaded())

@@ -245,4 +245,12 @@ void halveMoney(GameState& g) {
     g.money = g.money / 2;
 }
 
+bool settleWonMatch(GameState& g, Outcome outcome) {
+    grantRewardPoints(g);
+    if (outcome == Outcome::Cleared)
+        return false;
+    advanceRound(g);
+    return isOverMoneyCap(g);
+}
+
 } // namespace kobu::combat

@@ -138,4 +138,10 @@ bool isOverMoneyCap(const GameState& g);
 // Halves the money, truncated.
 void halveMoney(GameState& g);
 
+// What a won match gives, in the order the game gives it: the reward points;
+// then, unless it was the last match, the next round with its prize money.
+// Returns whether the money is now over the cap; the caller halves it
+// (halveMoney) once the player has been told.
+bool settleWonMatch(GameState& g, Outcome outcome);
+
 } // namespace kobu::combat

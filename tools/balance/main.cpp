@@ -17,10 +17,11 @@
 
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
+#include "character/Allocation.h"
 #include "platform/Errors.h"
-#include "shop/RecoveryItemsWindow.h"
-#include "shop/PowerUpWindow.h"
-#include "shop/UpgradeRecord.h"
+#include "shop/PowerUps.h"
+#include "shop/RecoveryItems.h"
+#include "shop/Upgrades.h"
 #include "state/GameState.h"
 
 #include <QString>
@@ -93,45 +94,21 @@ struct Tables {
     std::vector<UpgradeRecord> armour;  // 5
 };
 
-// The allocation window's limits: a row is refused once its result is above
-// the limit; a B row may rise only while its A row stays 5 or more above it.
-struct Row {
-    i16 GameState::*field;
-    int limit;             // < 0: none
-    i16 GameState::*pairA; // for a B row, its A row
-};
-const std::array<Row, 6> kRows{{
-    {&GameState::maxHp, -1, nullptr},
-    {&GameState::attackA, 40, nullptr},
-    {&GameState::attackB, 30, &GameState::attackA},
-    {&GameState::defenseA, 35, nullptr},
-    {&GameState::defenseB, 22, &GameState::defenseA},
-    {&GameState::speed, 12, nullptr},
-}};
-
-bool mayRaise(const GameState& g, const Row& r) {
-    const int v = (g.*r.field).value();
-    if (r.limit >= 0 && v > r.limit)
-        return false;
-    if (r.pairA && (g.*r.pairA).value() - v <= 4)
-        return false;
-    return true;
-}
-
+// Spreads the points one at a time round the six rows, through the allocation
+// window's own rules, skipping a row that refuses a raise.
 void allocate(GameState& g, int& cursor) {
-    int points = g.abilityPoints.value();
+    allocation::Draft d = allocation::begin(g);
     int idle = 0; // rows tried in a row without a raise
-    while (points > 0 && idle < int(kRows.size())) {
-        const Row& r = kRows[size_t(cursor)];
-        cursor = (cursor + 1) % int(kRows.size());
-        if (!mayRaise(g, r)) {
+    while (d.remaining() > 0 && idle < allocation::kRowCount) {
+        const allocation::Row r = allocation::kRows[size_t(cursor)];
+        cursor = (cursor + 1) % allocation::kRowCount;
+        if (allocation::press(d, r, allocation::Press::Left) != allocation::Refusal::None) {
             ++idle;
             continue;
         }
-        g.*r.field = g.*r.field + 1;
-        --points;
         idle = 0;
     }
+    allocation::commit(d, g);
 }
 
 struct Item {
@@ -139,9 +116,15 @@ struct Item {
     int price;
     int restores;
 };
-const std::array<Item, 3> kItems{{{&GameState::tapWaterCount, kRecoveryPrices[0], 5},
-                                  {&GameState::naturalWaterCount, kRecoveryPrices[1], 15},
-                                  {&GameState::sodaCount, kRecoveryPrices[2], 40}}};
+// The shop's items, in the shop's order.
+const std::array<Item, 3> kItems = [] {
+    std::array<Item, 3> items{};
+    for (const recovery::Item i : recovery::kItems) {
+        const recovery::ItemRule& r = recovery::rule(i);
+        items[size_t(i)] = {r.count, r.price, r.restores};
+    }
+    return items;
+}();
 
 // The cheapest set of items that restores at least `need` hit points, as
 // counts per item.
@@ -168,10 +151,10 @@ std::array<int, 3> cheapestCover(int need) {
 void buyItems(GameState& g, const std::array<int, 3>& wanted) {
     for (int i = 2; i >= 0; --i) {
         const Item& it = kItems[size_t(i)];
-        for (int k = 0; k < wanted[size_t(i)] && g.money >= it.price; ++k) {
-            g.money = g.money - it.price;
-            g.*it.count = g.*it.count + 1;
-        }
+        std::array<double, 3> one{};
+        one[size_t(i)] = 1;
+        for (int k = 0; k < wanted[size_t(i)] && g.money >= it.price; ++k)
+            recovery::buy(g, one, recovery::totalPrice(one));
     }
 }
 
@@ -211,12 +194,9 @@ void drinkToFull(GameState& g) {
                     best = use;
                 }
             }
-    for (size_t i = 0; i < 3; ++i) {
-        g.*kItems[i].count = g.*kItems[i].count - best[i];
-        g.hp = g.hp + best[i] * kItems[i].restores;
-    }
-    if (g.hp > g.maxHp)
-        g.hp = g.maxHp;
+    for (const recovery::Item i : recovery::kItems)
+        for (int k = 0; k < best[size_t(i)]; ++k)
+            recovery::use(g, i);
 }
 
 // Heals to full from the stock, buying what the stock lacks; then keeps a
@@ -240,24 +220,20 @@ void healAndRestock(GameState& g) {
 
 void buyUpgrades(GameState& g, const Tables& t, int& nextPowerUp) {
     for (;;) {
-        const UpgradeRecord* w =
-            g.weaponLevel < 6 ? &t.weapons[size_t(g.weaponLevel.value())] : nullptr;
-        const UpgradeRecord* a =
-            g.armorLevel < 5 ? &t.armour[size_t(g.armorLevel.value())] : nullptr;
+        const UpgradeRecord* w = atTopLevel(g, UpgradeKind::Weapon)
+                                     ? nullptr
+                                     : &nextUpgrade(t.weapons, g, UpgradeKind::Weapon);
+        const UpgradeRecord* a = atTopLevel(g, UpgradeKind::Armour)
+                                     ? nullptr
+                                     : &nextUpgrade(t.armour, g, UpgradeKind::Armour);
         const bool wOk = w && g.money >= w->price;
         const bool aOk = a && g.money >= a->price;
         if (wOk && (!aOk || w->price <= a->price)) {
-            g.money = g.money - w->price;
-            g.attackA = g.attackA + w->gainA;
-            g.attackB = g.attackB + w->gainB;
-            g.weaponLevel = g.weaponLevel + 1;
+            applyUpgrade(g, UpgradeKind::Weapon, *w);
         } else if (aOk) {
-            g.money = g.money - a->price;
-            g.defenseA = g.defenseA + a->gainA;
-            g.defenseB = g.defenseB + a->gainB;
-            g.armorLevel = g.armorLevel + 1;
-        } else if (g.powerUpsUsed < kPowerUpLimit && g.money >= kPowerUpPrice) {
-            applyPowerUp(g, nextPowerUp);
+            applyUpgrade(g, UpgradeKind::Armour, *a);
+        } else if (!powerUpsUsedUp(g) && canPayPowerUp(g)) {
+            applyPowerUp(g, static_cast<PowerUp>(nextPowerUp));
             nextPowerUp = (nextPowerUp + 1) % 3;
         } else {
             return;
@@ -318,13 +294,12 @@ RunResult playTournament(const Tables& t, Draws& rnd, std::array<RoundStats, kRo
         if (first)
             ++s.wonFirst;
         ++s.won;
-        combat::grantRewardPoints(g);
+        const bool overCap = combat::settleWonMatch(g, o);
         if (o == combat::Outcome::Cleared) {
             run.finished = true;
             return run;
         }
-        combat::advanceRound(g);
-        if (combat::isOverMoneyCap(g))
+        if (overCap)
             combat::halveMoney(g);
         allocate(g, cursor);
     }
@@ -355,8 +330,8 @@ int main(int argc, char** argv) {
     std::vector<int> lengths;
     int unfinished = 0;
     try {
-        tables.weapons = readUpgradeTable(folder + QStringLiteral("/Bukidata2.dat"), 7);
-        tables.armour = readUpgradeTable(folder + QStringLiteral("/Bougyo.dat"), 5);
+        tables.weapons = readUpgrades(game(), UpgradeKind::Weapon);
+        tables.armour = readUpgrades(game(), UpgradeKind::Armour);
         Draws rnd(seed);
         for (int i = 0; i < runs; ++i) {
             const RunResult r = playTournament(tables, rnd, rounds);

@@ -1,5 +1,6 @@
 #include "app/SecretCodeWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
@@ -51,13 +52,8 @@ void SecretCodeWindow::onOkClicked() {
     } else {
         firstCodeStreak = 0;
     }
-    Windows& forms = Windows::instance();
     if (text == kSecondCode) {
-        forms.unload<TownMenu>();
-        forms.unload<StatusWindow>();
-        forms.unload(this, vbFormCode);
-        forms.show<EndingWindow>();
-        forms.unload<EndingWindow>();
+        navigation::secretEnding(*this);
         return;
     }
     if (text == kThirdCode)

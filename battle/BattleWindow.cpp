@@ -1,5 +1,6 @@
 #include "battle/BattleWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "battle/Combat.h"
 #include "battle/Opponent.h"
@@ -194,7 +195,7 @@ void BattleWindow::onKeyPreview(int& keyCode, int shift) {
 }
 
 void BattleWindow::onError() {
-    abandonMatch();
+    navigation::abandonMatch();
 }
 
 void BattleWindow::onStopClicked() {
@@ -319,7 +320,6 @@ void BattleWindow::startOpponentAttack() {
 
 void BattleWindow::checkOutcome() {
     GameState& g = game();
-    Windows& forms = Windows::instance();
     const combat::Outcome outcome = combat::matchOutcome(g);
     switch (outcome) {
     case combat::Outcome::Lost:
@@ -328,9 +328,7 @@ void BattleWindow::checkOutcome() {
             return;
         combat::applyLoss(g);
         refreshStatus();
-        forms.unload(this, vbFormCode);
-        PlayTrack(1);
-        forms.show<TownMenu>();
+        navigation::afterLostMatch(*this);
         return;
     case combat::Outcome::Won:
     case combat::Outcome::Cleared: {
@@ -345,10 +343,7 @@ void BattleWindow::checkOutcome() {
             MsgBox(QStringLiteral("ゲームクリアー"), vbOKOnly);
             if (isUnloaded())
                 return;
-            // The ending runs whole inside its load, question included.
-            forms.show<EndingWindow>();
-            forms.unload<EndingWindow>();
-            forms.unload(this, vbFormCode);
+            navigation::toEnding(*this);
             return;
         }
         if (overCap) {
@@ -358,8 +353,7 @@ void BattleWindow::checkOutcome() {
                 return;
             combat::halveMoney(g);
         }
-        forms.unload(this, vbFormCode);
-        forms.show<AllocationWindow>();
+        navigation::toAllocation(*this);
         return;
     }
     case combat::Outcome::Continue:
@@ -370,17 +364,6 @@ void BattleWindow::checkOutcome() {
         playerRollTimer->setEnabled(true);
         return;
     }
-}
-
-void abandonMatch() {
-    Windows& forms = Windows::instance();
-    BattleWindow* battle = forms.find<BattleWindow>();
-    combat::abandonSkill(game(), battle ? battle->phase.value() : 0);
-    forms.unload<SkillsWindow>();
-    if (battle)
-        forms.unload(battle, vbFormCode);
-    forms.show<TownMenu>();
-    PlayTrack(1);
 }
 
 } // namespace kobu

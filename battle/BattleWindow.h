@@ -68,8 +68,4 @@ class BattleWindow : public platform::GameWindow {
     void refreshBoth();
 };
 
-// Gives up the running match after a run-time error: the skill in force ends,
-// the battle and skills windows close, the town menu and its music come back.
-void abandonMatch();
-
 } // namespace kobu

@@ -1,5 +1,6 @@
 #include "character/AllocationWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/Allocation.h"
 #include "character/StatusWindow.h"
@@ -183,12 +184,7 @@ void AllocationWindow::onOkClicked() {
         return;
     allocation::commit(draft, game());
     refreshStatus();
-    Windows& forms = Windows::instance();
-    forms.unload(this, vbFormCode);
-    // The auxiliary list window of the main frame would close here; the game
-    // never opens it, so there is nothing to close.
-    PlayTrack(1);
-    forms.show<TownMenu>();
+    navigation::afterAllocation(*this);
 }
 
 } // namespace kobu

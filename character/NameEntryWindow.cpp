@@ -1,5 +1,6 @@
 #include "character/NameEntryWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "media/MidiSaisei.h"
@@ -60,15 +61,7 @@ void NameEntryWindow::onOkClicked() {
     }
     GameState& g = game();
     g.playerName = nameBox->text();
-    Windows& forms = Windows::instance();
-    forms.show<StatusWindow>();
-    // A window left from the last game must not show its old values.
-    refreshStatus();
-    forms.show<TownMenu>();
-    forms.show<MidiSaisei>();
-    forms.hide<MidiSaisei>();
-    forms.get<MidiSaisei>().Saisei(1);
-    forms.unload(this, vbFormCode);
+    navigation::enterTown(*this);
 }
 
 } // namespace kobu

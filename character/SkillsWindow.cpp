@@ -1,5 +1,6 @@
 #include "character/SkillsWindow.h"
 
+#include "app/Navigation.h"
 #include "battle/Combat.h"
 #include "battle/BattleWindow.h"
 #include "battle/Opponent.h"
@@ -67,7 +68,7 @@ void SkillsWindow::onError() {
     // A skill that fails belongs to a match that cannot go on.
     Windows::instance().unload(this, vbFormCode);
     if (Windows::instance().find<BattleWindow>())
-        abandonMatch();
+        navigation::abandonMatch();
 }
 
 bool SkillsWindow::affordable(const Offer& o) {

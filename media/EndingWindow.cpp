@@ -1,6 +1,7 @@
 #include "media/EndingWindow.h"
 
 #include "app/MainWindow.h"
+#include "app/Navigation.h"
 #include "character/NameEntryWindow.h"
 #include "media/MidiSaisei.h"
 #include "platform/Geometry.h"
@@ -285,7 +286,7 @@ void EndingWindow::onLoad() {
     if (MsgBox(QStringLiteral("もう一度しますか"), vbYesNo | vbQuestion, QStringLiteral("確認")) ==
         vbYes) {
         resetGame();
-        Windows::instance().show<NameEntryWindow>();
+        navigation::toNameEntry();
     } else {
         EndProcess();
     }

@@ -1,5 +1,6 @@
 #include "shop/ItemsWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
@@ -111,25 +112,18 @@ void ItemsWindow::onUseSoda() {
             useSodaButton, sodaLeft);
 }
 
-void ItemsWindow::onBackClicked() {
-    Windows& forms = Windows::instance();
-    forms.show<TownMenu>();
-    forms.hideWindow(this);
-}
+void ItemsWindow::onBackClicked() { navigation::backToTownHiding(*this); }
 
 void ItemsWindow::onKeyPreview(int& keyCode, int shift) {
     (void)shift;
-    if (keyCode == 8) {
-        Windows& forms = Windows::instance();
-        forms.unload(this, vbFormCode);
-        forms.show<TownMenu>();
-    }
+    if (keyCode == 8)
+        navigation::backToTown(*this);
 }
 
 void ItemsWindow::canClose(int& cancel, int unloadMode) {
     (void)cancel;
     if (unloadMode == vbFormControlMenu)
-        Windows::instance().show<TownMenu>();
+        navigation::showTown();
 }
 
 } // namespace kobu

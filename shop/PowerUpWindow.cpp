@@ -1,5 +1,6 @@
 #include "shop/PowerUpWindow.h"
 
+#include "app/Navigation.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
@@ -58,7 +59,7 @@ void PowerUpWindow::onItemClicked(int index) {
     }
     if (!canPayPowerUp(g)) {
         MsgBox(QStringLiteral("金がないなら帰れ"), vbOKOnly | vbExclamation, QString());
-        Windows::instance().unload(this, vbFormCode);
+        navigation::backToShop(*this);
         return;
     }
     for (QPushButton* b : itemButtons)
@@ -77,22 +78,18 @@ void PowerUpWindow::onItemClicked(int index) {
             b->setEnabled(false);
 }
 
-void PowerUpWindow::onBackClicked() {
-    Windows& forms = Windows::instance();
-    forms.unload(this, vbFormCode);
-    forms.show<ShopWindow>();
-}
+void PowerUpWindow::onBackClicked() { navigation::backToShop(*this); }
 
 void PowerUpWindow::onKeyPreview(int& keyCode, int shift) {
     (void)shift;
     if (keyCode == 8)
-        Windows::instance().unload(this, vbFormCode);
+        navigation::backToShop(*this);
 }
 
 void PowerUpWindow::canClose(int& cancel, int unloadMode) {
     (void)cancel;
-    (void)unloadMode;
-    Windows::instance().show<ShopWindow>();
+    if (unloadMode == vbFormControlMenu)
+        navigation::showShop();
 }
 
 } // namespace kobu

@@ -1,5 +1,6 @@
 #include "shop/RecoveryItemsWindow.h"
 
+#include "app/Navigation.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
 #include "platform/Geometry.h"
@@ -115,20 +116,18 @@ void RecoveryItemsWindow::onOkClicked() {
     moneyValue->setText(g.money.str());
 }
 
-void RecoveryItemsWindow::onCancelClicked() {
-    Windows::instance().unload(this, vbFormCode);
-}
+void RecoveryItemsWindow::onCancelClicked() { navigation::backToShop(*this); }
 
 void RecoveryItemsWindow::onKeyPreview(int& keyCode, int shift) {
     (void)shift;
     if (keyCode == 8)
-        Windows::instance().unload(this, vbFormCode);
+        navigation::backToShop(*this);
 }
 
 void RecoveryItemsWindow::canClose(int& cancel, int unloadMode) {
     (void)cancel;
-    (void)unloadMode;
-    Windows::instance().show<ShopWindow>();
+    if (unloadMode == vbFormControlMenu)
+        navigation::showShop();
 }
 
 } // namespace kobu

@@ -1,5 +1,6 @@
 #include "shop/ShopWindow.h"
 
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
@@ -47,41 +48,28 @@ void ShopWindow::onArmourClicked() {
     buyUpgrade(UpgradeKind::Armour);
 }
 
-void ShopWindow::onRecoveryClicked() {
-    Windows& forms = Windows::instance();
-    forms.hideWindow(this);
-    forms.show<RecoveryItemsWindow>();
-}
+void ShopWindow::onRecoveryClicked() { navigation::toRecoveryItems(); }
 
 void ShopWindow::onPowerUpClicked() {
-    Windows& forms = Windows::instance();
-    forms.hideWindow(this);
-    forms.show<PowerUpWindow>();
+    navigation::toPowerUps();
     // Only the exact limit warns: a count above it (from a load) passes.
     if (atPowerUpLimit(game()))
         MsgBox(QStringLiteral("パワーアップアイテムの使用は、５回までです！"),
                vbOKOnly | vbExclamation, QStringLiteral("危険！"));
 }
 
-void ShopWindow::onBackClicked() {
-    Windows& forms = Windows::instance();
-    forms.unload(this, vbFormCode);
-    forms.show<TownMenu>();
-}
+void ShopWindow::onBackClicked() { navigation::backToTown(*this); }
 
 void ShopWindow::onKeyPreview(int& keyCode, int shift) {
     (void)shift;
-    if (keyCode == 8) {
-        Windows& forms = Windows::instance();
-        forms.unload(this, vbFormCode);
-        forms.show<TownMenu>();
-    }
+    if (keyCode == 8)
+        navigation::backToTown(*this);
 }
 
 void ShopWindow::canClose(int& cancel, int unloadMode) {
     (void)cancel;
     if (unloadMode == vbFormControlMenu)
-        Windows::instance().show<TownMenu>();
+        navigation::showTown();
 }
 
 void ShopWindow::buyUpgrade(UpgradeKind kind) {

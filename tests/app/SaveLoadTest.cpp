@@ -1,3 +1,4 @@
+#include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "battle/BattleSupport.h"
 #include "character/SkillsWindow.h"
@@ -502,7 +503,7 @@ TEST_F(LoadedSaveInBattleTest, ASkillNumberNoSkillHasLeavesTheSkillsOpen) {
         EXPECT_NE(find<SkillsWindow>(), nullptr) << impossible;
         EXPECT_TRUE(fakeBoxes().texts().filter(QStringLiteral("技能を使用中です")).isEmpty())
             << impossible;
-        abandonMatch();
+        navigation::abandonMatch();
         settle();
     }
 }

@@ -22,13 +22,6 @@ using namespace platform;
 namespace kobu {
 namespace {
 
-// The number a roll label shows, read back as the game has always judged it:
-// anything that is not a number (the design caption before the first tick)
-// counts as 0.
-double shownNumber(const QLabel* l) {
-    return l->text().toDouble();
-}
-
 // A tick that fails stops the rolls before the error box opens, so no further
 // tick of a broken match runs behind the box.
 template <class F> void stoppingRollsOnError(BattleWindow* b, F&& f) {
@@ -152,17 +145,6 @@ void BattleWindow::onLoad() {
     PlayTrack(2);
     playerName->setText(g.playerName);
     setTitle(g.roundNumber.str() + QStringLiteral("回戦"));
-    const OpponentRecord& o = g.opponent;
-    playerDefenseB->setText(g.defenseB.str());
-    playerDefenseA->setText(g.defenseA.str());
-    playerAttackA->setText(g.attackA.str());
-    playerAttackB->setText(g.attackB.str());
-    playerSpeed->setText(g.speed.str());
-    opponentDefenseA->setText(o.enemyDefenseA.str());
-    opponentDefenseB->setText(o.enemyDefenseB.str());
-    opponentAttackA->setText(o.enemyAttackA.str());
-    opponentAttackB->setText(o.enemyAttackB.str());
-    opponentSpeed->setText(o.enemySpeed.str());
     refreshBoth();
     phase = combat::kSpeedContest;
     messageLabel->setText(QStringLiteral("試合開始"));
@@ -210,7 +192,7 @@ void BattleWindow::onPlayerRollTick() {
     if (!combat::isPhase(phase.value()))
         return;
     ++playerTicks;
-    playerRoll->setText(combat::playerRoll(game(), phase.value(), randomFraction()).str());
+    showPlayerRoll(combat::playerRoll(game(), phase.value(), randomFraction()));
 }
 
 void BattleWindow::onOpponentRollTick() {
@@ -220,7 +202,7 @@ void BattleWindow::onOpponentRollTick() {
     GameState& g = game();
     const i16 roll = combat::opponentRoll(g, phase.value(), randomFraction());
     const bool stops = combat::opponentStops(randomFraction());
-    opponentRoll->setText(roll.str());
+    showOpponentRoll(roll);
     if (stops) {
         opponentRollTimer->setEnabled(false);
         g.enemyRollStopped = kTrue;
@@ -232,9 +214,41 @@ void BattleWindow::onWaitTick() {
         resolveExchange();
 }
 
+void BattleWindow::showPlayerRoll(i16 v) {
+    playerShown = v;
+    playerRoll->setText(v.str());
+}
+
+void BattleWindow::showOpponentRoll(i16 v) {
+    opponentShown = v;
+    opponentRoll->setText(v.str());
+}
+
 void BattleWindow::refreshBoth() {
     refreshStatus();
-    refreshBattlePanel();
+    showPanel();
+}
+
+void BattleWindow::showPanel() {
+    const GameState& g = game();
+    const OpponentRecord& o = g.opponent;
+    playerDefenseB->setText(g.defenseB.str());
+    playerDefenseA->setText(g.defenseA.str());
+    playerAttackA->setText(g.attackA.str());
+    playerAttackB->setText(g.attackB.str());
+    playerSpeed->setText(g.speed.str());
+    opponentDefenseA->setText(o.enemyDefenseA.str());
+    opponentDefenseB->setText(o.enemyDefenseB.str());
+    opponentAttackA->setText(o.enemyAttackA.str());
+    opponentAttackB->setText(o.enemyAttackB.str());
+    opponentSpeed->setText(o.enemySpeed.str());
+    opponentHp->setText(o.enemyHp.str());
+    playerHp->setText(g.hp.str());
+}
+
+void refreshBattlePanel() {
+    if (BattleWindow* b = Windows::instance().find<BattleWindow>())
+        b->showPanel();
 }
 
 void BattleWindow::resolveExchange() {
@@ -245,7 +259,7 @@ void BattleWindow::resolveExchange() {
     if (step == combat::kSpeedContest) {
         if (combat::isFirstOfTwoSpeedRolls(g)) {
             // Secret of Speed: keep this roll and let both sides roll again.
-            firstSpeedRoll = combat::keepFirstSpeedRoll(g, shownNumber(playerRoll));
+            firstSpeedRoll = combat::keepFirstSpeedRoll(g, double(playerShown.value()));
             messageLabel->setText(QStringLiteral("1回目") + firstSpeedRoll.str());
             playerRollTimer->setEnabled(true);
             opponentRollTimer->setEnabled(true);
@@ -257,13 +271,13 @@ void BattleWindow::resolveExchange() {
             messageLabel->setText(messageLabel->text() + QStringLiteral("\n2回目") +
                                   playerRoll->text());
             pauseFor(1000);
-            const double second = shownNumber(playerRoll);
+            const double second = double(playerShown.value());
             const double standing = combat::settleSpeedRolls(g, second, firstSpeedRoll);
             if (standing != second)
-                playerRoll->setText(firstSpeedRoll.str());
+                showPlayerRoll(firstSpeedRoll);
         }
-        const combat::SpeedVerdict v =
-            combat::judgeSpeedContest(g, shownNumber(playerRoll), shownNumber(opponentRoll));
+        const combat::SpeedVerdict v = combat::judgeSpeedContest(g, double(playerShown.value()),
+                                                                 double(opponentShown.value()));
         messageLabel->setText(v.message);
         if (v.refresh)
             refreshBoth();
@@ -283,7 +297,7 @@ void BattleWindow::resolveExchange() {
     if (!combat::isPhase(step))
         return;
     const combat::AttackVerdict v =
-        combat::judgeAttackStep(g, shownNumber(playerRoll), shownNumber(opponentRoll));
+        combat::judgeAttackStep(g, double(playerShown.value()), double(opponentShown.value()));
     messageLabel->setText(v.message);
     refreshBoth();
     if (combat::endSkillsAfterAttack(g))
@@ -298,7 +312,7 @@ void BattleWindow::resolveExchange() {
 void BattleWindow::startPlayerAttack() {
     phase = combat::kPlayerAttack;
     pauseFor(1000);
-    playerRoll->setText(game().attackB.str());
+    showPlayerRoll(game().attackB);
     playerRollTimer->setEnabled(true);
     opponentRollTimer->setEnabled(true);
 }
@@ -306,14 +320,14 @@ void BattleWindow::startPlayerAttack() {
 void BattleWindow::startMutualAttack() {
     phase = combat::kMutualAttack;
     pauseFor(1000);
-    playerRoll->setText(game().attackA.str());
+    showPlayerRoll(game().attackA);
     playerRollTimer->setEnabled(true);
     opponentRollTimer->setEnabled(true);
 }
 
 void BattleWindow::startOpponentAttack() {
     phase = combat::kOpponentAttack;
-    playerRoll->setText(game().defenseB.str());
+    showPlayerRoll(game().defenseB);
     playerRollTimer->setEnabled(true);
     opponentRollTimer->setEnabled(true);
 }
@@ -359,7 +373,7 @@ void BattleWindow::checkOutcome() {
     case combat::Outcome::Continue:
         phase = combat::kSpeedContest;
         pauseFor(1000);
-        playerRoll->setText(QStringLiteral("1"));
+        showPlayerRoll(1);
         opponentRollTimer->setEnabled(true);
         playerRollTimer->setEnabled(true);
         return;

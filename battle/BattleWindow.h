@@ -27,6 +27,10 @@ class BattleWindow : public platform::GameWindow {
     void onOpponentRollTick();
     void onWaitTick();
 
+    // Both fighters' values into the panel, in the order it has always been
+    // filled.
+    void showPanel();
+
     // Judges the exchange once both rolls stand.
     void resolveExchange();
     void startPlayerAttack();
@@ -58,6 +62,11 @@ class BattleWindow : public platform::GameWindow {
 
     i16 phase = 0;
     i16 firstSpeedRoll = 0;
+    // The numbers the two rolls show, which the exchange is judged on. Before
+    // the first tick the rolls show their design caption, which has always
+    // counted as 0.
+    i16 playerShown = 0;
+    i16 opponentShown = 0;
 
     // Ticks handled since the load (the benchmark reads them).
     std::uint64_t playerTicks = 0;
@@ -66,6 +75,12 @@ class BattleWindow : public platform::GameWindow {
   private:
     void checkOutcome();
     void refreshBoth();
+    void showPlayerRoll(i16 v);
+    void showOpponentRoll(i16 v);
 };
+
+// The running match's panel shows the fighters' values again; nothing when no
+// match is open.
+void refreshBattlePanel();
 
 } // namespace kobu

@@ -26,9 +26,4 @@ QString rosterPath();
 // FileError that names the round; the file is never created.
 void loadOpponent();
 
-// Writes both fighters' values into the battle window's labels, in the order
-// the panel has always been filled. Does nothing when no battle window is
-// open: the panel belongs to a running match.
-void refreshBattlePanel();
-
 } // namespace kobu

@@ -22,7 +22,8 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
                 QStringLiteral("NAME"), 120, 120, 1815, 495);
     makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/status_hp.png"),
                 QStringLiteral("HP"), 120, 720, 1095, 495);
-    hpCaption = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("HP"), 1260, 840, 375, 255);
+    hpCaption =
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("HP"), 1260, 840, 375, 255);
     makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/ui/status_attack_a.png"),
                 QStringLiteral("Attack A"), 120, 1440, 2520, 495);
     makePicture(this, QStringLiteral("Image3"), QStringLiteral(":/ui/status_attack_b.png"),
@@ -49,7 +50,8 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
     speedValue = makeLabel(this, QStringLiteral("LaSpeed"), {}, 3960, 4080, 1215, 495, left);
     weaponValue = makeLabel(this, QStringLiteral("LaBuki"), {}, 1560, 4800, 3495, 495, left);
     armourValue = makeLabel(this, QStringLiteral("LaBougu"), {}, 1560, 5520, 3495, 495, left);
-    for (QLabel* l : {nameValue, hpValue, maxHpValue, attackAValue, attackBValue, defenseAValue, defenseBValue, moneyValue, speedValue})
+    for (QLabel* l : {nameValue, hpValue, maxHpValue, attackAValue, attackBValue, defenseAValue,
+                      defenseBValue, moneyValue, speedValue})
         l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 14, true));
     for (QLabel* l : {weaponValue, armourValue}) {
         l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
@@ -60,19 +62,7 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
 }
 
 void StatusWindow::onLoad() {
-    const GameState& g = game();
-    hpValue->setText(g.hp.str());
-    maxHpValue->setText(g.maxHp.str());
-    attackAValue->setText(g.attackA.str());
-    attackBValue->setText(g.attackB.str());
-    defenseAValue->setText(g.defenseA.str());
-    defenseBValue->setText(g.defenseB.str());
-    moneyValue->setText(g.money.str());
-    weaponValue->setText(g.weaponName);
-    armourValue->setText(g.armorName);
-    nameValue->setText(g.playerName);
-    moneyValue->setText(g.money.str());
-    refreshStatus();
+    showState();
     // The right of the main window, beside the town menu at the left.
     Windows::instance().showWindow(this);
     if (MainWindow* main = MainWindow::instance()) {
@@ -89,21 +79,23 @@ void StatusWindow::canClose(int& cancel, int unloadMode) {
         cancel = 1;
 }
 
-void refreshStatus() {
+void StatusWindow::showState() {
     const GameState& g = game();
-    StatusWindow& s = Windows::instance().get<StatusWindow>();
-    s.hpValue->setText(g.hp.str());
-    s.maxHpValue->setText(g.maxHp.str());
-    s.attackAValue->setText(g.attackA.str());
-    s.attackBValue->setText(g.attackB.str());
-    s.defenseAValue->setText(g.defenseA.str());
-    s.defenseBValue->setText(g.defenseB.str());
-    s.moneyValue->setText(g.money.str());
-    s.weaponValue->setText(g.weaponName);
-    s.armourValue->setText(g.armorName);
-    s.nameValue->setText(g.playerName);
-    s.moneyValue->setText(g.money.str());
-    s.speedValue->setText(g.speed.str());
+    hpValue->setText(g.hp.str());
+    maxHpValue->setText(g.maxHp.str());
+    attackAValue->setText(g.attackA.str());
+    attackBValue->setText(g.attackB.str());
+    defenseAValue->setText(g.defenseA.str());
+    defenseBValue->setText(g.defenseB.str());
+    moneyValue->setText(g.money.str());
+    weaponValue->setText(g.weaponName);
+    armourValue->setText(g.armorName);
+    nameValue->setText(g.playerName);
+    speedValue->setText(g.speed.str());
+}
+
+void refreshStatus() {
+    Windows::instance().get<StatusWindow>().showState();
 }
 
 } // namespace kobu

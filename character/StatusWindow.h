@@ -9,10 +9,12 @@ namespace kobu {
 
 class StatusWindow : public platform::GameWindow {
     Q_OBJECT
-public:
+  public:
     StatusWindow();
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
+    // The player's values as the game holds them now.
+    void showState();
 
     QLabel* nameValue;
     QLabel* hpValue;

@@ -1,9 +1,10 @@
 #include "character/SkillsWindow.h"
 
 #include "app/Navigation.h"
-#include "battle/Combat.h"
 #include "battle/BattleWindow.h"
+#include "battle/Combat.h"
 #include "battle/Opponent.h"
+#include "character/Skills.h"
 #include "character/StatusWindow.h"
 #include "platform/Controls.h"
 #include "platform/Services.h"
@@ -29,14 +30,14 @@ SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("FGinou")) {
     setTitle(QStringLiteral("技能"));
     setClientSizeTwips(3000, 2400);
     setKeyPreview(true);
-    speedSecretButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("スピードの極意"), 120,
-                          120, 2760, 495);
-    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("気合攻撃"), 120, 690,
-                          2760, 495);
-    energyBoostButton = makeButton(this, QStringLiteral("Command3"), QStringLiteral("エネルギーブースト"),
-                          120, 1260, 2760, 495);
+    speedSecretButton = makeButton(this, QStringLiteral("Command1"),
+                                   QStringLiteral("スピードの極意"), 120, 120, 2760, 495);
+    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("気合攻撃"),
+                                    120, 690, 2760, 495);
+    energyBoostButton = makeButton(this, QStringLiteral("Command3"),
+                                   QStringLiteral("エネルギーブースト"), 120, 1260, 2760, 495);
     healButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("ヒール"), 120, 1830,
-                          2760, 495);
+                            2760, 495);
     onClick(speedSecretButton, [this] { onSpeedSecretClicked(); });
     onClick(spiritAttackButton, [this] { onSpiritAttackClicked(); });
     onClick(energyBoostButton, [this] { onEnergyBoostClicked(); });
@@ -46,12 +47,10 @@ SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("FGinou")) {
 void SkillsWindow::onLoad() {
     const GameState& g = game();
     // Decided once, from the step the match was in when W opened the window.
-    const bool speedContest = g.skillMenuPhase == combat::kSpeedContest;
-    const bool opponentRolling = g.enemyRollStopped == 0;
-    spiritAttackButton->setEnabled(opponentRolling && speedContest);
-    healButton->setEnabled(opponentRolling && speedContest);
-    speedSecretButton->setEnabled(speedContest);
-    energyBoostButton->setEnabled(true);
+    spiritAttackButton->setEnabled(skills::available(g, combat::kSpiritAttack));
+    healButton->setEnabled(skills::available(g, combat::kHeal));
+    speedSecretButton->setEnabled(skills::available(g, combat::kSpeedSecret));
+    energyBoostButton->setEnabled(skills::available(g, combat::kEnergyBoost));
     // Beside the battle window, so both stay in view.
     if (const BattleWindow* b = Windows::instance().find<BattleWindow>())
         setLeftTw(b->leftTw() + b->widthTw());
@@ -71,55 +70,34 @@ void SkillsWindow::onError() {
         navigation::abandonMatch();
 }
 
-bool SkillsWindow::affordable(const Offer& o) {
-    const GameState& g = game();
-    if (g.money < o.price && g.*o.learnt == 0) {
+void SkillsWindow::offerSkill(combat::Skill skill, const QString& buyPrompt,
+                              const QString& usePrompt) {
+    GameState& g = game();
+    const skills::Offer& o = skills::offer(skill);
+    switch (skills::refusal(g, o)) {
+    case skills::Refusal::Money:
         refuse(QStringLiteral("所持金不足"));
-        return false;
-    }
-    // Learnt or not, every use costs hp.
-    if (g.hp <= o.refusedAtHp) {
+        return;
+    case skills::Refusal::Hp:
         refuse(QStringLiteral("HP不足"));
-        return false;
-    }
-    return true;
-}
-
-void SkillsWindow::offerForSpeedContest(const Offer& o) {
-    if (!affordable(o))
         return;
-    GameState& g = game();
-    if (g.skillMenuPhase == combat::kSpeedContest && g.*o.learnt == 0) {
-        if (confirmed(o.buyPrompt)) {
-            g.*o.learnt = kTrue;
-            g.money = g.money - o.price;
-            activate(o.skill);
+    case skills::Refusal::None:
+        break;
+    }
+    if (skills::inItsStep(g, o) && !skills::learnt(g, o)) {
+        if (confirmed(buyPrompt)) {
+            skills::buy(g, o);
+            activate(skill);
         }
         return;
     }
-    // Asked even when it cannot be used now; only a learnt skill in the speed
-    // contest goes into force.
-    if (confirmed(o.usePrompt) && g.skillMenuPhase == combat::kSpeedContest && g.*o.learnt != 0)
-        activate(o.skill);
+    // Asked even when it cannot be used now; only a learnt skill in its step
+    // goes into force.
+    if (confirmed(usePrompt) && skills::inItsStep(g, o) && skills::learnt(g, o))
+        activate(skill);
 }
 
-void SkillsWindow::offerAnytime(const Offer& o) {
-    if (!affordable(o))
-        return;
-    GameState& g = game();
-    if (g.*o.learnt == 0) {
-        if (confirmed(o.buyPrompt)) {
-            g.*o.learnt = kTrue;
-            g.money = g.money - o.price;
-            activate(o.skill);
-        }
-        return;
-    }
-    if (confirmed(o.usePrompt))
-        activate(o.skill);
-}
-
-void SkillsWindow::activate(int skill) {
+void SkillsWindow::activate(combat::Skill skill) {
     combat::activateSkill(game(), skill);
     refreshStatus();
     refreshBattlePanel();
@@ -127,26 +105,23 @@ void SkillsWindow::activate(int skill) {
 }
 
 void SkillsWindow::onSpeedSecretClicked() {
-    offerForSpeedContest({combat::kSpeedSecret, &GameState::hasSpeedSecret, 450, 4,
-                          QStringLiteral("450Gと4HP必要です"),
-                          QStringLiteral("You need four HPs.よろしいですか")});
+    offerSkill(combat::kSpeedSecret, QStringLiteral("450Gと4HP必要です"),
+               QStringLiteral("You need four HPs.よろしいですか"));
 }
 
 void SkillsWindow::onSpiritAttackClicked() {
-    offerForSpeedContest({combat::kSpiritAttack, &GameState::hasSpiritAttack, 400, 5,
-                          QStringLiteral("400Gと5HP必要です"),
-                          QStringLiteral("You need five HPs.よろしいですか")});
+    offerSkill(combat::kSpiritAttack, QStringLiteral("400Gと5HP必要です"),
+               QStringLiteral("You need five HPs.よろしいですか"));
 }
 
 void SkillsWindow::onEnergyBoostClicked() {
-    offerAnytime({combat::kEnergyBoost, &GameState::hasEnergyBoost, 1200, 5,
-                  QStringLiteral("1200G必要です"), QStringLiteral("よろしいですか")});
+    offerSkill(combat::kEnergyBoost, QStringLiteral("1200G必要です"),
+               QStringLiteral("よろしいですか"));
 }
 
 void SkillsWindow::onHealClicked() {
-    offerForSpeedContest({combat::kHeal, &GameState::hasHeal, 600, 1,
-                          QStringLiteral("600Gと1HP必要です"),
-                          QStringLiteral("You need one HP.よろしいですか")});
+    offerSkill(combat::kHeal, QStringLiteral("600Gと1HP必要です"),
+               QStringLiteral("You need one HP.よろしいですか"));
 }
 
 } // namespace kobu

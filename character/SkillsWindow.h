@@ -3,8 +3,8 @@
 // at their first use and paid for in hp at every use. Choosing one puts it in
 // force for the current exchange and closes the window.
 
+#include "battle/Combat.h"
 #include "platform/GameWindow.h"
-#include "state/GameState.h"
 
 #include <QString>
 
@@ -25,26 +25,15 @@ class SkillsWindow : public platform::GameWindow {
     void onEnergyBoostClicked();
     void onHealClicked();
 
-    QPushButton* speedSecretButton; // Secret of Speed
+    QPushButton* speedSecretButton;  // Secret of Speed
     QPushButton* spiritAttackButton; // Spirit Attack
-    QPushButton* energyBoostButton; // Energy Boost
-    QPushButton* healButton; // Heal
+    QPushButton* energyBoostButton;  // Energy Boost
+    QPushButton* healButton;         // Heal
 
   private:
-    struct Offer {
-        int skill;
-        i16 GameState::*learnt;
-        int price;
-        int refusedAtHp; // "HP不足" when hp is at most this
-        QString buyPrompt;
-        QString usePrompt;
-    };
-    // Secret of Speed, Spirit Attack and Heal: only in the speed contest.
-    void offerForSpeedContest(const Offer& o);
-    // Energy Boost: in any step.
-    void offerAnytime(const Offer& o);
-    bool affordable(const Offer& o);
-    void activate(int skill);
+    // Buys the skill at its first use, or asks before using it again.
+    void offerSkill(combat::Skill skill, const QString& buyPrompt, const QString& usePrompt);
+    void activate(combat::Skill skill);
 };
 
 } // namespace kobu

@@ -8,20 +8,16 @@ const char* const kFlipNames[kFlipCount] = {"2",  "3",  "4-5", "5",  "7",  "9", 
                                             "13", "14", "15",  "16", "17", "18", "20", "21", "22",
                                             "24", "25", "26",  "27", "28", "29", "30"};
 
-namespace {
-
-QImage canvas()
+QImage canvas(const QColor& background)
 {
     QImage img(kSceneW, kSceneH, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    img.fill(background);
     return img;
 }
 
-} // namespace
-
 QImage flipFrame(int index)
 {
-    QImage img = canvas();
+    QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     if (index < 6)
@@ -41,7 +37,7 @@ QImage flipFrame(int index)
 
 QImage unpackingPicture()
 {
-    QImage img = canvas();
+    QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     unpacking(p);
@@ -52,7 +48,7 @@ QImage backgroundPicture(int n)
 {
     if (n >= 5)
         return creditCard(n);
-    QImage img = canvas();
+    QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {

@@ -1,4 +1,4 @@
-// What the ending's picture files share: the scene's frame, the pieces of
+// What the ending's picture files share: the scene canvas, the pieces of
 // the flip-book's street scenes, and each scene that ending.cpp puts in the
 // order the game shows them.
 #pragma once
@@ -13,6 +13,9 @@ inline constexpr double kStep = 0.25;
 inline constexpr double kWalkScale = 0.64;
 
 inline constexpr QRectF kFull(0, 0, kSceneW, kSceneH);
+// A blank scene picture: white under the flip-book, black under the staff
+// roll's cards.
+QImage canvas(const QColor& background);
 
 // ------------------------------------------------------------ street pieces
 void daySky(QPainter& p, int k);

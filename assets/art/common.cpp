@@ -170,11 +170,8 @@ void speechBubble(QPainter& p, const QRectF& r, const QPointF& tail, const QStri
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inked(p, body, Qt::white, 2.2);
-    TextStyle st;
-    st.top = kInk;
-    st.bottom = kInk;
-    st.outlineWidth = 0;
-    drawText(p, text, font(Face::Round, pixelSize), r.adjusted(6, 2, -6, -2), Qt::AlignCenter, st);
+    drawText(p, text, font(Face::Round, pixelSize), r.adjusted(6, 2, -6, -2), Qt::AlignCenter,
+             inkText(kInk, 0));
     p.restore();
 }
 

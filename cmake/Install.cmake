@@ -27,7 +27,9 @@ endforeach()
 add_custom_command(OUTPUT ${ICON_OUTPUTS}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:icongen> ${ICON_DIR}
   DEPENDS icongen ${CMAKE_SOURCE_DIR}/assets/art/icon.cpp
-          ${CMAKE_SOURCE_DIR}/assets/art/character.cpp ${CMAKE_SOURCE_DIR}/assets/art/common.cpp
+          ${CMAKE_SOURCE_DIR}/assets/art/character.cpp ${CMAKE_SOURCE_DIR}/assets/art/character_head.cpp
+          ${CMAKE_SOURCE_DIR}/assets/art/character.h ${CMAKE_SOURCE_DIR}/assets/art/common.cpp
+          ${CMAKE_SOURCE_DIR}/assets/art/text.cpp
   COMMENT "Painting the icons" VERBATIM)
 
 set(DIST_DIR ${CMAKE_BINARY_DIR}/dist)

@@ -3,15 +3,13 @@
 // one bold word. The last card stays on screen under the final question and
 // carries the whole staff roll, in the bottom band that the question's box
 // never covers (the box sits over the upper middle of the picture).
-#include "art.h"
+#include "ending.h"
 
 #include <QtMath>
 
 namespace art {
 
 namespace {
-
-const QRectF kFull(0, 0, kSceneW, kSceneH);
 
 // One word, big and bold, readable at a glance.
 void flashWord(QPainter& p, const QString& word, const QRectF& r, const QColor& top, const QColor& bottom)
@@ -178,18 +176,11 @@ void ringArena(QPainter& p)
     }
 }
 
-QImage canvas()
-{
-    QImage img(kSceneW, kSceneH, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    return img;
-}
-
 } // namespace
 
 QImage creditCard(int n)
 {
-    QImage img = canvas();
+    QImage img = canvas(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {

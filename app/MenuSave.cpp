@@ -2,7 +2,7 @@
 #include "app/TownMenu.h"
 
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Errors.h"
 #include "platform/RecordFile.h"
 #include "platform/Services.h"
@@ -70,7 +70,7 @@ void TownMenu::onLoadClicked() {
         return;
     }
     decodeSaveRecord(rec, g);
-    PlayTrack(1);
+    playMusic(Track::Town);
     refreshStatus();
 }
 

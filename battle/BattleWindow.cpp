@@ -7,7 +7,7 @@
 #include "character/AllocationWindow.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
@@ -147,7 +147,7 @@ void BattleWindow::onLoad() {
     // The town menu hides behind the match: the match takes its corner.
     setLeftTw(0);
     setTopTw(0);
-    PlayTrack(2);
+    playMusic(Track::Match);
     playerName->setText(g.playerName);
     setTitle(g.roundNumber.str() + QStringLiteral("回戦"));
     const OpponentRecord& o = g.opponent;
@@ -327,7 +327,7 @@ void BattleWindow::checkOutcome() {
         combat::applyLoss(g);
         refreshStatus();
         forms.unload(this, vbFormCode);
-        PlayTrack(1);
+        playMusic(Track::Town);
         forms.show<TownMenu>();
         return;
     case combat::Outcome::Won:
@@ -379,7 +379,7 @@ void abandonMatch() {
     if (battle)
         forms.unload(battle, vbFormCode);
     forms.show<TownMenu>();
-    PlayTrack(1);
+    playMusic(Track::Town);
 }
 
 } // namespace kobu

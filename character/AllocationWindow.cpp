@@ -2,7 +2,7 @@
 
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
@@ -235,7 +235,7 @@ void AllocationWindow::onOkClicked() {
     forms.unload(this, vbFormCode);
     // The auxiliary list window of the main frame would close here; the game
     // never opens it, so there is nothing to close.
-    PlayTrack(1);
+    playMusic(Track::Town);
     forms.show<TownMenu>();
 }
 

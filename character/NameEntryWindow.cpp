@@ -2,7 +2,7 @@
 
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
 #include "platform/Geometry.h"
@@ -65,9 +65,9 @@ void NameEntryWindow::onOkClicked() {
     // A window left from the last game must not show its old values.
     refreshStatus();
     forms.show<TownMenu>();
-    forms.show<MidiSaisei>();
-    forms.hide<MidiSaisei>();
-    forms.get<MidiSaisei>().Saisei(1);
+    forms.show<MusicPlayer>();
+    forms.hide<MusicPlayer>();
+    forms.get<MusicPlayer>().play(Track::Town);
     forms.unload(this, vbFormCode);
 }
 

@@ -9,7 +9,7 @@
 #include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/GameWindow.h"
 #include "platform/Services.h"
 #include "shop/ItemsWindow.h"
@@ -38,9 +38,9 @@ void enterTown(NameEntryWindow& from) {
     // A window left from the last game must not show its old values.
     refreshStatus();
     windows().show<TownMenu>();
-    windows().show<MidiSaisei>();
-    windows().hide<MidiSaisei>();
-    windows().get<MidiSaisei>().Saisei(1);
+    windows().show<MusicPlayer>();
+    windows().hide<MusicPlayer>();
+    windows().get<MusicPlayer>().play(Track::Town);
     close(from);
 }
 
@@ -98,7 +98,7 @@ void showShop() {
 
 void afterLostMatch(BattleWindow& from) {
     close(from);
-    PlayTrack(1);
+    playMusic(Track::Town);
     showTown();
 }
 
@@ -118,7 +118,7 @@ void afterAllocation(AllocationWindow& from) {
     close(from);
     // The auxiliary list window of the main frame would close here; the game
     // never opens it, so there is nothing to close.
-    PlayTrack(1);
+    playMusic(Track::Town);
     showTown();
 }
 
@@ -129,7 +129,7 @@ void abandonMatch() {
     if (battle)
         close(*battle);
     showTown();
-    PlayTrack(1);
+    playMusic(Track::Town);
 }
 
 void secretEnding(SecretCodeWindow& from) {

@@ -2,7 +2,7 @@
 
 #include "app/Navigation.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Errors.h"
 #include "platform/RecordFile.h"
@@ -124,7 +124,7 @@ void TownMenu::onLoadClicked() {
         return;
     }
     decodeSaveRecord(rec, g);
-    PlayTrack(1);
+    playMusic(Track::Town);
     refreshStatus();
 }
 

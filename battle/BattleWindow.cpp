@@ -8,7 +8,7 @@
 #include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
@@ -142,7 +142,7 @@ void BattleWindow::onLoad() {
     // The town menu hides behind the match: the match takes its corner.
     setLeftTw(0);
     setTopTw(0);
-    PlayTrack(2);
+    playMusic(Track::Match);
     playerName->setText(g.playerName);
     setTitle(g.roundNumber.str() + QStringLiteral("回戦"));
     refreshBoth();

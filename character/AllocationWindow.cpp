@@ -4,7 +4,7 @@
 #include "app/TownMenu.h"
 #include "character/Allocation.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"

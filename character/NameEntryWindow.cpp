@@ -3,7 +3,7 @@
 #include "app/Navigation.h"
 #include "app/TownMenu.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
 #include "platform/Geometry.h"

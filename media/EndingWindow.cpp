@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Navigation.h"
 #include "character/NameEntryWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "platform/Geometry.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
@@ -208,7 +208,7 @@ void EndingWindow::onLoad() {
     constexpr std::int64_t k = 10000;
     constexpr std::int64_t kStep = 3000; // 0.3
 
-    PlayTrack(3);
+    playMusic(Track::Ending);
     // A picture show, not a window to handle: no caption bar and no border.
     frame()->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     frame()->adjustSize();

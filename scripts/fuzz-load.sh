@@ -14,7 +14,7 @@ clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
   -I. tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
   platform/Cp932.cpp platform/RecordFile.cpp platform/Process.cpp $qt -o "$out/load_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp $qt $fluid -o "$out/midi_fuzzer"
+  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
 
 # A valid record to start from, so the fuzzer explores real saves too.
 python3 - "$out/corpus/seed" <<'PY'

@@ -1,7 +1,7 @@
 #include "app/TownMenu.h"
 #include "character/NameEntryWindow.h"
 #include "character/StatusWindow.h"
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "support/GameTest.h"
 
 #include <QInputMethodEvent>
@@ -54,7 +54,7 @@ TEST_F(NameEntryTest, EnterActsAsOkAndBeginsTheGame) {
     EXPECT_EQ(find<NameEntryWindow>(), nullptr);
     StatusWindow* s = find<StatusWindow>();
     TownMenu* m = find<TownMenu>();
-    MidiSaisei* p = find<MidiSaisei>();
+    MusicPlayer* p = find<MusicPlayer>();
     ASSERT_TRUE(s && m && p);
     EXPECT_TRUE(s->isShown());
     EXPECT_TRUE(m->isShown());

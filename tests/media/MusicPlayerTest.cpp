@@ -1,4 +1,4 @@
-#include "media/MidiSaisei.h"
+#include "media/MusicPlayer.h"
 #include "character/NameEntryWindow.h"
 #include "support/GameTest.h"
 
@@ -6,25 +6,26 @@
 #include <QTest>
 
 using namespace testing_support;
-using kobu::MidiSaisei;
+using kobu::MusicPlayer;
+using kobu::Track;
 
 namespace {
 
 class MusicTest : public GameTest {
   protected:
-    MidiSaisei& player() { return forms().get<MidiSaisei>(); }
+    MusicPlayer& player() { return forms().get<MusicPlayer>(); }
     FakeMidi& dev() { return fakeMidi(); }
     QString track(int n) { return g().musicPaths[static_cast<size_t>(n)]; }
 };
 
 } // namespace
 
-TEST_F(MusicTest, ANumberOtherThanATrackStartsTheTrackNamedLastAgain) {
+TEST_F(MusicTest, ReplayStartsTheTrackNamedLastAgain) {
     // With nothing named yet, nothing plays.
-    player().Saisei(0);
+    player().replay();
     EXPECT_TRUE(dev().playing.isEmpty());
-    player().Saisei(3);
-    player().Saisei(7);
+    player().play(Track::Ending);
+    player().replay();
     EXPECT_EQ(dev().playing, track(3));
     EXPECT_EQ(dev().commands, (std::vector<QString>{"play", "play", "play"}));
 }
@@ -41,10 +42,10 @@ TEST_F(MusicTest, NewGameStopsTheMusicUntilTheNextNameEntry) {
     };
     frame->newAction()->trigger();
     name(QStringLiteral("Taro"));
-    player().Saisei(2);
+    player().play(Track::Match);
     fakeBoxes().answer(platform::vbYes);
     frame->newAction()->trigger();
-    EXPECT_EQ(forms().find<MidiSaisei>(), nullptr);
+    EXPECT_EQ(forms().find<MusicPlayer>(), nullptr);
     EXPECT_TRUE(dev().playing.isEmpty());
     name(QStringLiteral("Jiro"));
     EXPECT_EQ(dev().playing, track(1));

@@ -1,7 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Fonts.h"
-#include "platform/GameWindow.h"
+#include "platform/KeyRouting.h"
 #include "platform/Language.h"
 
 #include <QIcon>

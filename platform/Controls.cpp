@@ -1,7 +1,7 @@
 #include "platform/Controls.h"
 
-#include "platform/GameWindow.h"
 #include "platform/Geometry.h"
+#include "platform/KeyRouting.h"
 
 #include <QIcon>
 #include <QMouseEvent>

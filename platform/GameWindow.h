@@ -1,7 +1,12 @@
 #pragma once
-// The window layer: every screen of the game is a Form, a child window of the
-// main frame with the life the game relies on (load on first show, hide that
-// keeps contents, unload with a close request that may be refused).
+// The window layer: every screen of the game is a GameWindow, a child window of
+// the main frame with the life the game relies on (load on first show, hide
+// that keeps contents, unload with a close request that may be refused).
+
+// The registry that loads, shows and unloads windows, and the close reasons
+// it passes to canClose, come with this header; so do the windows' timers.
+#include "platform/Timer.h"
+#include "platform/Windows.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -9,21 +14,10 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <vector>
 
 class QAbstractButton;
-class QKeyEvent;
-class QMdiArea;
-
-class QTimer;
 
 namespace platform {
-
-class Timer;
-
-// Close request reasons.
-inline constexpr int vbFormControlMenu = 0; // the user: close box or system menu
-inline constexpr int vbFormCode = 1;        // the program itself
 
 class GameWindow : public QWidget {
     Q_OBJECT
@@ -115,114 +109,5 @@ class WindowFrame : public QMdiSubWindow {
   private:
     GameWindow* form_;
 };
-
-// The timer of a window: VB-like Enabled switch, precise interval, ticks
-// entered through the error guard. A tick never runs inside another handler of
-// the same timer. An interval of a sixtieth of a second or less ticks on the
-// frame clock: about 60 times a second on any screen, never more than once a
-// frame and always on one, so a roll of a hundred ticks lasts as long as it did
-// on the window systems the game was made for.
-class Timer : public QObject {
-    Q_OBJECT
-  public:
-    Timer(GameWindow* owner, int intervalMs, std::function<void()> onTick);
-    ~Timer() override;
-    void setEnabled(bool on);
-    bool isEnabled() const;
-    void setInterval(int ms);
-    // Runs one tick now (tests, and a tick that is due).
-    void fire();
-
-  private:
-    void start();
-    void stop();
-    GameWindow* owner_;
-    QTimer* timer_;
-    std::function<void()> onTick_;
-    int interval_;
-    bool enabled_ = false;
-    bool pacedNow_ = false; // running on the frame clock
-};
-
-// Milliseconds a frame of the screen lasts (1000 / its refresh rate; 60 Hz
-// when the screen does not say).
-double frameMs();
-// Milliseconds between the ticks of the frame clock: a sixtieth of a second,
-// or a frame of a screen slower than that.
-double tickMs();
-// Tests stand in for a screen of `hz` (0: the screen's own rate).
-void setRefreshRateForTests(double hz);
-
-// All loaded windows in load order.
-class Windows {
-  public:
-    static Windows& instance();
-
-    void setMdiArea(QMdiArea* area) { area_ = area; }
-    QMdiArea* mdiArea() const { return area_; }
-
-    template <class T> T* find() const {
-        for (GameWindow* f : loaded_)
-            if (auto* t = dynamic_cast<T*>(f))
-                return t;
-        return nullptr;
-    }
-    // The loaded window, loading it (running onLoad) when absent.
-    template <class T> T& get() {
-        if (T* t = find<T>())
-            return *t;
-        auto* t = new T();
-        load(t);
-        return *t;
-    }
-    // Load when absent, make visible, bring to front.
-    template <class T> T& show() {
-        T& t = get<T>();
-        if (!t.isUnloaded())
-            showWindow(&t);
-        return t;
-    }
-    template <class T> void hide() {
-        if (T* t = find<T>())
-            hideWindow(t);
-    }
-    template <class T> bool unload() {
-        if (T* t = find<T>())
-            return unload(t, vbFormCode);
-        return true;
-    }
-
-    // Returns false when a user close was refused.
-    bool unload(GameWindow* form, int reason);
-    void showWindow(GameWindow* form);
-    void hideWindow(GameWindow* form);
-
-    int count() const { return static_cast<int>(loaded_.size()); }
-    GameWindow* at(int index) const { return loaded_.at(static_cast<size_t>(index)); }
-    const std::vector<GameWindow*>& loaded() const { return loaded_; }
-
-    // Frees the windows unloaded while handlers were running.
-    void flushUnloaded();
-
-  private:
-    void load(GameWindow* form);
-    void giveKeyboardTo(GameWindow* form);
-    void activateTopmost();
-    void returnKeyboardFrom(GameWindow* form);
-    QMdiArea* area_ = nullptr;
-    QMdiArea* ownArea_ = nullptr;
-    std::vector<GameWindow*> loaded_;
-    std::vector<QPointer<QMdiSubWindow>> graveyard_;
-};
-
-// The key code the game's handlers expect (8 Backspace, 13 Enter, 27 Esc,
-// 33 Page Up, 65..90 letters ...), 0 for keys it has no code for.
-int vbKeyCode(int qtKey);
-// Called by the application for every key press, once, with the widget that
-// received it: the window's preview, default and cancel buttons. True when the
-// key was used up.
-bool routeKeyPress(QObject* receiver, QKeyEvent* event);
-// Shift state bits: 1 Shift, 2 Ctrl, 4 Alt.
-int vbShift(Qt::KeyboardModifiers m);
 
 } // namespace platform

@@ -2,7 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/GameWindow.h"
-#include "platform/Services.h"
+#include "platform/MessageBox.h"
 
 #include <QPointer>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/Services.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,8 @@
 #include "platform/Errors.h"
 #include "platform/GameWindow.h"
 #include "platform/Guard.h"
+#include "platform/Timer.h"
+#include "platform/Windows.h"
 #include "support/GameTest.h"
 
 #include <QLabel>

@@ -1,0 +1,24 @@
+#pragma once
+// Time as the game's handlers see it: a pause that shows the screen but takes
+// no input, and a run of the events waiting.
+
+#include <memory>
+
+namespace platform {
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    // Shows what has changed on screen, then blocks the thread for `ms`
+    // without handling input.
+    virtual void sleep(int ms) = 0;
+    // Runs the window events waiting at this moment.
+    virtual void doEvents() = 0;
+};
+void pauseFor(int ms);
+void processPendingEvents();
+
+// The real clock: the thread sleeps, the event loop runs.
+std::unique_ptr<Clock> makeRealClock();
+
+} // namespace platform

@@ -16,8 +16,8 @@ using namespace platform;
 namespace kobu {
 
 void TownMenu::onSaveClicked() {
-    if (MsgBox(QStringLiteral("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
-               QStringLiteral("確認")) == vbNo)
+    if (MsgBox(tr("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               tr("確認")) == vbNo)
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -29,29 +29,29 @@ void TownMenu::onSaveClicked() {
     } catch (const UnconfirmedReplaceError& e) {
         // The new save is in place; only a crash before the system writes
         // the folder out could undo that.
-        const QString undone = hadSave ? QStringLiteral("前のセーブデータに戻る")
-                                       : QStringLiteral("セーブデータが残らない");
-        MsgBox(QStringLiteral("セーブしましたが、ディスクに書き込まれたことを確かめられません"
-                              "でした。このまま電源が切れるなどすると、") +
-                   undone + QStringLiteral("ことがあります。\n") + e.playerText(),
-               vbOKOnly | vbExclamation, QStringLiteral("警告"));
+        const QString text =
+            hadSave
+                ? tr("セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。"
+                     "このまま電源が切れるなどすると、前のセーブデータに戻ることがあります。\n%1")
+                : tr("セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。"
+                     "このまま電源が切れるなどすると、セーブデータが残らないことがあります。\n%1");
+        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("警告"));
         return;
     } catch (const FileError& e) {
         // A failed save never touches the old file, but there may be none.
-        const QString kept = QFileInfo(path).isFile()
-                                 ? QStringLiteral("前のセーブデータはそのまま残っています。")
-                                 : QString();
-        MsgBox(QStringLiteral("セーブできませんでした。") + kept + QStringLiteral("\n") +
-                   e.playerText(),
-               vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        const QString text =
+            QFileInfo(path).isFile()
+                ? tr("セーブできませんでした。前のセーブデータはそのまま残っています。\n%1")
+                : tr("セーブできませんでした。\n%1");
+        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
-    MsgBox(QStringLiteral("セーブしました"));
+    MsgBox(tr("セーブしました"));
 }
 
 void TownMenu::onLoadClicked() {
-    if (MsgBox(QStringLiteral("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
-               QStringLiteral("確認")) == vbNo)
+    if (MsgBox(tr("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               tr("確認")) == vbNo)
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -60,13 +60,12 @@ void TownMenu::onLoadClicked() {
         rec = readRecord(path, kSaveRecordLength, 1);
     } catch (const FileError&) {
         const QFileInfo file(path);
-        const QString why =
-            !file.exists() ? QStringLiteral("セーブデータがありません。")
-            : file.isFile()
-                ? QStringLiteral("セーブデータが壊れているため、ロードできません。")
-                : QStringLiteral("セーブデータの場所にあるのが普通のファイルではないため、"
-                                 "ロードできません。");
-        MsgBox(why + QStringLiteral("\n") + path, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        const QString why = !file.exists() ? tr("セーブデータがありません。\n%1")
+                            : file.isFile()
+                                ? tr("セーブデータが壊れているため、ロードできません。\n%1")
+                                : tr("セーブデータの場所にあるのが普通のファイルではないため、"
+                                     "ロードできません。\n%1");
+        MsgBox(why.arg(path), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
     decodeSaveRecord(rec, g);

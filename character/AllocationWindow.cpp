@@ -9,6 +9,7 @@
 #include "platform/Guard.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,21 +28,18 @@ void setNumber(QLabel* l, qint64 v) {
 }
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+    MsgBox(text, vbOKOnly | vbExclamation,
+           QCoreApplication::translate("kobu::AllocationWindow", "エラー"));
 }
 
 } // namespace
 
 AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
-    setTitle(QStringLiteral("能力値振り分け"));
     setClientSizeTwips(6720, 3600);
     const auto centred = Qt::AlignCenter;
-    abilityHeader = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("能力値"), 120, 120, 1335,
-                       375, centred);
-    currentHeader = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("現在"), 1560, 120, 855, 375,
-                       centred);
-    resultHeader = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("結果"), 2520, 120, 855, 375,
-                       centred);
+    abilityHeader = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 1335, 375, centred);
+    currentHeader = makeLabel(this, QStringLiteral("Label2"), {}, 1560, 120, 855, 375, centred);
+    resultHeader = makeLabel(this, QStringLiteral("Label4"), {}, 2520, 120, 855, 375, centred);
 
     struct Design {
         const char* image;
@@ -70,8 +68,8 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
     const QFont valueFont = designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     int top = 600;
     for (const Design& d : rows) {
-        makePicture(this, QString::fromLatin1(d.image), QString::fromLatin1(d.picture),
-                    QString::fromLatin1(d.lettering), 120, top, 1335, 375);
+        makePicture(this, QString::fromLatin1(d.image), QString::fromLatin1(d.picture), d.lettering,
+                    120, top, 1335, 375);
         *d.now = makeLabel(this, QString::fromLatin1(d.nowName), {}, 1560, top, 855, 375, centred);
         *d.ato = makeLabel(this, QString::fromLatin1(d.atoName), {}, 2520, top, 855, 375, centred);
         (*d.now)->setFont(valueFont);
@@ -95,18 +93,28 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
     route(defenseBButton, &AllocationWindow::onDefenseBPressed);
     route(speedButton, &AllocationWindow::onSpeedPressed);
 
-    howToTitle = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("振り分け方"), 4320, 120,
-                       2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
-    howToText = makeLabel(this, QStringLiteral("Label3"),
-                       QStringLiteral("左クリックをすると能力値がアップし、右クリックすると増えた能"
-                                      "力値を訂正することができます。"),
-                       4320, 480, 2280, 1200);
-    pointsCaption = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("残り振り分けポイント"),
-                        4320, 1800, 2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    howToTitle = makeLabel(this, QStringLiteral("Label5"), {}, 4320, 120, 2280, 375,
+                           Qt::AlignLeft | Qt::AlignVCenter);
+    howToText = makeLabel(this, QStringLiteral("Label3"), {}, 4320, 480, 2280, 1200);
+    pointsCaption = makeLabel(this, QStringLiteral("Label17"), {}, 4320, 1800, 2280, 375,
+                              Qt::AlignLeft | Qt::AlignVCenter);
     pointsLeft = makeLabel(this, QStringLiteral("Huriwake"), {}, 4320, 2160, 2280, 615, centred);
     pointsLeft->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 18, true));
-    okButton = makeButton(this, QStringLiteral("OK"), QStringLiteral("ＯＫ！"), 4320, 2880, 2280, 495);
+    okButton = makeButton(this, QStringLiteral("OK"), {}, 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });
+    translateTexts();
+}
+
+void AllocationWindow::retranslate() {
+    setTitle(tr("能力値振り分け"));
+    abilityHeader->setText(tr("能力値"));
+    currentHeader->setText(tr("現在"));
+    resultHeader->setText(tr("結果"));
+    howToTitle->setText(tr("振り分け方"));
+    howToText->setText(tr("左クリックをすると能力値がアップし、右クリックすると増えた能"
+                          "力値を訂正することができます。"));
+    pointsCaption->setText(tr("残り振り分けポイント"));
+    okButton->setText(tr("ＯＫ！"));
 }
 
 void AllocationWindow::onLoad() {
@@ -151,7 +159,7 @@ void AllocationWindow::pressRow(const Row& row, int button) {
     // The limit looks at the value before the change: one step past it is
     // reachable, and from there the row is fixed, lowering included.
     if (row.limit >= 0 && number(row.ato) > row.limit) {
-        refuse(QStringLiteral("上限です"));
+        refuse(tr("上限です"));
         return;
     }
     if (!pairFirst && pairRefuses(row, button)) {
@@ -159,7 +167,7 @@ void AllocationWindow::pressRow(const Row& row, int button) {
         return;
     }
     if (button != 2 && g.abilityPoints <= pointsUsed) {
-        refuse(QStringLiteral("ポイントを使い切っています"));
+        refuse(tr("ポイントを使い切っています"));
     } else {
         if (button == 1) {
             setNumber(row.ato, number(row.ato) + 1);
@@ -171,7 +179,7 @@ void AllocationWindow::pressRow(const Row& row, int button) {
         if (number(row.now) > number(row.ato)) {
             row.ato->setText((g.*row.field).str());
             pointsUsed += 1;
-            refuse(QStringLiteral("現在値を下回っています"));
+            refuse(tr("現在値を下回っています"));
         }
     }
     showRemaining();
@@ -189,28 +197,28 @@ void AllocationWindow::onHpPressed(int button, int shift) {
 void AllocationWindow::onAttackAPressed(int button, int shift) {
     (void)shift;
     pressRow({currentAttackA, resultAttackA, resultAttackB, &GameState::attackA, 40, Pair::LowerA,
-              QStringLiteral("これ以上下げられません")},
+              tr("これ以上下げられません")},
              button);
 }
 
 void AllocationWindow::onAttackBPressed(int button, int shift) {
     (void)shift;
     pressRow({currentAttackB, resultAttackB, resultAttackA, &GameState::attackB, 30, Pair::RaiseB,
-              QStringLiteral("これ以上あげられません")},
+              tr("これ以上あげられません")},
              button);
 }
 
 void AllocationWindow::onDefenseAPressed(int button, int shift) {
     (void)shift;
-    pressRow({currentDefenseA, resultDefenseA, resultDefenseB, &GameState::defenseA, 35, Pair::LowerA,
-              QStringLiteral("これ以上さげられません")},
+    pressRow({currentDefenseA, resultDefenseA, resultDefenseB, &GameState::defenseA, 35,
+              Pair::LowerA, tr("これ以上さげられません")},
              button);
 }
 
 void AllocationWindow::onDefenseBPressed(int button, int shift) {
     (void)shift;
-    pressRow({currentDefenseB, resultDefenseB, resultDefenseA, &GameState::defenseB, 22, Pair::RaiseB,
-              QStringLiteral("これ以上あげられません")},
+    pressRow({currentDefenseB, resultDefenseB, resultDefenseA, &GameState::defenseB, 22,
+              Pair::RaiseB, tr("これ以上あげられません")},
              button);
 }
 
@@ -220,8 +228,7 @@ void AllocationWindow::onSpeedPressed(int button, int shift) {
 }
 
 void AllocationWindow::onOkClicked() {
-    if (MsgBox(QStringLiteral("これでよろしいですか？"), vbYesNo | vbQuestion,
-               QStringLiteral("お～け～？")) != vbYes)
+    if (MsgBox(tr("これでよろしいですか？"), vbYesNo | vbQuestion, tr("お～け～？")) != vbYes)
         return;
     GameState& g = game();
     g.maxHp = i16::fromDouble(double(number(resultHp)));

@@ -21,6 +21,7 @@ class AllocationWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     AllocationWindow();
+    void retranslate() override;
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
 

@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 using namespace platform;
@@ -15,31 +16,37 @@ namespace kobu {
 namespace {
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+    MsgBox(text, vbOKOnly | vbExclamation,
+           QCoreApplication::translate("kobu::SkillsWindow", "エラー"));
 }
 
 bool confirmed(const QString& prompt) {
-    return MsgBox(prompt, vbYesNo | vbQuestion, QStringLiteral("確認")) == vbYes;
+    return MsgBox(prompt, vbYesNo | vbQuestion,
+                  QCoreApplication::translate("kobu::SkillsWindow", "確認")) == vbYes;
 }
 
 } // namespace
 
 SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("FGinou")) {
-    setTitle(QStringLiteral("技能"));
     setClientSizeTwips(3000, 2400);
     setKeyPreview(true);
-    speedSecretButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("スピードの極意"), 120,
-                          120, 2760, 495);
-    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("気合攻撃"), 120, 690,
-                          2760, 495);
-    energyBoostButton = makeButton(this, QStringLiteral("Command3"), QStringLiteral("エネルギーブースト"),
-                          120, 1260, 2760, 495);
-    healButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("ヒール"), 120, 1830,
-                          2760, 495);
+    speedSecretButton = makeButton(this, QStringLiteral("Command1"), {}, 120, 120, 2760, 495);
+    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), {}, 120, 690, 2760, 495);
+    energyBoostButton = makeButton(this, QStringLiteral("Command3"), {}, 120, 1260, 2760, 495);
+    healButton = makeButton(this, QStringLiteral("Command4"), {}, 120, 1830, 2760, 495);
     onClick(speedSecretButton, [this] { onSpeedSecretClicked(); });
     onClick(spiritAttackButton, [this] { onSpiritAttackClicked(); });
     onClick(energyBoostButton, [this] { onEnergyBoostClicked(); });
     onClick(healButton, [this] { onHealClicked(); });
+    translateTexts();
+}
+
+void SkillsWindow::retranslate() {
+    setTitle(tr("技能"));
+    speedSecretButton->setText(tr("スピードの極意"));
+    spiritAttackButton->setText(tr("気合攻撃"));
+    energyBoostButton->setText(tr("エネルギーブースト"));
+    healButton->setText(tr("ヒール"));
 }
 
 void SkillsWindow::onLoad() {
@@ -73,12 +80,12 @@ void SkillsWindow::onError() {
 bool SkillsWindow::affordable(const Offer& o) {
     const GameState& g = game();
     if (g.money < o.price && g.*o.learnt == 0) {
-        refuse(QStringLiteral("所持金不足"));
+        refuse(tr("所持金不足"));
         return false;
     }
     // Learnt or not, every use costs hp.
     if (g.hp <= o.refusedAtHp) {
-        refuse(QStringLiteral("HP不足"));
+        refuse(tr("HP不足"));
         return false;
     }
     return true;
@@ -127,25 +134,22 @@ void SkillsWindow::activate(int skill) {
 
 void SkillsWindow::onSpeedSecretClicked() {
     offerForSpeedContest({combat::kSpeedSecret, &GameState::hasSpeedSecret, 450, 4,
-                          QStringLiteral("450Gと4HP必要です"),
-                          QStringLiteral("You need four HPs.よろしいですか")});
+                          tr("450Gと4HP必要です"), tr("You need four HPs.よろしいですか")});
 }
 
 void SkillsWindow::onSpiritAttackClicked() {
     offerForSpeedContest({combat::kSpiritAttack, &GameState::hasSpiritAttack, 400, 5,
-                          QStringLiteral("400Gと5HP必要です"),
-                          QStringLiteral("You need five HPs.よろしいですか")});
+                          tr("400Gと5HP必要です"), tr("You need five HPs.よろしいですか")});
 }
 
 void SkillsWindow::onEnergyBoostClicked() {
-    offerAnytime({combat::kEnergyBoost, &GameState::hasEnergyBoost, 1200, 5,
-                  QStringLiteral("1200G必要です"), QStringLiteral("よろしいですか")});
+    offerAnytime({combat::kEnergyBoost, &GameState::hasEnergyBoost, 1200, 5, tr("1200G必要です"),
+                  tr("よろしいですか")});
 }
 
 void SkillsWindow::onHealClicked() {
-    offerForSpeedContest({combat::kHeal, &GameState::hasHeal, 600, 1,
-                          QStringLiteral("600Gと1HP必要です"),
-                          QStringLiteral("You need one HP.よろしいですか")});
+    offerForSpeedContest({combat::kHeal, &GameState::hasHeal, 600, 1, tr("600Gと1HP必要です"),
+                          tr("You need one HP.よろしいですか")});
 }
 
 } // namespace kobu

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,7 +21,8 @@ namespace {
 void useItem(i16& count, int restores, const QString& question, QPushButton* button, QLabel* label,
              bool floorAtZeroOnly) {
     GameState& g = game();
-    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(question, vbYesNo | vbQuestion,
+               QCoreApplication::translate("kobu::ItemsWindow", "確認")) != vbYes)
         return;
     g.hp = g.hp + restores;
     if (g.hp > g.maxHp)
@@ -35,7 +37,6 @@ void useItem(i16& count, int restores, const QString& question, QPushButton* but
 } // namespace
 
 ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
-    setTitle(QStringLiteral("アイテム使用"));
     setClientSizeTwips(5790, 2610);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
@@ -49,28 +50,23 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
         const char* countId;
         const char* unitId;
         const char* useId;
-        QString caption;
         int top;
     };
     Row rows[] = {
-        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3", "Command1",
-         QStringLiteral("おいしい水道水"), 120},
-        {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4", "LaItem2", "Label11", "Command2",
-         QStringLiteral("おいしい天然水"), 840},
+        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3",
+         "Command1", 120},
+        {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4",
+         "LaItem2", "Label11", "Command2", 840},
         {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "LaItem3", "Label10", "Command3",
-         QStringLiteral("非人道的ソーダ"), 1560},
+         1560},
     };
     for (Row& r : rows) {
-        r.name =
-            makeLabel(this, QString::fromLatin1(r.nameId), r.caption, 120, r.top, 2175, 375, mid);
+        r.name = makeLabel(this, QString::fromLatin1(r.nameId), {}, 120, r.top, 2175, 375, mid);
         r.count = makeLabel(this, QString::fromLatin1(r.countId), {}, 2520, r.top, 975, 375, right);
-        r.unit = makeLabel(this, QString::fromLatin1(r.unitId), QStringLiteral("個"), 3600, r.top,
-                           375, 375, mid);
-        r.use = makeButton(this, QString::fromLatin1(r.useId), QStringLiteral("使用"), 4200, r.top,
-                           1215, 495);
+        r.unit = makeLabel(this, QString::fromLatin1(r.unitId), {}, 3600, r.top, 375, 375, mid);
+        r.use = makeButton(this, QString::fromLatin1(r.useId), {}, 4200, r.top, 1215, 495);
     }
-    backButton =
-        makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 2280, 2040, 1215, 495);
+    backButton = makeButton(this, QStringLiteral("Command4"), {}, 2280, 2040, 1215, 495);
     setTabOrder(useTapWaterButton, useNaturalWaterButton);
     setTabOrder(useNaturalWaterButton, useSodaButton);
     setTabOrder(useSodaButton, backButton);
@@ -78,6 +74,19 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
     onClick(useNaturalWaterButton, [this] { onUseNaturalWater(); });
     onClick(useSodaButton, [this] { onUseSoda(); });
     onClick(backButton, [this] { onBackClicked(); });
+    translateTexts();
+}
+
+void ItemsWindow::retranslate() {
+    setTitle(tr("アイテム使用"));
+    tapWaterName->setText(tr("おいしい水道水"));
+    naturalWaterName->setText(tr("おいしい天然水"));
+    sodaName->setText(tr("非人道的ソーダ"));
+    for (QLabel* unit : {tapWaterUnit, naturalWaterUnit, sodaUnit})
+        unit->setText(tr("個"));
+    for (QPushButton* use : {useTapWaterButton, useNaturalWaterButton, useSodaButton})
+        use->setText(tr("使用"));
+    backButton->setText(tr("戻る"));
 }
 
 void ItemsWindow::refreshCounts() {
@@ -101,17 +110,17 @@ void ItemsWindow::onActivate() {
 }
 
 void ItemsWindow::onUseTapWater() {
-    useItem(game().tapWaterCount, 5, QStringLiteral("HPが５回復します。よろしいですか？"), useTapWaterButton,
+    useItem(game().tapWaterCount, 5, tr("HPが５回復します。よろしいですか？"), useTapWaterButton,
             tapWaterLeft, false);
 }
 
 void ItemsWindow::onUseNaturalWater() {
-    useItem(game().naturalWaterCount, 15, QStringLiteral("HPが１５回復します。よろしいですか？"),
+    useItem(game().naturalWaterCount, 15, tr("HPが１５回復します。よろしいですか？"),
             useNaturalWaterButton, naturalWaterLeft, true);
 }
 
 void ItemsWindow::onUseSoda() {
-    useItem(game().sodaCount, 40, QStringLiteral("HPが４０回復します。よろしいですか？"), useSodaButton,
+    useItem(game().sodaCount, 40, tr("HPが４０回復します。よろしいですか？"), useSodaButton,
             sodaLeft, false);
 }
 

@@ -29,19 +29,13 @@ constexpr UpgradeTable kArmour{u"/Bougyo.dat", 5, 5};
 } // namespace
 
 ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
-    setTitle(QStringLiteral("店"));
     setClientSizeTwips(4620, 3390);
     setKeyPreview(true);
-    weaponButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("武器のアップグレート"),
-                          480, 240, 3615, 495);
-    armourButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("防具のアップグレート"),
-                          480, 840, 3615, 495);
-    recoveryButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("回復アイテム"), 480,
-                          1440, 3615, 495);
-    powerUpButton = makeButton(this, QStringLiteral("Command3"),
-                          QStringLiteral("パワーアップアイテム？"), 480, 2040, 3615, 495);
-    backButton = makeButton(this, QStringLiteral("Command5"), QStringLiteral("メニューに戻る"), 480,
-                          2640, 3615, 495);
+    weaponButton = makeButton(this, QStringLiteral("Command1"), {}, 480, 240, 3615, 495);
+    armourButton = makeButton(this, QStringLiteral("Command4"), {}, 480, 840, 3615, 495);
+    recoveryButton = makeButton(this, QStringLiteral("Command2"), {}, 480, 1440, 3615, 495);
+    powerUpButton = makeButton(this, QStringLiteral("Command3"), {}, 480, 2040, 3615, 495);
+    backButton = makeButton(this, QStringLiteral("Command5"), {}, 480, 2640, 3615, 495);
     setTabOrder(weaponButton, armourButton);
     setTabOrder(armourButton, recoveryButton);
     setTabOrder(recoveryButton, powerUpButton);
@@ -51,6 +45,16 @@ ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
     onClick(recoveryButton, [this] { onRecoveryClicked(); });
     onClick(powerUpButton, [this] { onPowerUpClicked(); });
     onClick(backButton, [this] { onBackClicked(); });
+    translateTexts();
+}
+
+void ShopWindow::retranslate() {
+    setTitle(tr("店"));
+    weaponButton->setText(tr("武器のアップグレート"));
+    armourButton->setText(tr("防具のアップグレート"));
+    recoveryButton->setText(tr("回復アイテム"));
+    powerUpButton->setText(tr("パワーアップアイテム？"));
+    backButton->setText(tr("メニューに戻る"));
 }
 
 void ShopWindow::onWeaponClicked() {
@@ -72,8 +76,8 @@ void ShopWindow::onPowerUpClicked() {
     forms.show<PowerUpWindow>();
     // Only the exact limit warns: a count above it (from a load) passes.
     if (game().powerUpsUsed == 5)
-        MsgBox(QStringLiteral("パワーアップアイテムの使用は、５回までです！"),
-               vbOKOnly | vbExclamation, QStringLiteral("危険！"));
+        MsgBox(tr("パワーアップアイテムの使用は、５回までです！"), vbOKOnly | vbExclamation,
+               tr("危険！"));
 }
 
 void ShopWindow::onBackClicked() {
@@ -109,22 +113,20 @@ void ShopWindow::buyUpgrade(UpgradeKind kind) {
 
     const i16 level = weapon ? g.weaponLevel : g.armorLevel;
     if (level >= t.levels) {
-        MsgBox(QStringLiteral("これ以上アップグレードできません") + QChar(10) + QChar(13) +
-                   QStringLiteral("すでに最高ランクです"),
-               vbOKOnly, QStringLiteral("エラー"));
+        MsgBox(tr("これ以上アップグレードできません\n\rすでに最高ランクです"), vbOKOnly,
+               tr("エラー"));
         return;
     }
     // Only an edited save can hold a level below 0; there is no record for it.
     if (level < 0)
-        throw GameError(QStringLiteral("装備のレベルが正しくありません。"));
+        throw GameError(tr("装備のレベルが正しくありません。"));
     const UpgradeRecord& rec = table[static_cast<size_t>(level.value())];
     if (g.money < rec.price) {
-        MsgBox(QStringLiteral("所持金が足りません"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("所持金が足りません"), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
-    if (MsgBox(rec.price.str() + QStringLiteral("Ｇかかります。よろしいですか？"),
-               vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(tr("%1Ｇかかります。よろしいですか？").arg(rec.price.str()), vbYesNo | vbQuestion,
+               tr("確認")) != vbYes)
         return;
 
     g.money = g.money - rec.price;

@@ -92,15 +92,15 @@ void MainWindow::changeEvent(QEvent* e) {
 }
 
 void MainWindow::onExit() {
-    if (MsgBox(QStringLiteral("終了してよろしいですか？"), vbYesNo | vbQuestion,
-               QStringLiteral("おわっちゃうの？")) == vbYes)
+    if (MsgBox(tr("終了してよろしいですか？"), vbYesNo | vbQuestion, tr("おわっちゃうの？")) ==
+        vbYes)
         EndProcess();
 }
 
 void MainWindow::confirmClose(int& cancel, int unloadMode) {
     if (unloadMode != vbFormControlMenu)
         return;
-    if (MsgBox(QStringLiteral("終了しますか？"), vbYesNo, QStringLiteral("終了しますか？")) == vbYes)
+    if (MsgBox(tr("終了しますか？"), vbYesNo, tr("終了しますか？")) == vbYes)
         EndProcess();
     cancel = 1;
 }
@@ -126,18 +126,21 @@ void closeAllChildWindows() {
         forms.unload(forms.at(0), vbFormCode);
 }
 
-void MainWindow::onNewGame() { newGame(); }
+void MainWindow::onNewGame() {
+    newGame();
+}
 
 void MainWindow::onStory() {
-    const QString title = QStringLiteral("このげ～むのすと～りぃ");
-    const QString texts[] = {
-        QStringLiteral("ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。"),
-        QStringLiteral("新しいパソコンを組み立てようとしたが金がない"),
-        QStringLiteral("そんな時に、賞金50000Gという武道大会が開かれる"),
-        QStringLiteral("男は金を手に入れるべく武道大会会場へ向かう･････"),
+    // Translated as each box opens: a switch of language between two boxes
+    // shows the rest of the story in the new one.
+    static const char* const texts[] = {
+        QT_TR_NOOP("ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。"),
+        QT_TR_NOOP("新しいパソコンを組み立てようとしたが金がない"),
+        QT_TR_NOOP("そんな時に、賞金50000Gという武道大会が開かれる"),
+        QT_TR_NOOP("男は金を手に入れるべく武道大会会場へ向かう･････"),
     };
     for (int i = 0; i < 4; ++i) {
-        MsgBox(texts[i], vbOKOnly, title);
+        MsgBox(tr(texts[i]), vbOKOnly, tr("このげ～むのすと～りぃ"));
         if (i < 3) {
             pauseFor(1000);
             processPendingEvents();

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 using namespace platform;
@@ -16,8 +17,9 @@ namespace kobu {
 void newGame() {
     GameState& g = game();
     if (!g.playerName.isEmpty()) {
-        if (MsgBox(QStringLiteral("終了してもよろしいですか？"), vbYesNo | vbQuestion,
-                   QStringLiteral("確認")) == vbYes) {
+        if (MsgBox(QCoreApplication::translate("kobu::NewGame", "終了してもよろしいですか？"),
+                   vbYesNo | vbQuestion,
+                   QCoreApplication::translate("kobu::NewGame", "確認")) == vbYes) {
             closeAllChildWindows();
             resetGame();
         }

@@ -21,32 +21,38 @@ const QString kThirdCode = QStringLiteral("Dossier");
 } // namespace
 
 SecretCodeWindow::SecretCodeWindow() : GameWindow(QStringLiteral("Form3")) {
-    setTitle(QStringLiteral("裏技コード！"));
     setClientSizeTwips(4740, 1500);
-    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("裏技コードを入力してください！"),
-                       120, 120, 4455, 615);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 4455, 615);
     codeBox = new QLineEdit(this);
     codeBox->setObjectName(QStringLiteral("TUra"));
     codeBox->setMaxLength(10);
-    codeBox->setAccessibleName(QStringLiteral("裏技コード"));
     setGeometryTwips(codeBox, 120, 960, 2055, 375);
-    okButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK!!"), 2400, 960, 975, 375);
-    backButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("戻る"), 3600, 960, 975, 375);
+    okButton =
+        makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK!!"), 2400, 960, 975, 375);
+    backButton = makeButton(this, QStringLiteral("Command2"), {}, 3600, 960, 975, 375);
     setEnterButton(okButton);
     setEscapeButton(backButton);
     onClick(okButton, [this] { onOkClicked(); });
     onClick(backButton, [this] { onBackClicked(); });
     codeBox->setFocus();
+    translateTexts();
+}
+
+void SecretCodeWindow::retranslate() {
+    setTitle(tr("裏技コード！"));
+    promptLabel->setText(tr("裏技コードを入力してください！"));
+    codeBox->setAccessibleName(tr("裏技コード"));
+    backButton->setText(tr("戻る"));
 }
 
 void SecretCodeWindow::onOkClicked() {
     const QString text = codeBox->text();
     if (text == kFirstCode) {
         firstCodeStreak = firstCodeStreak + 1;
-        MsgBox(QStringLiteral("コードが違います"), vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        MsgBox(tr("コードが違います"), vbOKOnly | vbExclamation, tr("エラー"));
         if (firstCodeStreak == 5) {
             // The trap: the fifth time in a row it really ends the game.
-            MsgBox(QStringLiteral("コードが違います？"), vbOKOnly | vbQuestion, QStringLiteral("エラ～"));
+            MsgBox(tr("コードが違います？"), vbOKOnly | vbQuestion, tr("エラ～"));
             EndProcess();
         }
     } else {
@@ -58,10 +64,12 @@ void SecretCodeWindow::onOkClicked() {
     }
     if (text == kThirdCode)
         return;
-    MsgBox(QStringLiteral("コードが違います～"), vbOKOnly | vbExclamation, QStringLiteral("えら～"));
+    MsgBox(tr("コードが違います～"), vbOKOnly | vbExclamation, tr("えら～"));
 }
 
-void SecretCodeWindow::onBackClicked() { Windows::instance().unload(this, vbFormCode); }
+void SecretCodeWindow::onBackClicked() {
+    Windows::instance().unload(this, vbFormCode);
+}
 
 void SecretCodeWindow::onControlKey(QWidget* control, int& keyCode, int) {
     if (control == backButton && keyCode == 8) {

@@ -14,6 +14,7 @@ class SecretCodeWindow : public platform::GameWindow {
     Q_OBJECT
 public:
     SecretCodeWindow();
+    void retranslate() override;
     void onOkClicked();
     void onBackClicked();
     void onControlKey(QWidget* control, int& keyCode, int shift) override;

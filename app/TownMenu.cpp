@@ -17,26 +17,30 @@ using namespace platform;
 namespace kobu {
 
 TownMenu::TownMenu() : GameWindow(QStringLiteral("Menu")) {
-    setTitle(QStringLiteral("めにゅ～"));
     setClientSizeTwips(4680, 3975);
     setKeyPreview(true);
-    promptLabel = makeLabel(this, QStringLiteral("Label1"),
-                            QStringLiteral("行動を指定してください"), 240, 120, 4215, 375);
-    shopButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("店に行く"), 120, 720,
-                            4455, 495);
-    itemsButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("アイテムを使う"),
-                             120, 1320, 4455, 495);
-    battleButton = makeButton(this, QStringLiteral("Command3"),
-                              QStringLiteral("準備完了　Battle Start!"), 120, 1920, 4455, 495);
-    saveButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("セーブ"), 120, 2760,
-                            4455, 495);
-    loadButton = makeButton(this, QStringLiteral("Command5"), QStringLiteral("ロード"), 120, 3360,
-                            4455, 495);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 240, 120, 4215, 375);
+    shopButton = makeButton(this, QStringLiteral("Command1"), {}, 120, 720, 4455, 495);
+    itemsButton = makeButton(this, QStringLiteral("Command2"), {}, 120, 1320, 4455, 495);
+    battleButton = makeButton(this, QStringLiteral("Command3"), {}, 120, 1920, 4455, 495);
+    saveButton = makeButton(this, QStringLiteral("Command4"), {}, 120, 2760, 4455, 495);
+    loadButton = makeButton(this, QStringLiteral("Command5"), {}, 120, 3360, 4455, 495);
     onClick(shopButton, [this] { onShopClicked(); });
     onClick(itemsButton, [this] { onItemsClicked(); });
     onClick(battleButton, [this] { onBattleClicked(); });
     onClick(saveButton, [this] { onSaveClicked(); });
     onClick(loadButton, [this] { onLoadClicked(); });
+    translateTexts();
+}
+
+void TownMenu::retranslate() {
+    setTitle(tr("めにゅ～"));
+    promptLabel->setText(tr("行動を指定してください"));
+    shopButton->setText(tr("店に行く"));
+    itemsButton->setText(tr("アイテムを使う"));
+    battleButton->setText(tr("準備完了　Battle Start!"));
+    saveButton->setText(tr("セーブ"));
+    loadButton->setText(tr("ロード"));
 }
 
 void TownMenu::onLoad() {
@@ -69,8 +73,8 @@ void TownMenu::onBattleClicked() {
 
 // One save slot: Data/Data.dat in the program folder.
 void TownMenu::onSaveClicked() {
-    if (MsgBox(QStringLiteral("セーブしてよろしいですか？"),
-               vbYesNo | vbInformation | vbDefaultButton2, QStringLiteral("確認")) == vbNo)
+    if (MsgBox(tr("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               tr("確認")) == vbNo)
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -82,29 +86,29 @@ void TownMenu::onSaveClicked() {
     } catch (const UnconfirmedReplaceError& e) {
         // The new save is in place; only a crash before the system writes
         // the folder out could undo that.
-        const QString undone = hadSave ? QStringLiteral("前のセーブデータに戻る")
-                                       : QStringLiteral("セーブデータが残らない");
-        MsgBox(QStringLiteral("セーブしましたが、ディスクに書き込まれたことを確かめられません"
-                              "でした。このまま電源が切れるなどすると、") +
-                   undone + QStringLiteral("ことがあります。\n") + e.playerText(),
-               vbOKOnly | vbExclamation, QStringLiteral("警告"));
+        const QString text =
+            hadSave
+                ? tr("セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。"
+                     "このまま電源が切れるなどすると、前のセーブデータに戻ることがあります。\n%1")
+                : tr("セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。"
+                     "このまま電源が切れるなどすると、セーブデータが残らないことがあります。\n%1");
+        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("警告"));
         return;
     } catch (const FileError& e) {
         // A failed save never touches the old file, but there may be none.
-        const QString kept = QFileInfo(path).isFile()
-                                 ? QStringLiteral("前のセーブデータはそのまま残っています。")
-                                 : QString();
-        MsgBox(QStringLiteral("セーブできませんでした。") + kept + QStringLiteral("\n") +
-                   e.playerText(),
-               vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+        const QString text =
+            QFileInfo(path).isFile()
+                ? tr("セーブできませんでした。前のセーブデータはそのまま残っています。\n%1")
+                : tr("セーブできませんでした。\n%1");
+        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
-    MsgBox(QStringLiteral("セーブしました"));
+    MsgBox(tr("セーブしました"));
 }
 
 void TownMenu::onLoadClicked() {
-    if (MsgBox(QStringLiteral("ロードしてよろしいですか？"),
-               vbYesNo | vbInformation | vbDefaultButton2, QStringLiteral("確認")) == vbNo)
+    if (MsgBox(tr("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
+               tr("確認")) == vbNo)
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -113,14 +117,12 @@ void TownMenu::onLoadClicked() {
         rec = readRecord(path, kSaveRecordLength, 1);
     } catch (const FileError&) {
         const QFileInfo file(path);
-        const QString why =
-            !file.exists() ? QStringLiteral("セーブデータがありません。")
-            : file.isFile()
-                ? QStringLiteral("セーブデータが壊れているため、ロードできません。")
-                : QStringLiteral("セーブデータの場所にあるのが普通のファイルではないため、"
-                                 "ロードできません。");
-        MsgBox(why + QStringLiteral("\n") + path, vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        const QString why = !file.exists() ? tr("セーブデータがありません。\n%1")
+                            : file.isFile()
+                                ? tr("セーブデータが壊れているため、ロードできません。\n%1")
+                                : tr("セーブデータの場所にあるのが普通のファイルではないため、"
+                                     "ロードできません。\n%1");
+        MsgBox(why.arg(path), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
     decodeSaveRecord(rec, g);

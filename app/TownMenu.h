@@ -12,6 +12,7 @@ class TownMenu : public platform::GameWindow {
     Q_OBJECT
 public:
     TownMenu();
+    void retranslate() override;
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
     void onKeyPreview(int& keyCode, int shift) override;

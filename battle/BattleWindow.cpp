@@ -14,6 +14,7 @@
 #include "platform/Services.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -103,24 +104,24 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     }
     stopButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Stop!"), 2040, 2400,
                             1215, 495);
-    skillsHint = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("ｗキーで技能を使う"),
-                           3480, 2400, 1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
+    skillsHint = makeLabel(this, QStringLiteral("Label7"), {}, 3480, 2400, 1215, 495,
+                           Qt::AlignLeft | Qt::AlignVCenter);
     skillsHint->setFont(designFont(pGothic, 9, true));
     messageLabel = makeLabel(this, QStringLiteral("LaMsg"), {}, 120, 3360, 6495, 855);
     messageLabel->setFont(designFont(QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), 18));
 
     makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/battle_attack.png"),
-                QStringLiteral("攻"), 120, 960, 480, 480);
+                QT_TRANSLATE_NOOP("platform::Pictures", "攻"), 120, 960, 480, 480);
     makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/ui/battle_defence.png"),
-                QStringLiteral("防"), 120, 1920, 480, 555);
+                QT_TRANSLATE_NOOP("platform::Pictures", "防"), 120, 1920, 480, 555);
     makePicture(this, QStringLiteral("Image3"), QStringLiteral(":/ui/battle_speed.png"),
-                QStringLiteral("速"), 120, 2760, 480, 480);
+                QT_TRANSLATE_NOOP("platform::Pictures", "速"), 120, 2760, 480, 480);
     makePicture(this, QStringLiteral("Image4"), QStringLiteral(":/ui/battle_enemy_attack.png"),
-                QStringLiteral("攻"), 6120, 960, 480, 480);
+                QT_TRANSLATE_NOOP("platform::Pictures", "攻"), 6120, 960, 480, 480);
     makePicture(this, QStringLiteral("Image5"), QStringLiteral(":/ui/battle_enemy_defence.png"),
-                QStringLiteral("防"), 6120, 1920, 480, 555);
+                QT_TRANSLATE_NOOP("platform::Pictures", "防"), 6120, 1920, 480, 555);
     makePicture(this, QStringLiteral("Image6"), QStringLiteral(":/ui/battle_enemy_speed.png"),
-                QStringLiteral("速"), 6120, 2760, 480, 480);
+                QT_TRANSLATE_NOOP("platform::Pictures", "速"), 6120, 2760, 480, 480);
     // Header, the two sides, the message line.
     makeLine(this, QStringLiteral("Line1"), 0, 720, 6720, 720);
     makeLine(this, QStringLiteral("Line2"), 3368, 720, 3368, 3240);
@@ -133,6 +134,30 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     waitTimer = makeTimer(1, [this] { stoppingRollsOnError(this, [this] { onWaitTick(); }); });
     waitTimer->setEnabled(true); // as designed; the load turns it off
     onClick(stopButton, [this] { onStopClicked(); });
+    translateTexts();
+}
+
+void BattleWindow::retranslate() {
+    if (!shownRound.isEmpty())
+        setTitle(tr("%1回戦").arg(shownRound));
+    skillsHint->setText(tr("ｗキーで技能を使う"));
+    showMessageText();
+}
+
+void BattleWindow::showMessage(const QString& source, const QStringList& numbers) {
+    messageSource = source;
+    messageNumbers = numbers;
+    showMessageText();
+}
+
+void BattleWindow::showMessageText() {
+    if (messageSource.isEmpty())
+        return;
+    QString text =
+        QCoreApplication::translate("kobu::BattleWindow", messageSource.toUtf8().constData());
+    for (const QString& n : std::as_const(messageNumbers))
+        text = text.arg(n);
+    messageLabel->setText(text);
 }
 
 void BattleWindow::onLoad() {
@@ -144,10 +169,11 @@ void BattleWindow::onLoad() {
     setTopTw(0);
     playMusic(Track::Match);
     playerName->setText(g.playerName);
-    setTitle(g.roundNumber.str() + QStringLiteral("回戦"));
+    shownRound = g.roundNumber.str();
+    setTitle(tr("%1回戦").arg(shownRound));
     refreshBoth();
     phase = combat::kSpeedContest;
-    messageLabel->setText(QStringLiteral("試合開始"));
+    showMessage(QStringLiteral(QT_TR_NOOP("試合開始")));
     playerRollTimer->setEnabled(true);
     opponentRollTimer->setEnabled(true);
     stopButton->setEnabled(true);
@@ -157,7 +183,7 @@ void BattleWindow::onLoad() {
 
 void BattleWindow::canClose(int& cancel, int unloadMode) {
     if (unloadMode == vbFormControlMenu) {
-        MsgBox(QStringLiteral("逃げるな"), vbOKOnly | vbExclamation, QStringLiteral("臆病者め！"));
+        MsgBox(tr("逃げるな"), vbOKOnly | vbExclamation, tr("臆病者め！"));
         cancel = 1;
     }
 }
@@ -167,8 +193,7 @@ void BattleWindow::onKeyPreview(int& keyCode, int shift) {
     if (keyCode != 87)
         return;
     if (game().activeSkill != combat::kNoSkill) {
-        MsgBox(QStringLiteral("技能を使用中です"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("技能を使用中です"), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
     // The rolls keep running while the skills window is open.
@@ -260,7 +285,7 @@ void BattleWindow::resolveExchange() {
         if (combat::isFirstOfTwoSpeedRolls(g)) {
             // Secret of Speed: keep this roll and let both sides roll again.
             firstSpeedRoll = combat::keepFirstSpeedRoll(g, double(playerShown.value()));
-            messageLabel->setText(QStringLiteral("1回目") + firstSpeedRoll.str());
+            showMessage(QStringLiteral(QT_TR_NOOP("1回目%1")), {firstSpeedRoll.str()});
             playerRollTimer->setEnabled(true);
             opponentRollTimer->setEnabled(true);
             return;
@@ -268,8 +293,8 @@ void BattleWindow::resolveExchange() {
         if (g.activeSkill == combat::kSpeedSecret) {
             // A line feed alone: a carriage return after it would stay in the
             // label and draw as a blank at the start of the second line.
-            messageLabel->setText(messageLabel->text() + QStringLiteral("\n2回目") +
-                                  playerRoll->text());
+            showMessage(QStringLiteral(QT_TR_NOOP("1回目%1\n2回目%2")),
+                        {firstSpeedRoll.str(), playerRoll->text()});
             pauseFor(1000);
             const double second = double(playerShown.value());
             const double standing = combat::settleSpeedRolls(g, second, firstSpeedRoll);
@@ -278,7 +303,7 @@ void BattleWindow::resolveExchange() {
         }
         const combat::SpeedVerdict v = combat::judgeSpeedContest(g, double(playerShown.value()),
                                                                  double(opponentShown.value()));
-        messageLabel->setText(v.message);
+        showMessage(v.message);
         if (v.refresh)
             refreshBoth();
         switch (v.next) {
@@ -298,7 +323,7 @@ void BattleWindow::resolveExchange() {
         return;
     const combat::AttackVerdict v =
         combat::judgeAttackStep(g, double(playerShown.value()), double(opponentShown.value()));
-    messageLabel->setText(v.message);
+    showMessage(v.message);
     refreshBoth();
     if (combat::endSkillsAfterAttack(g))
         refreshBoth();
@@ -337,7 +362,7 @@ void BattleWindow::checkOutcome() {
     const combat::Outcome outcome = combat::matchOutcome(g);
     switch (outcome) {
     case combat::Outcome::Lost:
-        MsgBox(QStringLiteral("負け"), vbOKOnly);
+        MsgBox(tr("負け"), vbOKOnly);
         if (isUnloaded())
             return;
         combat::applyLoss(g);
@@ -348,21 +373,20 @@ void BattleWindow::checkOutcome() {
     case combat::Outcome::Cleared: {
         const bool cleared = outcome == combat::Outcome::Cleared;
         opponentHp->setText(QStringLiteral("0"));
-        MsgBox(QStringLiteral("あなたの勝利です♪"), vbOKOnly | vbInformation,
-               QStringLiteral("You won!"));
+        MsgBox(tr("あなたの勝利です♪"), vbOKOnly | vbInformation, QStringLiteral("You won!"));
         if (isUnloaded())
             return;
         const bool overCap = combat::settleWonMatch(g, outcome);
         if (cleared) {
-            MsgBox(QStringLiteral("ゲームクリアー"), vbOKOnly);
+            MsgBox(tr("ゲームクリアー"), vbOKOnly);
             if (isUnloaded())
                 return;
             navigation::toEnding(*this);
             return;
         }
         if (overCap) {
-            MsgBox(QStringLiteral("金持ちすぎ・・・・"), vbOKOnly | vbExclamation,
-                   QStringLiteral("金持ちすぎなんじゃ！"));
+            MsgBox(tr("金持ちすぎ・・・・"), vbOKOnly | vbExclamation,
+                   tr("金持ちすぎなんじゃ！"));
             if (isUnloaded())
                 return;
             combat::halveMoney(g);

@@ -6,6 +6,8 @@
 #include "platform/GameWindow.h"
 #include "state/I16.h"
 
+#include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QLabel;
@@ -17,6 +19,7 @@ class BattleWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     BattleWindow();
+    void retranslate() override;
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
     void onKeyPreview(int& keyCode, int shift) override;
@@ -73,6 +76,14 @@ class BattleWindow : public platform::GameWindow {
     std::uint64_t opponentTicks = 0;
 
   private:
+    // The message line: its source text and the numbers that go into it,
+    // kept so that a change of language shows it again.
+    void showMessage(const QString& source, const QStringList& numbers = {});
+    void showMessageText();
+    QString messageSource;
+    QStringList messageNumbers;
+    QString shownRound; // in the title once the match has loaded
+
     void checkOutcome();
     void refreshBoth();
     void showPlayerRoll(i16 v);

@@ -81,7 +81,8 @@ SpeedVerdict judgeSpeedContest(GameState& g, double player, double opponent) {
             g.attackA = g.attackA * 2;
             refresh = true;
         }
-        return {result, kPlayerAttack, QStringLiteral("スピード勝ち"), refresh};
+        return {result, kPlayerAttack,
+                QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "スピード勝ち")), refresh};
     }
     case Result::Loss: {
         bool refresh = false;
@@ -96,7 +97,8 @@ SpeedVerdict judgeSpeedContest(GameState& g, double player, double opponent) {
             g.activeSkill = kNoSkill;
             refresh = true;
         }
-        return {result, kOpponentAttack, QStringLiteral("スピード負け"), refresh};
+        return {result, kOpponentAttack,
+                QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "スピード負け")), refresh};
     }
     case Result::Draw:
     default:
@@ -104,7 +106,8 @@ SpeedVerdict judgeSpeedContest(GameState& g, double player, double opponent) {
             g.speed = g.skillBackup;
             g.activeSkill = kNoSkill;
         }
-        return {Result::Draw, kMutualAttack, QStringLiteral("スピードドロー"), false};
+        return {Result::Draw, kMutualAttack,
+                QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "スピードドロー")), false};
     }
 }
 
@@ -135,12 +138,12 @@ AttackVerdict judgeAttackStep(GameState& g, double player, double opponent) {
     }
     switch (result) {
     case Result::Win:
-        return {result, QStringLiteral("プレイヤー勝利")};
+        return {result, QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "プレイヤー勝利"))};
     case Result::Loss:
-        return {result, QStringLiteral("プレイヤー負け")};
+        return {result, QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "プレイヤー負け"))};
     case Result::Draw:
     default:
-        return {Result::Draw, QStringLiteral("ドロー")};
+        return {Result::Draw, QStringLiteral(QT_TRANSLATE_NOOP("kobu::BattleWindow", "ドロー"))};
     }
 }
 

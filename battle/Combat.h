@@ -78,9 +78,9 @@ double settleSpeedRolls(GameState& g, double secondRoll, i16 firstRoll);
 
 struct SpeedVerdict {
     Result result;
-    Phase next;      // the attack step that follows
-    QString message; // "スピード勝ち", "スピードドロー" or "スピード負け"
-    bool refresh;    // shown values changed: status and panel are due
+    Phase next; // the attack step that follows
+    QString message; // "スピード勝ち", "スピードドロー" or "スピード負け", untranslated
+    bool refresh; // shown values changed: status and panel are due
 };
 // The speed contest, with what it does to Spirit Attack (doubles attack A on a
 // win, ends on a draw or loss) and Heal (ends on a loss). Secret of Speed must
@@ -89,7 +89,7 @@ SpeedVerdict judgeSpeedContest(GameState& g, double player, double opponent);
 
 struct AttackVerdict {
     Result result;
-    QString message; // "プレイヤー勝利", "ドロー" or "プレイヤー負け"
+    QString message; // "プレイヤー勝利", "ドロー" or "プレイヤー負け", untranslated
 };
 // The attack step of any phase: the loser takes the difference as damage (no
 // lower clamp). Under Heal a win heals twice the difference, up to maxHp,

@@ -4,6 +4,7 @@
 #include "platform/RecordFile.h"
 #include "state/RecordFields.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace kobu {
@@ -31,7 +32,8 @@ QByteArray encodeOpponent(const OpponentRecord& r) {
 
 OpponentRecord decodeOpponent(const QByteArray& bytes) {
     if (bytes.size() != kOpponentRecordLength)
-        throw platform::FileError(QStringLiteral("対戦相手の記録の長さが正しくありません。"),
+        throw platform::FileError(QCoreApplication::translate(
+                                      "kobu::Opponent", "対戦相手の記録の長さが正しくありません。"),
                                   QString());
     OpponentRecord r;
     int at = 0;
@@ -54,11 +56,12 @@ void loadOpponent() {
         bytes = platform::readRecord(path, kOpponentRecordLength, g.roundNumber.value());
     } catch (const platform::FileError&) {
         // Say which match cannot start, not only that a file is short.
-        throw platform::FileError(
-            QStringLiteral("対戦相手のデータ（Enemy.dat）に第%1回戦の相手がいないため、"
-                           "試合を始められません。")
-                .arg(g.roundNumber.value()),
-            path);
+        throw platform::FileError(QCoreApplication::translate(
+                                      "kobu::Opponent",
+                                      "対戦相手のデータ（Enemy.dat）に第%1回戦の相手がいないため、"
+                                      "試合を始められません。")
+                                      .arg(g.roundNumber.value()),
+                                  path);
     }
     g.opponent = decodeOpponent(bytes);
 }

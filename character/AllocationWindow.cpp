@@ -11,6 +11,7 @@
 #include "platform/Guard.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,7 +21,8 @@ namespace kobu {
 namespace {
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+    MsgBox(text, vbOKOnly | vbExclamation,
+           QCoreApplication::translate("kobu::AllocationWindow", "エラー"));
 }
 
 // What the window says when a press is refused.
@@ -30,16 +32,16 @@ QString refusalText(allocation::Row row, allocation::Refusal why) {
     switch (why) {
     case Refusal::PairGap:
         if (row == Row::AttackA)
-            return QStringLiteral("これ以上下げられません");
+            return QCoreApplication::translate("kobu::AllocationWindow", "これ以上下げられません");
         if (row == Row::DefenseA)
-            return QStringLiteral("これ以上さげられません");
-        return QStringLiteral("これ以上あげられません");
+            return QCoreApplication::translate("kobu::AllocationWindow", "これ以上さげられません");
+        return QCoreApplication::translate("kobu::AllocationWindow", "これ以上あげられません");
     case Refusal::Limit:
-        return QStringLiteral("上限です");
+        return QCoreApplication::translate("kobu::AllocationWindow", "上限です");
     case Refusal::NoPointsLeft:
-        return QStringLiteral("ポイントを使い切っています");
+        return QCoreApplication::translate("kobu::AllocationWindow", "ポイントを使い切っています");
     case Refusal::BelowCurrent:
-        return QStringLiteral("現在値を下回っています");
+        return QCoreApplication::translate("kobu::AllocationWindow", "現在値を下回っています");
     case Refusal::None:
         break;
     }
@@ -57,15 +59,11 @@ allocation::Press pressOf(int button) {
 } // namespace
 
 AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
-    setTitle(QStringLiteral("能力値振り分け"));
     setClientSizeTwips(6720, 3600);
     const auto centred = Qt::AlignCenter;
-    abilityHeader = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("能力値"), 120, 120,
-                              1335, 375, centred);
-    currentHeader = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("現在"), 1560, 120,
-                              855, 375, centred);
-    resultHeader = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("結果"), 2520, 120, 855,
-                             375, centred);
+    abilityHeader = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 1335, 375, centred);
+    currentHeader = makeLabel(this, QStringLiteral("Label2"), {}, 1560, 120, 855, 375, centred);
+    resultHeader = makeLabel(this, QStringLiteral("Label4"), {}, 2520, 120, 855, 375, centred);
 
     struct Design {
         const char* image;
@@ -95,8 +93,8 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
     const QFont valueFont = designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     int top = 600;
     for (const Design& d : rows) {
-        makePicture(this, QString::fromLatin1(d.image), QString::fromLatin1(d.picture),
-                    QString::fromLatin1(d.lettering), 120, top, 1335, 375);
+        makePicture(this, QString::fromLatin1(d.image), QString::fromLatin1(d.picture), d.lettering,
+                    120, top, 1335, 375);
         *d.now = makeLabel(this, QString::fromLatin1(d.nowName), {}, 1560, top, 855, 375, centred);
         *d.ato = makeLabel(this, QString::fromLatin1(d.atoName), {}, 2520, top, 855, 375, centred);
         (*d.now)->setFont(valueFont);
@@ -122,21 +120,28 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         });
     }
 
-    howToTitle = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("振り分け方"), 4320, 120,
-                           2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
-    howToText =
-        makeLabel(this, QStringLiteral("Label3"),
-                  QStringLiteral("左クリックをすると能力値がアップし、右クリックすると増えた能"
-                                 "力値を訂正することができます。"),
-                  4320, 480, 2280, 1200);
-    pointsCaption =
-        makeLabel(this, QStringLiteral("Label17"), QStringLiteral("残り振り分けポイント"), 4320,
-                  1800, 2280, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    howToTitle = makeLabel(this, QStringLiteral("Label5"), {}, 4320, 120, 2280, 375,
+                           Qt::AlignLeft | Qt::AlignVCenter);
+    howToText = makeLabel(this, QStringLiteral("Label3"), {}, 4320, 480, 2280, 1200);
+    pointsCaption = makeLabel(this, QStringLiteral("Label17"), {}, 4320, 1800, 2280, 375,
+                              Qt::AlignLeft | Qt::AlignVCenter);
     pointsLeft = makeLabel(this, QStringLiteral("Huriwake"), {}, 4320, 2160, 2280, 615, centred);
     pointsLeft->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 18, true));
-    okButton =
-        makeButton(this, QStringLiteral("OK"), QStringLiteral("ＯＫ！"), 4320, 2880, 2280, 495);
+    okButton = makeButton(this, QStringLiteral("OK"), {}, 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });
+    translateTexts();
+}
+
+void AllocationWindow::retranslate() {
+    setTitle(tr("能力値振り分け"));
+    abilityHeader->setText(tr("能力値"));
+    currentHeader->setText(tr("現在"));
+    resultHeader->setText(tr("結果"));
+    howToTitle->setText(tr("振り分け方"));
+    howToText->setText(tr("左クリックをすると能力値がアップし、右クリックすると増えた能"
+                          "力値を訂正することができます。"));
+    pointsCaption->setText(tr("残り振り分けポイント"));
+    okButton->setText(tr("ＯＫ！"));
 }
 
 void AllocationWindow::onLoad() {
@@ -179,8 +184,7 @@ void AllocationWindow::onRowPressed(allocation::Row row, int button) {
 }
 
 void AllocationWindow::onOkClicked() {
-    if (MsgBox(QStringLiteral("これでよろしいですか？"), vbYesNo | vbQuestion,
-               QStringLiteral("お～け～？")) != vbYes)
+    if (MsgBox(tr("これでよろしいですか？"), vbYesNo | vbQuestion, tr("お～け～？")) != vbYes)
         return;
     allocation::commit(draft, game());
     refreshStatus();

@@ -19,6 +19,7 @@ class AllocationWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     AllocationWindow();
+    void retranslate() override;
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
 

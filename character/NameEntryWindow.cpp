@@ -34,29 +34,33 @@ class SaveableName : public QValidator {
 } // namespace
 
 NameEntryWindow::NameEntryWindow() : GameWindow(QStringLiteral("FName")) {
-    setTitle(QStringLiteral("名前を決めよう"));
     setClientSizeTwips(4305, 1590);
-    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("名前を決めてください。"), 480,
-                       0, 2775, 375, Qt::AlignLeft | Qt::AlignVCenter);
-    limitLabel = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("（４文字以内）"), 2280, 360,
-                       1215, 255);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 480, 0, 2775, 375,
+                            Qt::AlignLeft | Qt::AlignVCenter);
+    limitLabel = makeLabel(this, QStringLiteral("Label2"), {}, 2280, 360, 1215, 255);
     nameBox = new QLineEdit(this);
     nameBox->setObjectName(QStringLiteral("TtName"));
     nameBox->setMaxLength(4);
     nameBox->setValidator(new SaveableName(nameBox));
-    nameBox->setAccessibleName(QStringLiteral("名前"));
     setGeometryTwips(nameBox, 480, 840, 1335, 375);
-    okButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 2520, 840, 1575,
-                          375);
+    okButton = makeButton(this, QStringLiteral("Command1"), {}, 2520, 840, 1575, 375);
     setEnterButton(okButton);
     onClick(okButton, [this] { onOkClicked(); });
     nameBox->setFocus();
+    translateTexts();
+}
+
+void NameEntryWindow::retranslate() {
+    setTitle(tr("名前を決めよう"));
+    promptLabel->setText(tr("名前を決めてください。"));
+    limitLabel->setText(tr("（４文字以内）"));
+    nameBox->setAccessibleName(tr("名前"));
+    okButton->setText(tr("OK！"));
 }
 
 void NameEntryWindow::onOkClicked() {
     if (nameBox->text().isEmpty()) {
-        MsgBox(QStringLiteral("名前を入力してください！"), vbOKOnly | vbExclamation,
-               QStringLiteral("えら～"));
+        MsgBox(tr("名前を入力してください！"), vbOKOnly | vbExclamation, tr("えら～"));
         return;
     }
     GameState& g = game();

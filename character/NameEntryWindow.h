@@ -13,6 +13,7 @@ class NameEntryWindow : public platform::GameWindow {
     Q_OBJECT
 public:
     NameEntryWindow();
+    void retranslate() override;
     void onOkClicked();
 
     QLabel* promptLabel;

@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 using namespace platform;
@@ -17,31 +18,37 @@ namespace kobu {
 namespace {
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation, QStringLiteral("エラー"));
+    MsgBox(text, vbOKOnly | vbExclamation,
+           QCoreApplication::translate("kobu::SkillsWindow", "エラー"));
 }
 
 bool confirmed(const QString& prompt) {
-    return MsgBox(prompt, vbYesNo | vbQuestion, QStringLiteral("確認")) == vbYes;
+    return MsgBox(prompt, vbYesNo | vbQuestion,
+                  QCoreApplication::translate("kobu::SkillsWindow", "確認")) == vbYes;
 }
 
 } // namespace
 
 SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("FGinou")) {
-    setTitle(QStringLiteral("技能"));
     setClientSizeTwips(3000, 2400);
     setKeyPreview(true);
-    speedSecretButton = makeButton(this, QStringLiteral("Command1"),
-                                   QStringLiteral("スピードの極意"), 120, 120, 2760, 495);
-    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("気合攻撃"),
-                                    120, 690, 2760, 495);
-    energyBoostButton = makeButton(this, QStringLiteral("Command3"),
-                                   QStringLiteral("エネルギーブースト"), 120, 1260, 2760, 495);
-    healButton = makeButton(this, QStringLiteral("Command4"), QStringLiteral("ヒール"), 120, 1830,
-                            2760, 495);
+    speedSecretButton = makeButton(this, QStringLiteral("Command1"), {}, 120, 120, 2760, 495);
+    spiritAttackButton = makeButton(this, QStringLiteral("Command2"), {}, 120, 690, 2760, 495);
+    energyBoostButton = makeButton(this, QStringLiteral("Command3"), {}, 120, 1260, 2760, 495);
+    healButton = makeButton(this, QStringLiteral("Command4"), {}, 120, 1830, 2760, 495);
     onClick(speedSecretButton, [this] { onSpeedSecretClicked(); });
     onClick(spiritAttackButton, [this] { onSpiritAttackClicked(); });
     onClick(energyBoostButton, [this] { onEnergyBoostClicked(); });
     onClick(healButton, [this] { onHealClicked(); });
+    translateTexts();
+}
+
+void SkillsWindow::retranslate() {
+    setTitle(tr("技能"));
+    speedSecretButton->setText(tr("スピードの極意"));
+    spiritAttackButton->setText(tr("気合攻撃"));
+    energyBoostButton->setText(tr("エネルギーブースト"));
+    healButton->setText(tr("ヒール"));
 }
 
 void SkillsWindow::onLoad() {
@@ -76,10 +83,10 @@ void SkillsWindow::offerSkill(combat::Skill skill, const QString& buyPrompt,
     const skills::Offer& o = skills::offer(skill);
     switch (skills::refusal(g, o)) {
     case skills::Refusal::Money:
-        refuse(QStringLiteral("所持金不足"));
+        refuse(tr("所持金不足"));
         return;
     case skills::Refusal::Hp:
-        refuse(QStringLiteral("HP不足"));
+        refuse(tr("HP不足"));
         return;
     case skills::Refusal::None:
         break;
@@ -105,23 +112,23 @@ void SkillsWindow::activate(combat::Skill skill) {
 }
 
 void SkillsWindow::onSpeedSecretClicked() {
-    offerSkill(combat::kSpeedSecret, QStringLiteral("450Gと4HP必要です"),
-               QStringLiteral("You need four HPs.よろしいですか"));
+    offerSkill(combat::kSpeedSecret, tr("450Gと4HP必要です"),
+               tr("You need four HPs.よろしいですか"));
 }
 
 void SkillsWindow::onSpiritAttackClicked() {
-    offerSkill(combat::kSpiritAttack, QStringLiteral("400Gと5HP必要です"),
-               QStringLiteral("You need five HPs.よろしいですか"));
+    offerSkill(combat::kSpiritAttack, tr("400Gと5HP必要です"),
+               tr("You need five HPs.よろしいですか"));
 }
 
 void SkillsWindow::onEnergyBoostClicked() {
-    offerSkill(combat::kEnergyBoost, QStringLiteral("1200G必要です"),
-               QStringLiteral("よろしいですか"));
+    offerSkill(combat::kEnergyBoost, tr("1200G必要です"),
+               tr("よろしいですか"));
 }
 
 void SkillsWindow::onHealClicked() {
-    offerSkill(combat::kHeal, QStringLiteral("600Gと1HP必要です"),
-               QStringLiteral("You need one HP.よろしいですか"));
+    offerSkill(combat::kHeal, tr("600Gと1HP必要です"),
+               tr("You need one HP.よろしいですか"));
 }
 
 } // namespace kobu

@@ -16,6 +16,7 @@ class SkillsWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     SkillsWindow();
+    void retranslate() override;
     void onLoad() override;
     void onKeyPreview(int& keyCode, int shift) override;
     void onError() override;

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
+#include "state/EquipmentNames.h"
 #include "state/GameState.h"
 
 #include <QLabel>
@@ -14,30 +15,29 @@ using namespace platform;
 namespace kobu {
 
 StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
-    setTitle(QStringLiteral("ステータス"));
     setClientSizeTwips(5145, 6195);
     const auto centred = Qt::AlignCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    makePicture(this, QStringLiteral("Image9"), QStringLiteral(":/ui/status_name.png"),
-                QStringLiteral("NAME"), 120, 120, 1815, 495);
-    makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/status_hp.png"),
-                QStringLiteral("HP"), 120, 720, 1095, 495);
+    makePicture(this, QStringLiteral("Image9"), QStringLiteral(":/ui/status_name.png"), "NAME", 120,
+                120, 1815, 495);
+    makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/status_hp.png"), "HP", 120,
+                720, 1095, 495);
     hpCaption =
         makeLabel(this, QStringLiteral("Label1"), QStringLiteral("HP"), 1260, 840, 375, 255);
     makePicture(this, QStringLiteral("Image2"), QStringLiteral(":/ui/status_attack_a.png"),
-                QStringLiteral("Attack A"), 120, 1440, 2520, 495);
+                "Attack A", 120, 1440, 2520, 495);
     makePicture(this, QStringLiteral("Image3"), QStringLiteral(":/ui/status_attack_b.png"),
-                QStringLiteral("Attack B"), 120, 2040, 2520, 495);
+                "Attack B", 120, 2040, 2520, 495);
     makePicture(this, QStringLiteral("Image4"), QStringLiteral(":/ui/status_defence_a.png"),
-                QStringLiteral("Defence A"), 120, 2640, 2520, 495);
+                "Defence A", 120, 2640, 2520, 495);
     makePicture(this, QStringLiteral("Image5"), QStringLiteral(":/ui/status_defence_b.png"),
-                QStringLiteral("Defence B"), 120, 3360, 2520, 495);
-    makePicture(this, QStringLiteral("Image6"), QStringLiteral(":/ui/status_g.png"),
-                QStringLiteral("G"), 120, 4080, 960, 495);
-    makePicture(this, QStringLiteral("Image7"), QStringLiteral(":/ui/status_speed.png"),
-                QStringLiteral("Speed"), 2640, 4080, 1215, 495);
+                "Defence B", 120, 3360, 2520, 495);
+    makePicture(this, QStringLiteral("Image6"), QStringLiteral(":/ui/status_g.png"), "G", 120, 4080,
+                960, 495);
+    makePicture(this, QStringLiteral("Image7"), QStringLiteral(":/ui/status_speed.png"), "Speed",
+                2640, 4080, 1215, 495);
     makePicture(this, QStringLiteral("Image8"), QStringLiteral(":/ui/status_equipment.png"),
-                QStringLiteral("Equipment"), 120, 4800, 1335, 1095);
+                "Equipment", 120, 4800, 1335, 1095);
 
     nameValue = makeLabel(this, QStringLiteral("LaName"), {}, 2040, 120, 2295, 495, centred);
     hpValue = makeLabel(this, QStringLiteral("LaHP"), {}, 1680, 720, 1095, 495, centred);
@@ -59,6 +59,14 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
     }
     makeLine(this, QStringLiteral("Line2"), 2640, 1320, 3360, 600);
     makeLine(this, QStringLiteral("Line1"), 0, 4680, 5160, 4680);
+    translateTexts();
+}
+
+void StatusWindow::retranslate() {
+    setTitle(tr("ステータス"));
+    const GameState& g = game();
+    weaponValue->setText(shownEquipmentName(g.weaponName));
+    armourValue->setText(shownEquipmentName(g.armorName));
 }
 
 void StatusWindow::onLoad() {
@@ -88,8 +96,8 @@ void StatusWindow::showState() {
     defenseAValue->setText(g.defenseA.str());
     defenseBValue->setText(g.defenseB.str());
     moneyValue->setText(g.money.str());
-    weaponValue->setText(g.weaponName);
-    armourValue->setText(g.armorName);
+    weaponValue->setText(shownEquipmentName(g.weaponName));
+    armourValue->setText(shownEquipmentName(g.armorName));
     nameValue->setText(g.playerName);
     speedValue->setText(g.speed.str());
 }

@@ -11,6 +11,7 @@ class StatusWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     StatusWindow();
+    void retranslate() override;
     void onLoad() override;
     void canClose(int& cancel, int unloadMode) override;
     // The player's values as the game holds them now.

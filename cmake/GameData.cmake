@@ -34,6 +34,19 @@ add_custom_command(OUTPUT ${TRANSLATION_QM}
 add_custom_target(translations ALL DEPENDS ${TRANSLATION_QM})
 add_dependencies(kobusato translations)
 
+# `cmake --build build --target update_translations` brings the .ts up to date
+# with the texts in the code: new texts come in unfinished (and fail the build
+# until translated), texts gone from the code go. No line numbers, so that the
+# file changes only where a text does.
+find_program(LUPDATE lupdate HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH)
+find_program(LUPDATE NAMES lupdate-qt6 lupdate REQUIRED)
+set(TRANSLATED_FOLDERS app battle character media platform shop state)
+set(LUPDATE_ARGS -silent -I . -locations none -no-obsolete -source-language ja -target-language en
+    ${TRANSLATED_FOLDERS})
+add_custom_target(update_translations
+  COMMAND ${LUPDATE} ${LUPDATE_ARGS} -ts ${TRANSLATION_TS}
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} VERBATIM)
+
 # Tables: text sources compiled by tools that use the game's own record codecs.
 set(DATA_OUTPUTS)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/enemygen/CMakeLists.txt)

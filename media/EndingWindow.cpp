@@ -5,6 +5,7 @@
 #include "character/NameEntryWindow.h"
 #include "media/MusicPlayer.h"
 #include "platform/Geometry.h"
+#include "platform/Language.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
@@ -26,8 +27,8 @@ namespace {
 QString picturePath(const QString& name) {
     const QString& app = game().appPath;
     if (name.startsWith(QStringLiteral("初期絵")))
-        return app + QStringLiteral("/Bmps/") + name + QStringLiteral(".bmp");
-    return app + QStringLiteral("/Jpegs/") + name + QStringLiteral(".jpg");
+        return localizedPicture(app + QStringLiteral("/Bmps/") + name + QStringLiteral(".bmp"));
+    return localizedPicture(app + QStringLiteral("/Jpegs/") + name + QStringLiteral(".jpg"));
 }
 
 int pxOf(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
@@ -46,6 +47,11 @@ void PictureBox::setPicture(const QPixmap& pm) {
     width_ = static_cast<float>(natural.width() * kTwipsPerPixel);
     height_ = static_cast<float>(natural.height() * kTwipsPerPixel);
     place();
+    update();
+}
+
+void PictureBox::replacePicture(const QPixmap& pm) {
+    pm_ = pm;
     update();
 }
 
@@ -88,12 +94,32 @@ EndingWindow::EndingWindow() : GameWindow(QStringLiteral("FStaff")) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     slide = new PictureBox(this);
     slide->setObjectName(QStringLiteral("Image1"));
-    slide->setAccessibleName(QStringLiteral("エンディング"));
-    QPixmap design(QStringLiteral(":/ui/staff_image1.png"));
-    design.setDevicePixelRatio(2.0);
-    slide->setPicture(design);
+    slide->setPicture(designPicture());
     slide->setWidthTw(7680);
     slide->setHeightTw(5790);
+    translateTexts();
+}
+
+QPixmap EndingWindow::designPicture() const {
+    QPixmap design(localizedPicture(QStringLiteral(":/ui/staff_image1.png")));
+    design.setDevicePixelRatio(2.0);
+    return design;
+}
+
+void EndingWindow::retranslate() {
+    slide->setAccessibleName(tr("エンディング"));
+    // The slide and the background that show now, in the new language, where
+    // they stand; nothing of the sequence is told of it.
+    const QPixmap pm = pictureName_.isEmpty() ? designPicture() : load(pictureName_);
+    if (!pm.isNull())
+        slide->replacePicture(pm);
+    if (!backgroundName_.isEmpty()) {
+        const QPixmap bg = load(backgroundName_);
+        if (!bg.isNull()) {
+            background_ = bg;
+            update();
+        }
+    }
 }
 
 void EndingWindow::paintEvent(QPaintEvent*) {
@@ -129,6 +155,7 @@ QPixmap EndingWindow::load(const QString& name) const {
 
 void EndingWindow::showPicture(const QString& name) {
     note(QStringLiteral("picture:") + name);
+    pictureName_ = name;
     const QPixmap pm = load(name);
     if (!pm.isNull())
         slide->setPicture(pm);
@@ -136,6 +163,7 @@ void EndingWindow::showPicture(const QString& name) {
 
 void EndingWindow::setBackground(const QString& name) {
     note(QStringLiteral("background:") + name);
+    backgroundName_ = name;
     const QPixmap pm = load(name);
     if (!pm.isNull()) {
         background_ = pm;
@@ -283,8 +311,7 @@ void EndingWindow::onLoad() {
     showPicture(QStringLiteral("背景画11"));
     setBackground(QStringLiteral("背景画11"));
 
-    if (MsgBox(QStringLiteral("もう一度しますか"), vbYesNo | vbQuestion, QStringLiteral("確認")) ==
-        vbYes) {
+    if (MsgBox(tr("もう一度しますか"), vbYesNo | vbQuestion, tr("確認")) == vbYes) {
         resetGame();
         navigation::toNameEntry();
     } else {

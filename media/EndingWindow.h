@@ -20,6 +20,8 @@ public:
     explicit PictureBox(QWidget* parent);
     // Assigning a picture sizes the control to it.
     void setPicture(const QPixmap& pm);
+    // The same picture in another language: the control keeps its size.
+    void replacePicture(const QPixmap& pm);
     void setLeftTw(float v);
     void setTopTw(float v);
     void setWidthTw(float v);
@@ -43,6 +45,7 @@ class EndingWindow : public platform::GameWindow {
     Q_OBJECT
 public:
     EndingWindow();
+    void retranslate() override;
     void onLoad() override;
     // The close box is refused while the sequence runs: the menu and status
     // window are gone by then, and only its question leads back to a game.
@@ -69,7 +72,11 @@ private:
     void prepare(Prop prop, float value);
     void note(const QString& s) const;
     QPixmap load(const QString& name) const;
+    QPixmap designPicture() const;
     QPixmap background_;
+    // What shows now, read again in a new language (empty: the design's).
+    QString pictureName_;
+    QString backgroundName_;
     bool playing_ = false;
 };
 

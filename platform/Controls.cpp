@@ -2,6 +2,13 @@
 
 #include "platform/Geometry.h"
 #include "platform/KeyRouting.h"
+#include "platform/Language.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QStyle>
+#include <algorithm>
 
 #include <QIcon>
 #include <QMouseEvent>
@@ -61,14 +68,22 @@ QWidget* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, 
     return w;
 }
 
-QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource,
-                    const QString& fallbackText, int left, int top, int width, int height) {
-    auto* l = makeLabel(parent, name, QString(), left, top, width, height,
-                        Qt::AlignLeft | Qt::AlignVCenter);
+namespace {
+
+const char* const kPictureProperty = "kobusatoPicture";
+const char* const kPictureTextProperty = "kobusatoPictureText";
+const char* const kDesignFontProperty = "kobusatoDesignFont";
+const char* const kFontWasSetProperty = "kobusatoFontWasSet";
+
+void loadPicture(QLabel* l) {
+    const QString resource = l->property(kPictureProperty).toString();
+    const QByteArray source = l->property(kPictureTextProperty).toByteArray();
+    const QString fallbackText =
+        QCoreApplication::translate("platform::Pictures", source.constData());
     // The picture drawn for the screen's density: a "@2x" file beside the
     // resource serves screens of twice the density, and a picture drawn for
     // its pixel size stays legible where a larger one shrunk would blur.
-    const QIcon pictures(resource);
+    const QIcon pictures(localizedPicture(resource));
     const QPixmap pm =
         pictures.isNull() ? QPixmap() : pictures.pixmap(l->size(), l->devicePixelRatioF());
     if (pm.isNull()) {
@@ -81,7 +96,84 @@ QLabel* makePicture(QWidget* parent, const QString& name, const QString& resourc
         l->setScaledContents(true);
     }
     l->setAccessibleName(fallbackText);
+}
+
+} // namespace
+
+QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource,
+                    const char* fallbackText, int left, int top, int width, int height) {
+    auto* l = makeLabel(parent, name, QString(), left, top, width, height,
+                        Qt::AlignLeft | Qt::AlignVCenter);
+    l->setProperty(kPictureProperty, resource);
+    l->setProperty(kPictureTextProperty, QByteArray(fallbackText));
+    loadPicture(l);
     return l;
+}
+
+void reloadPictures(QWidget* root) {
+    for (QLabel* l : root->findChildren<QLabel*>())
+        if (l->property(kPictureProperty).isValid())
+            loadPicture(l);
+}
+
+bool textFits(const QWidget* control) {
+    const QFontMetricsF fm(control->font());
+    if (const auto* b = qobject_cast<const QAbstractButton*>(control)) {
+        if (b->text().isEmpty())
+            return true;
+        const QStyle* style = b->style();
+        const qreal room = b->width() - style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) -
+                           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+        const QString text = QString(b->text()).remove(QLatin1Char('&'));
+        qreal widest = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        return widest <= room &&
+               fm.height() * text.count(QLatin1Char('\n')) + fm.height() <= b->height();
+    }
+    if (const auto* l = qobject_cast<const QLabel*>(control)) {
+        if (l->text().isEmpty() || !l->pixmap().isNull())
+            return true;
+        const QRectF room = l->contentsRect();
+        const int flags = (l->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs;
+        // Laid out in a box as tall as it needs: too wide a word shows as a
+        // wider box, too many lines as a taller one.
+        const QRectF need = fm.boundingRect(QRectF(0, 0, room.width(), 1e6), flags, l->text());
+        return need.width() <= room.width() + 0.5 && need.height() <= room.height() + 0.5;
+    }
+    return true;
+}
+
+void fitTexts(QWidget* root) {
+    const bool english = currentLanguage() == Language::English;
+    QList<QWidget*> controls;
+    for (QLabel* l : root->findChildren<QLabel*>())
+        controls.append(l);
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
+        controls.append(b);
+    for (QWidget* w : controls) {
+        if (w->property(kDesignFontProperty).isValid()) {
+            // Back to the design's face before measuring again.
+            if (w->property(kFontWasSetProperty).toBool())
+                w->setFont(w->property(kDesignFontProperty).value<QFont>());
+            else
+                w->setFont(QFont());
+        }
+        if (!english || textFits(w))
+            continue;
+        if (!w->property(kDesignFontProperty).isValid()) {
+            w->setProperty(kDesignFontProperty, w->font());
+            w->setProperty(kFontWasSetProperty, w->testAttribute(Qt::WA_SetFont));
+        }
+        QFont f = w->font();
+        // Half a point at a time, down to what can still be read.
+        for (qreal size = f.pointSizeF() - 0.5; size >= 6.0; size -= 0.5) {
+            f.setPointSizeF(size);
+            w->setFont(f);
+            if (textFits(w))
+                break;
+        }
+    }
 }
 
 void MousePressButton::mousePressEvent(QMouseEvent* e) {

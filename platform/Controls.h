@@ -18,10 +18,23 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // text colour.
 QWidget* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
 
-// A picture of the window's design, compiled into the program. When it is
-// missing the control shows `fallbackText`, so the window still reads right.
+// A picture of the window's design, compiled into the program, in the
+// language of the moment. When it is missing the control shows
+// `fallbackText` (a source text of the context "platform::Pictures", marked
+// with QT_TRANSLATE_NOOP) translated, so the window still reads right.
 QLabel* makePicture(QWidget* parent, const QString& name, const QString& resource,
-                    const QString& fallbackText, int left, int top, int width, int height);
+                    const char* fallbackText, int left, int top, int width, int height);
+// Loads every picture made by makePicture under `root` again, for the
+// language of the moment.
+void reloadPictures(QWidget* root);
+
+// Whether the text of a label or button fits inside it in the face it is
+// drawn in (a wrapping label: over as many lines as its height holds).
+bool textFits(const QWidget* control);
+// In English, draws each text under `root` that is wider than its control in
+// a smaller face, as large as still fits; in Japanese every control has the
+// face it was designed with.
+void fitTexts(QWidget* root);
 
 // A button that reports mouse presses with the button that was pressed
 // (1 left, 2 right, 4 middle) and the shift state.

@@ -1,7 +1,9 @@
 #pragma once
-// Run-time errors of the game. Each carries the Japanese sentence the player is
-// shown; the error guard catches them at the edge of every event handler.
+// Run-time errors of the game. Each carries the sentence the player is shown,
+// in the language of the moment it was thrown; the error guard catches them at
+// the edge of every event handler.
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -19,7 +21,9 @@ private:
 
 class OverflowError : public GameError {
 public:
-    OverflowError() : GameError(QStringLiteral("数値が大きすぎるか小さすぎます（オーバーフロー）。")) {}
+    OverflowError()
+        : GameError(QCoreApplication::translate(
+              "platform::Errors", "数値が大きすぎるか小さすぎます（オーバーフロー）。")) {}
 };
 
 class FileError : public GameError {

@@ -1,5 +1,6 @@
 #include "platform/GameWindow.h"
 
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Guard.h"
 
@@ -19,6 +20,18 @@ void GameWindow::setTitle(const QString& caption) {
     setWindowTitle(caption);
     if (frame_)
         frame_->setWindowTitle(caption);
+}
+
+void GameWindow::translateTexts() {
+    retranslate();
+    reloadPictures(this);
+    fitTexts(this);
+}
+
+void GameWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        translateTexts();
+    QWidget::changeEvent(e);
 }
 
 QString GameWindow::title() const {

@@ -50,6 +50,10 @@ class GameWindow : public QWidget {
     // After a run-time error in one of this window's handlers, once the game
     // state has been restored: leave the player on a usable screen.
     virtual void onError() {}
+    // Sets every text the window shows in the language of the moment. Runs
+    // once the window is built and again whenever the language changes, so
+    // it reads what it shows from the game's state, never from a control.
+    virtual void retranslate() {}
 
     // ---- Properties ----
     void setTitle(const QString& caption);
@@ -81,6 +85,13 @@ class GameWindow : public QWidget {
     void onClick(QAbstractButton* button, std::function<void()> handler);
     // A 1 ms-capable timer owned by this window, disabled at first.
     Timer* makeTimer(int intervalMs, std::function<void()> onTick);
+
+  protected:
+    // retranslate(), then the window's pictures in the language of the
+    // moment and each text fitted to its control. The window calls it at the
+    // end of its construction.
+    void translateTexts();
+    void changeEvent(QEvent* e) override;
 
   private:
     friend class Windows;

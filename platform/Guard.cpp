@@ -4,6 +4,7 @@
 #include "platform/GameWindow.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <cstdio>
 
@@ -23,8 +24,10 @@ int depth = 0;
 void report(const QString& detail) {
     std::fprintf(stderr, "kobusato: error: %s\n", detail.toUtf8().constData());
     try {
-        MsgBox(QStringLiteral("エラーが発生しました。\n") + detail +
-                   QStringLiteral("\n\nこの操作は取り消されました。ゲームはこのまま続けられます。"),
+        MsgBox(QCoreApplication::translate(
+                   "platform::Guard", "エラーが発生しました。\n%1\n\nこの操作は取り消されました。"
+                                      "ゲームはこのまま続けられます。")
+                   .arg(detail),
                vbOKOnly | vbExclamation, kAppTitle);
     } catch (...) {
         // A box that itself fails must not take the program down.
@@ -53,12 +56,13 @@ void runGuarded(GameWindow* form, const std::function<void()>& fn) {
         failed = true;
         if (restore)
             restore();
-        report(QStringLiteral("予期しないエラー: ") + QString::fromLocal8Bit(e.what()));
+        report(QCoreApplication::translate("platform::Guard", "予期しないエラー: %1")
+                   .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
         failed = true;
         if (restore)
             restore();
-        report(QStringLiteral("予期しないエラー"));
+        report(QCoreApplication::translate("platform::Guard", "予期しないエラー"));
     }
     if (failed && alive && !alive->isUnloaded()) {
         try {

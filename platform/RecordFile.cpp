@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,10 +21,10 @@ std::function<bool()>& beforeReplace() {
 }
 
 QString cannotOpen() {
-    return QStringLiteral("ファイルを開けません。");
+    return QCoreApplication::translate("platform::RecordFile", "ファイルを開けません。");
 }
 QString cannotWrite() {
-    return QStringLiteral("ファイルに書き込めません。");
+    return QCoreApplication::translate("platform::RecordFile", "ファイルに書き込めません。");
 }
 
 // Opens `path` for reading only when it is a regular file or a link to one.
@@ -36,7 +37,9 @@ void openRegularFile(QFile& f, const QString& path) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw FileError(QStringLiteral("普通のファイルではないため、開けません。"), path);
+        throw FileError(QCoreApplication::translate("platform::RecordFile",
+                                                    "普通のファイルではないため、開けません。"),
+                        path);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -98,7 +101,9 @@ QByteArray readRecords(const QString& path, int recordLength, int count) {
     openRegularFile(f, path);
     const QByteArray data = f.read(qint64(recordLength) * count);
     if (data.size() < qint64(recordLength) * count)
-        throw FileError(QStringLiteral("ファイルが短すぎるか壊れています。"), path);
+        throw FileError(QCoreApplication::translate("platform::RecordFile",
+                                                    "ファイルが短すぎるか壊れています。"),
+                        path);
     return data;
 }
 
@@ -107,10 +112,14 @@ QByteArray readRecord(const QString& path, int recordLength, int number) {
     openRegularFile(f, path);
     const qint64 offset = qint64(recordLength) * (number - 1);
     if (number < 1 || f.size() < offset + recordLength || !f.seek(offset))
-        throw FileError(QStringLiteral("ファイルが短すぎるか壊れています。"), path);
+        throw FileError(QCoreApplication::translate("platform::RecordFile",
+                                                    "ファイルが短すぎるか壊れています。"),
+                        path);
     const QByteArray data = f.read(recordLength);
     if (data.size() != recordLength)
-        throw FileError(QStringLiteral("ファイルを読み込めません。"), path);
+        throw FileError(
+            QCoreApplication::translate("platform::RecordFile", "ファイルを読み込めません。"),
+            path);
     return data;
 }
 
@@ -125,14 +134,17 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
             // The bytes around the record are kept, which means reading them
             // all; a file far larger than any record file is refused instead
             // of holding up the game.
-            const QString tooLarge = QStringLiteral("ファイルが大きすぎます。");
+            const QString tooLarge =
+                QCoreApplication::translate("platform::RecordFile", "ファイルが大きすぎます。");
             if (old.size() > kMaxRecordFileBytes)
                 throw FileError(tooLarge, path);
             whole = old.read(kMaxRecordFileBytes + 1);
             if (whole.size() > kMaxRecordFileBytes)
                 throw FileError(tooLarge, path);
             if (old.error() != QFileDevice::NoError)
-                throw FileError(QStringLiteral("ファイルを読み込めません。"), path);
+                throw FileError(QCoreApplication::translate("platform::RecordFile",
+                                                            "ファイルを読み込めません。"),
+                                path);
         }
     }
     const qsizetype offset = qsizetype(recordLength) * (number - 1);
@@ -164,7 +176,10 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
         placed.filePath().isEmpty() ? QFileInfo(path).absolutePath() : placed.absolutePath();
     if (!syncFolder(folder))
         throw UnconfirmedReplaceError(
-            QStringLiteral("新しいファイルがディスクに書き込まれたことを確かめられません。"), path);
+            QCoreApplication::translate(
+                "platform::RecordFile",
+                "新しいファイルがディスクに書き込まれたことを確かめられません。"),
+            path);
 }
 
 } // namespace platform

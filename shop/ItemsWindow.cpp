@@ -8,6 +8,7 @@
 #include "shop/RecoveryItems.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,7 +20,8 @@ namespace {
 // Uses one item after the player confirms it; the stock shown follows.
 void useItem(recovery::Item item, const QString& question, QPushButton* button, QLabel* label) {
     GameState& g = game();
-    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(question, vbYesNo | vbQuestion,
+               QCoreApplication::translate("kobu::ItemsWindow", "確認")) != vbYes)
         return;
     recovery::use(g, item);
     const i16 left = g.*recovery::rule(item).count;
@@ -32,7 +34,6 @@ void useItem(recovery::Item item, const QString& question, QPushButton* button, 
 } // namespace
 
 ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
-    setTitle(QStringLiteral("アイテム使用"));
     setClientSizeTwips(5790, 2610);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
@@ -46,28 +47,23 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
         const char* countId;
         const char* unitId;
         const char* useId;
-        QString caption;
         int top;
     };
     Row rows[] = {
         {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3",
-         "Command1", QStringLiteral("おいしい水道水"), 120},
+         "Command1", 120},
         {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4",
-         "LaItem2", "Label11", "Command2", QStringLiteral("おいしい天然水"), 840},
+         "LaItem2", "Label11", "Command2", 840},
         {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "LaItem3", "Label10", "Command3",
-         QStringLiteral("非人道的ソーダ"), 1560},
+         1560},
     };
     for (Row& r : rows) {
-        r.name =
-            makeLabel(this, QString::fromLatin1(r.nameId), r.caption, 120, r.top, 2175, 375, mid);
+        r.name = makeLabel(this, QString::fromLatin1(r.nameId), {}, 120, r.top, 2175, 375, mid);
         r.count = makeLabel(this, QString::fromLatin1(r.countId), {}, 2520, r.top, 975, 375, right);
-        r.unit = makeLabel(this, QString::fromLatin1(r.unitId), QStringLiteral("個"), 3600, r.top,
-                           375, 375, mid);
-        r.use = makeButton(this, QString::fromLatin1(r.useId), QStringLiteral("使用"), 4200, r.top,
-                           1215, 495);
+        r.unit = makeLabel(this, QString::fromLatin1(r.unitId), {}, 3600, r.top, 375, 375, mid);
+        r.use = makeButton(this, QString::fromLatin1(r.useId), {}, 4200, r.top, 1215, 495);
     }
-    backButton =
-        makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 2280, 2040, 1215, 495);
+    backButton = makeButton(this, QStringLiteral("Command4"), {}, 2280, 2040, 1215, 495);
     setTabOrder(useTapWaterButton, useNaturalWaterButton);
     setTabOrder(useNaturalWaterButton, useSodaButton);
     setTabOrder(useSodaButton, backButton);
@@ -75,6 +71,19 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
     onClick(useNaturalWaterButton, [this] { onUseNaturalWater(); });
     onClick(useSodaButton, [this] { onUseSoda(); });
     onClick(backButton, [this] { onBackClicked(); });
+    translateTexts();
+}
+
+void ItemsWindow::retranslate() {
+    setTitle(tr("アイテム使用"));
+    tapWaterName->setText(tr("おいしい水道水"));
+    naturalWaterName->setText(tr("おいしい天然水"));
+    sodaName->setText(tr("非人道的ソーダ"));
+    for (QLabel* unit : {tapWaterUnit, naturalWaterUnit, sodaUnit})
+        unit->setText(tr("個"));
+    for (QPushButton* use : {useTapWaterButton, useNaturalWaterButton, useSodaButton})
+        use->setText(tr("使用"));
+    backButton->setText(tr("戻る"));
 }
 
 void ItemsWindow::refreshCounts() {
@@ -98,17 +107,17 @@ void ItemsWindow::onActivate() {
 }
 
 void ItemsWindow::onUseTapWater() {
-    useItem(recovery::Item::TapWater, QStringLiteral("HPが５回復します。よろしいですか？"),
+    useItem(recovery::Item::TapWater, tr("HPが５回復します。よろしいですか？"),
             useTapWaterButton, tapWaterLeft);
 }
 
 void ItemsWindow::onUseNaturalWater() {
-    useItem(recovery::Item::NaturalWater, QStringLiteral("HPが１５回復します。よろしいですか？"),
+    useItem(recovery::Item::NaturalWater, tr("HPが１５回復します。よろしいですか？"),
             useNaturalWaterButton, naturalWaterLeft);
 }
 
 void ItemsWindow::onUseSoda() {
-    useItem(recovery::Item::Soda, QStringLiteral("HPが４０回復します。よろしいですか？"),
+    useItem(recovery::Item::Soda, tr("HPが４０回復します。よろしいですか？"),
             useSodaButton, sodaLeft);
 }
 

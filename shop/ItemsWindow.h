@@ -12,6 +12,7 @@ class ItemsWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     ItemsWindow();
+    void retranslate() override;
     void onLoad() override;
     void onActivate() override;
     void onKeyPreview(int& keyCode, int shift) override;

@@ -16,34 +16,38 @@ using namespace platform;
 namespace kobu {
 
 PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("Power")) {
-    setTitle(QStringLiteral("パワーアップアイテム"));
     setClientSizeTwips(4680, 4005);
     setKeyPreview(true);
     picture = makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/power_image1.png"),
-                          QStringLiteral("POWER UP!"), 0, 0, 2265, 1065);
-    promptLabel =
-        makeLabel(this, QStringLiteral("Label2"),
-                  QStringLiteral("買うものをクリックしてください。"), 2400, 240, 2055, 615);
-    const QString captions[3] = {QStringLiteral("パワーカプセル"),
-                                 QStringLiteral("マッスルドリンク"),
-                                 QStringLiteral("ディフェンスドラッグ")};
+                          "POWER UP!", 0, 0, 2265, 1065);
+    promptLabel = makeLabel(this, QStringLiteral("Label2"), {}, 2400, 240, 2055, 615);
     const int tops[3] = {1080, 1680, 2280};
     for (int i = 0; i < 3; ++i) {
-        itemButtons[i] = makeButton(this, QStringLiteral("Command1_%1").arg(i), captions[i], 240,
-                                    tops[i], 3975, 495);
+        itemButtons[i] =
+            makeButton(this, QStringLiteral("Command1_%1").arg(i), {}, 240, tops[i], 3975, 495);
         onClick(itemButtons[i], [this, i] { onItemClicked(i); });
     }
-    moneyCaption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("所持金"), 240, 2880,
-                             735, 375, Qt::AlignLeft | Qt::AlignVCenter);
+    moneyCaption = makeLabel(this, QStringLiteral("Label3"), {}, 240, 2880, 735, 375,
+                             Qt::AlignLeft | Qt::AlignVCenter);
     moneyValue = makeLabel(this, QStringLiteral("Money"), {}, 1080, 2880, 3135, 375,
                            Qt::AlignLeft | Qt::AlignVCenter);
-    backButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("メニューへ"), 1440,
-                            3360, 1695, 615);
+    backButton = makeButton(this, QStringLiteral("Command2"), {}, 1440, 3360, 1695, 615);
     onClick(backButton, [this] { onBackClicked(); });
     // The design's tab order takes the defence item before the drink.
     setTabOrder(itemButtons[0], itemButtons[2]);
     setTabOrder(itemButtons[2], itemButtons[1]);
     setTabOrder(itemButtons[1], backButton);
+    translateTexts();
+}
+
+void PowerUpWindow::retranslate() {
+    setTitle(tr("パワーアップアイテム"));
+    promptLabel->setText(tr("買うものをクリックしてください。"));
+    itemButtons[0]->setText(tr("パワーカプセル"));
+    itemButtons[1]->setText(tr("マッスルドリンク"));
+    itemButtons[2]->setText(tr("ディフェンスドラッグ"));
+    moneyCaption->setText(tr("所持金"));
+    backButton->setText(tr("メニューへ"));
 }
 
 void PowerUpWindow::onLoad() {
@@ -53,23 +57,23 @@ void PowerUpWindow::onLoad() {
 void PowerUpWindow::onItemClicked(int index) {
     GameState& g = game();
     if (powerUpsUsedUp(g)) {
-        MsgBox(QStringLiteral("ドーピングしすぎ"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("ドーピングしすぎ"), vbOKOnly | vbExclamation,
+               tr("エラー"));
         return;
     }
     if (!canPayPowerUp(g)) {
-        MsgBox(QStringLiteral("金がないなら帰れ"), vbOKOnly | vbExclamation, QString());
+        MsgBox(tr("金がないなら帰れ"), vbOKOnly | vbExclamation, QString());
         navigation::backToShop(*this);
         return;
     }
     for (QPushButton* b : itemButtons)
         b->setEnabled(true);
-    if (MsgBox(itemButtons[index]->text() + QStringLiteral("を買います。よろしいですか？"),
-               vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(tr("%1を買います。よろしいですか？").arg(itemButtons[index]->text()),
+               vbYesNo | vbQuestion, tr("確認")) != vbYes)
         return;
 
     applyPowerUp(g, static_cast<PowerUp>(index));
-    MsgBox(QStringLiteral("有難うございました"), vbOKOnly);
+    MsgBox(tr("有難うございました"), vbOKOnly);
     moneyValue->setText(g.money.str());
     refreshStatus();
     // Until the window is opened again, nothing more can be afforded.

@@ -15,6 +15,7 @@ class PowerUpWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     PowerUpWindow();
+    void retranslate() override;
     void onLoad() override;
     void onKeyPreview(int& keyCode, int shift) override;
     void canClose(int& cancel, int unloadMode) override;

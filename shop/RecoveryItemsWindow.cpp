@@ -34,38 +34,28 @@ QLineEdit* makeBox(QWidget* parent, int index, int left, int top, int width, int
 } // namespace
 
 RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku")) {
-    setTitle(QStringLiteral("回復アイテム"));
     setClientSizeTwips(4680, 3210);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
-    promptLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("いくつ買いますか？"),
-                            120, 120, 2055, 375, mid);
-    moneyCaption = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("所持金"), 2160, 120,
-                             855, 375, mid);
+    promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 2055, 375, mid);
+    moneyCaption = makeLabel(this, QStringLiteral("Label8"), {}, 2160, 120, 855, 375, mid);
     moneyValue = makeLabel(this, QStringLiteral("LaShojikin"), {}, 3120, 120, 1335, 375, mid);
     divider = makeLine(this, QStringLiteral("Line1"), 0, 480, 4680, 480);
 
-    tapWaterName = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("おいしい水道水"), 120,
-                             840, 1695, 375);
-    tapWaterPrice = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("２０Ｇ     ×"), 1920,
-                              840, 1215, 375);
+    tapWaterName = makeLabel(this, QStringLiteral("Label2"), {}, 120, 840, 1695, 375);
+    tapWaterPrice = makeLabel(this, QStringLiteral("Label5"), {}, 1920, 840, 1215, 375);
     quantityBoxes[0] = makeBox(this, 0, 3600, 840, 855, 270);
-    naturalWaterName = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("おいしい天然水"),
-                                 120, 1560, 1695, 375);
-    naturalWaterPrice = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("５０Ｇ     ×"),
-                                  1920, 1560, 1335, 495);
+    naturalWaterName = makeLabel(this, QStringLiteral("Label4"), {}, 120, 1560, 1695, 375);
+    naturalWaterPrice = makeLabel(this, QStringLiteral("Label6"), {}, 1920, 1560, 1335, 495);
     quantityBoxes[1] = makeBox(this, 1, 3600, 1440, 855, 270);
-    sodaName = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("非人道的ソーダ"), 120,
-                         2280, 1695, 375);
-    sodaPrice = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("１００Ｇ   ×"), 1920,
-                          2280, 1215, 375);
+    sodaName = makeLabel(this, QStringLiteral("Label3"), {}, 120, 2280, 1695, 375);
+    sodaPrice = makeLabel(this, QStringLiteral("Label7"), {}, 1920, 2280, 1215, 375);
     quantityBoxes[2] = makeBox(this, 2, 3600, 2040, 855, 270);
     // The price captions keep their run of blanks as drawn.
     for (QLabel* l : {tapWaterPrice, naturalWaterPrice, sodaPrice})
         l->setWordWrap(false);
 
-    okButton =
-        makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK！"), 600, 2640, 1335, 495);
+    okButton = makeButton(this, QStringLiteral("Command1"), {}, 600, 2640, 1335, 495);
     cancelButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Cancel"), 2813,
                               2640, 1335, 495);
     setEnterButton(okButton);
@@ -77,6 +67,20 @@ RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku"
     onClick(okButton, [this] { onOkClicked(); });
     onClick(cancelButton, [this] { onCancelClicked(); });
     quantityBoxes[0]->setFocus();
+    translateTexts();
+}
+
+void RecoveryItemsWindow::retranslate() {
+    setTitle(tr("回復アイテム"));
+    promptLabel->setText(tr("いくつ買いますか？"));
+    moneyCaption->setText(tr("所持金"));
+    tapWaterName->setText(tr("おいしい水道水"));
+    tapWaterPrice->setText(tr("２０Ｇ     ×"));
+    naturalWaterName->setText(tr("おいしい天然水"));
+    naturalWaterPrice->setText(tr("５０Ｇ     ×"));
+    sodaName->setText(tr("非人道的ソーダ"));
+    sodaPrice->setText(tr("１００Ｇ   ×"));
+    okButton->setText(tr("OK！"));
 }
 
 void RecoveryItemsWindow::onLoad() {
@@ -89,26 +93,23 @@ void RecoveryItemsWindow::onOkClicked() {
                                            leadingNumber(quantityBoxes[1]->text()),
                                            leadingNumber(quantityBoxes[2]->text())};
     if (!std::all_of(quantities.begin(), quantities.end(), recovery::sellable)) {
-        MsgBox(QStringLiteral("個数には０以上の整数を入力してください"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("個数には０以上の整数を入力してください"), vbOKOnly | vbExclamation,
+               tr("エラー"));
         return;
     }
     // Worked out before anything changes: a total that does not fit in 16 bits
     // is an overflow that leaves money and counts alone.
     const i16 total = recovery::totalPrice(quantities);
     if (total == 0) {
-        MsgBox(QStringLiteral("何も買わないんやったら帰れ！！"), vbOKOnly | vbExclamation,
-               QStringLiteral("罪なる行為"));
+        MsgBox(tr("何も買わないんやったら帰れ！！"), vbOKOnly | vbExclamation, tr("罪なる行為"));
         return;
     }
     if (total > g.money) {
-        MsgBox(QStringLiteral("所持金が足りません"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("所持金が足りません"), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
-    if (MsgBox(QStringLiteral("合計金額は") + total.str() +
-                   QStringLiteral("Gです。よろしいですか？"),
-               vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(tr("合計金額は%1Gです。よろしいですか？").arg(total.str()), vbYesNo | vbQuestion,
+               tr("確認")) != vbYes)
         return;
 
     recovery::buy(g, quantities, total);

@@ -16,6 +16,7 @@ class RecoveryItemsWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     RecoveryItemsWindow();
+    void retranslate() override;
     void onLoad() override;
     void onKeyPreview(int& keyCode, int shift) override;
     void canClose(int& cancel, int unloadMode) override;

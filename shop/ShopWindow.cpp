@@ -17,19 +17,13 @@ using namespace platform;
 
 namespace kobu {
 ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
-    setTitle(QStringLiteral("店"));
     setClientSizeTwips(4620, 3390);
     setKeyPreview(true);
-    weaponButton = makeButton(this, QStringLiteral("Command1"),
-                              QStringLiteral("武器のアップグレート"), 480, 240, 3615, 495);
-    armourButton = makeButton(this, QStringLiteral("Command4"),
-                              QStringLiteral("防具のアップグレート"), 480, 840, 3615, 495);
-    recoveryButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("回復アイテム"),
-                                480, 1440, 3615, 495);
-    powerUpButton = makeButton(this, QStringLiteral("Command3"),
-                               QStringLiteral("パワーアップアイテム？"), 480, 2040, 3615, 495);
-    backButton = makeButton(this, QStringLiteral("Command5"), QStringLiteral("メニューに戻る"), 480,
-                            2640, 3615, 495);
+    weaponButton = makeButton(this, QStringLiteral("Command1"), {}, 480, 240, 3615, 495);
+    armourButton = makeButton(this, QStringLiteral("Command4"), {}, 480, 840, 3615, 495);
+    recoveryButton = makeButton(this, QStringLiteral("Command2"), {}, 480, 1440, 3615, 495);
+    powerUpButton = makeButton(this, QStringLiteral("Command3"), {}, 480, 2040, 3615, 495);
+    backButton = makeButton(this, QStringLiteral("Command5"), {}, 480, 2640, 3615, 495);
     setTabOrder(weaponButton, armourButton);
     setTabOrder(armourButton, recoveryButton);
     setTabOrder(recoveryButton, powerUpButton);
@@ -39,6 +33,16 @@ ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
     onClick(recoveryButton, [this] { onRecoveryClicked(); });
     onClick(powerUpButton, [this] { onPowerUpClicked(); });
     onClick(backButton, [this] { onBackClicked(); });
+    translateTexts();
+}
+
+void ShopWindow::retranslate() {
+    setTitle(tr("店"));
+    weaponButton->setText(tr("武器のアップグレート"));
+    armourButton->setText(tr("防具のアップグレート"));
+    recoveryButton->setText(tr("回復アイテム"));
+    powerUpButton->setText(tr("パワーアップアイテム？"));
+    backButton->setText(tr("メニューに戻る"));
 }
 
 void ShopWindow::onWeaponClicked() {
@@ -54,8 +58,8 @@ void ShopWindow::onPowerUpClicked() {
     navigation::toPowerUps();
     // Only the exact limit warns: a count above it (from a load) passes.
     if (atPowerUpLimit(game()))
-        MsgBox(QStringLiteral("パワーアップアイテムの使用は、５回までです！"),
-               vbOKOnly | vbExclamation, QStringLiteral("危険！"));
+        MsgBox(tr("パワーアップアイテムの使用は、５回までです！"),
+               vbOKOnly | vbExclamation, tr("危険！"));
 }
 
 void ShopWindow::onBackClicked() { navigation::backToTown(*this); }
@@ -78,19 +82,17 @@ void ShopWindow::buyUpgrade(UpgradeKind kind) {
     // guard reports, before anything has changed.
     const std::vector<UpgradeRecord> table = readUpgrades(g, kind);
     if (atTopLevel(g, kind)) {
-        MsgBox(QStringLiteral("これ以上アップグレードできません") + QChar(10) + QChar(13) +
-                   QStringLiteral("すでに最高ランクです"),
-               vbOKOnly, QStringLiteral("エラー"));
+        MsgBox(tr("これ以上アップグレードできません\n\rすでに最高ランクです"),
+               vbOKOnly, tr("エラー"));
         return;
     }
     const UpgradeRecord& rec = nextUpgrade(table, g, kind);
     if (g.money < rec.price) {
-        MsgBox(QStringLiteral("所持金が足りません"), vbOKOnly | vbExclamation,
-               QStringLiteral("エラー"));
+        MsgBox(tr("所持金が足りません"), vbOKOnly | vbExclamation, tr("エラー"));
         return;
     }
-    if (MsgBox(rec.price.str() + QStringLiteral("Ｇかかります。よろしいですか？"),
-               vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+    if (MsgBox(tr("%1Ｇかかります。よろしいですか？").arg(rec.price.str()), vbYesNo | vbQuestion,
+               tr("確認")) != vbYes)
         return;
     applyUpgrade(g, kind, rec);
     refreshStatus();

@@ -12,6 +12,7 @@ class ShopWindow : public platform::GameWindow {
     Q_OBJECT
   public:
     ShopWindow();
+    void retranslate() override;
     void onKeyPreview(int& keyCode, int shift) override;
     void canClose(int& cancel, int unloadMode) override;
     void onWeaponClicked();

@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 namespace kobu {
 namespace {
 
@@ -40,7 +42,8 @@ const UpgradeRecord& nextUpgrade(const std::vector<UpgradeRecord>& records, cons
                                  UpgradeKind kind) {
     const i16 l = level(g, kind);
     if (l < 0)
-        throw platform::GameError(QStringLiteral("装備のレベルが正しくありません。"));
+        throw platform::GameError(
+            QCoreApplication::translate("kobu::ShopWindow", "装備のレベルが正しくありません。"));
     return records.at(static_cast<size_t>(l.value()));
 }
 

@@ -2,6 +2,283 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Equipment</name>
+    <message>
+        <source>折れそうなバット</source>
+        <translation>Flimsy Bat</translation>
+    </message>
+    <message>
+        <source>ノーマルな服</source>
+        <translation>Plain Clothes</translation>
+    </message>
+    <message>
+        <source>丈夫な木刀</source>
+        <translation>Sturdy Wooden Sword</translation>
+    </message>
+    <message>
+        <source>さびた鉄パイプ</source>
+        <translation>Rusty Iron Pipe</translation>
+    </message>
+    <message>
+        <source>特売のヌンチャク</source>
+        <translation>Bargain Nunchaku</translation>
+    </message>
+    <message>
+        <source>職人の鉄扇</source>
+        <translation>Master-Made Iron Fan</translation>
+    </message>
+    <message>
+        <source>稲妻のトンファー</source>
+        <translation>Lightning Tonfa</translation>
+    </message>
+    <message>
+        <source>伝説の物干し竿</source>
+        <translation>Legendary Laundry Pole</translation>
+    </message>
+    <message>
+        <source>光るキーボード</source>
+        <translation>Glowing Keyboard</translation>
+    </message>
+    <message>
+        <source>厚手のジャージ</source>
+        <translation>Thick Tracksuit</translation>
+    </message>
+    <message>
+        <source>段ボールの鎧</source>
+        <translation>Cardboard Armour</translation>
+    </message>
+    <message>
+        <source>剣道の防具</source>
+        <translation>Kendo Armour</translation>
+    </message>
+    <message>
+        <source>特製ライダースーツ</source>
+        <translation>Custom Biker Suit</translation>
+    </message>
+    <message>
+        <source>鋼の道着</source>
+        <translation>Steel Gi</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::AllocationWindow</name>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>能力値振り分け</source>
+        <translation>Spend Ability Points</translation>
+    </message>
+    <message>
+        <source>能力値</source>
+        <translation>Ability</translation>
+    </message>
+    <message>
+        <source>現在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>振り分け方</source>
+        <translation>How to spend</translation>
+    </message>
+    <message>
+        <source>左クリックをすると能力値がアップし、右クリックすると増えた能力値を訂正することができます。</source>
+        <translation>Left-click a row to raise it; right-click to take back a raise.</translation>
+    </message>
+    <message>
+        <source>残り振り分けポイント</source>
+        <translation>Points left</translation>
+    </message>
+    <message>
+        <source>ＯＫ！</source>
+        <translation>OK!</translation>
+    </message>
+    <message>
+        <source>上限です</source>
+        <translation>Limit reached</translation>
+    </message>
+    <message>
+        <source>ポイントを使い切っています</source>
+        <translation>No points left</translation>
+    </message>
+    <message>
+        <source>現在値を下回っています</source>
+        <translation>Cannot go below the current value</translation>
+    </message>
+    <message>
+        <source>これ以上下げられません</source>
+        <translation>Cannot go any lower</translation>
+    </message>
+    <message>
+        <source>これ以上あげられません</source>
+        <translation>Cannot go any higher</translation>
+    </message>
+    <message>
+        <source>これ以上さげられません</source>
+        <translation>Cannot go any lower</translation>
+    </message>
+    <message>
+        <source>これでよろしいですか？</source>
+        <translation>Is this all right?</translation>
+    </message>
+    <message>
+        <source>お～け～？</source>
+        <translation>O~K?</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::BattleWindow</name>
+    <message>
+        <source>%1回戦</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>ｗキーで技能を使う</source>
+        <translation>W key: use a skill</translation>
+    </message>
+    <message>
+        <source>試合開始</source>
+        <translation>Fight!</translation>
+    </message>
+    <message>
+        <source>逃げるな</source>
+        <translation>No running away!</translation>
+    </message>
+    <message>
+        <source>臆病者め！</source>
+        <translation>Coward!</translation>
+    </message>
+    <message>
+        <source>技能を使用中です</source>
+        <translation>A skill is already in use</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>1回目%1</source>
+        <translation>1st: %1</translation>
+    </message>
+    <message>
+        <source>1回目%1
+2回目%2</source>
+        <translation>1st: %1
+2nd: %2</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>You lost...</translation>
+    </message>
+    <message>
+        <source>あなたの勝利です♪</source>
+        <translation>You win♪</translation>
+    </message>
+    <message>
+        <source>ゲームクリアー</source>
+        <translation>You beat the game!</translation>
+    </message>
+    <message>
+        <source>金持ちすぎ・・・・</source>
+        <translation>Way too rich....</translation>
+    </message>
+    <message>
+        <source>金持ちすぎなんじゃ！</source>
+        <translation>Nobody needs that much money!</translation>
+    </message>
+    <message>
+        <source>スピード勝ち</source>
+        <translation>Faster!</translation>
+    </message>
+    <message>
+        <source>スピード負け</source>
+        <translation>Too slow!</translation>
+    </message>
+    <message>
+        <source>スピードドロー</source>
+        <translation>Speed draw</translation>
+    </message>
+    <message>
+        <source>プレイヤー勝利</source>
+        <translation>Player wins</translation>
+    </message>
+    <message>
+        <source>プレイヤー負け</source>
+        <translation>Player loses</translation>
+    </message>
+    <message>
+        <source>ドロー</source>
+        <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::EndingWindow</name>
+    <message>
+        <source>エンディング</source>
+        <translation>Ending</translation>
+    </message>
+    <message>
+        <source>もう一度しますか</source>
+        <translation>Play again?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::ItemsWindow</name>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>アイテム使用</source>
+        <translation>Use Items</translation>
+    </message>
+    <message>
+        <source>おいしい水道水</source>
+        <translation>Tasty Tap Water</translation>
+    </message>
+    <message>
+        <source>おいしい天然水</source>
+        <translation>Tasty Spring Water</translation>
+    </message>
+    <message>
+        <source>非人道的ソーダ</source>
+        <translation>Inhumane Soda</translation>
+    </message>
+    <message>
+        <source>個</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>使用</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>HPが５回復します。よろしいですか？</source>
+        <translation>Restores 5 HP. All right?</translation>
+    </message>
+    <message>
+        <source>HPが１５回復します。よろしいですか？</source>
+        <translation>Restores 15 HP. All right?</translation>
+    </message>
+    <message>
+        <source>HPが４０回復します。よろしいですか？</source>
+        <translation>Restores 40 HP. All right?</translation>
+    </message>
+</context>
+<context>
     <name>kobu::MainWindow</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -18,6 +295,570 @@
     <message>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>終了してよろしいですか？</source>
+        <translation>Really quit?</translation>
+    </message>
+    <message>
+        <source>おわっちゃうの？</source>
+        <translation>Leaving already?</translation>
+    </message>
+    <message>
+        <source>終了しますか？</source>
+        <translation>Quit?</translation>
+    </message>
+    <message>
+        <source>ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。</source>
+        <translation>One day, a man wrecked the computer he had sunk a fortune into building.</translation>
+    </message>
+    <message>
+        <source>新しいパソコンを組み立てようとしたが金がない</source>
+        <translation>He wanted to build a new one, but he had no money</translation>
+    </message>
+    <message>
+        <source>そんな時に、賞金50000Gという武道大会が開かれる</source>
+        <translation>Just then, a martial-arts tournament with a 50000 G prize is announced</translation>
+    </message>
+    <message>
+        <source>男は金を手に入れるべく武道大会会場へ向かう･････</source>
+        <translation>To win the money, the man heads for the tournament…</translation>
+    </message>
+    <message>
+        <source>このげ～むのすと～りぃ</source>
+        <translation>The Sto~ry of This Ga~me</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::NameEntryWindow</name>
+    <message>
+        <source>名前を決めよう</source>
+        <translation>Name Your Fighter</translation>
+    </message>
+    <message>
+        <source>名前を決めてください。</source>
+        <translation>Give him a name.</translation>
+    </message>
+    <message>
+        <source>（４文字以内）</source>
+        <translation>(4 letters max)</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>OK！</source>
+        <translation>OK!</translation>
+    </message>
+    <message>
+        <source>名前を入力してください！</source>
+        <translation>Please enter a name!</translation>
+    </message>
+    <message>
+        <source>えら～</source>
+        <translation>erro~r</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::NewGame</name>
+    <message>
+        <source>終了してもよろしいですか？</source>
+        <translation>End the game in progress?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::Opponent</name>
+    <message>
+        <source>対戦相手の記録の長さが正しくありません。</source>
+        <translation>An opponent record has the wrong length.</translation>
+    </message>
+    <message>
+        <source>対戦相手のデータ（Enemy.dat）に第%1回戦の相手がいないため、試合を始められません。</source>
+        <translation>The opponents&apos; data (Enemy.dat) has no opponent for round %1, so the match cannot start.</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::PowerUpWindow</name>
+    <message>
+        <source>パワーアップアイテム</source>
+        <translation>Power-Up Items</translation>
+    </message>
+    <message>
+        <source>買うものをクリックしてください。</source>
+        <translation>Click what you want to buy.</translation>
+    </message>
+    <message>
+        <source>パワーカプセル</source>
+        <translation>Power Capsule</translation>
+    </message>
+    <message>
+        <source>マッスルドリンク</source>
+        <translation>Muscle Drink</translation>
+    </message>
+    <message>
+        <source>ディフェンスドラッグ</source>
+        <translation>Defence Drug</translation>
+    </message>
+    <message>
+        <source>所持金</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>メニューへ</source>
+        <translation>To Menu</translation>
+    </message>
+    <message>
+        <source>ドーピングしすぎ</source>
+        <translation>Too much doping</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>金がないなら帰れ</source>
+        <translation>No money? Then go home</translation>
+    </message>
+    <message>
+        <source>%1を買います。よろしいですか？</source>
+        <translation>Buy the %1?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>有難うございました</source>
+        <translation>Thank you kindly!</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::RecoveryItemsWindow</name>
+    <message>
+        <source>回復アイテム</source>
+        <translation>Recovery Items</translation>
+    </message>
+    <message>
+        <source>いくつ買いますか？</source>
+        <translation>How many?</translation>
+    </message>
+    <message>
+        <source>所持金</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>おいしい水道水</source>
+        <translation>Tasty Tap Water</translation>
+    </message>
+    <message>
+        <source>２０Ｇ     ×</source>
+        <translation>20 G     ×</translation>
+    </message>
+    <message>
+        <source>おいしい天然水</source>
+        <translation>Tasty Spring Water</translation>
+    </message>
+    <message>
+        <source>５０Ｇ     ×</source>
+        <translation>50 G     ×</translation>
+    </message>
+    <message>
+        <source>非人道的ソーダ</source>
+        <translation>Inhumane Soda</translation>
+    </message>
+    <message>
+        <source>１００Ｇ   ×</source>
+        <translation>100 G   ×</translation>
+    </message>
+    <message>
+        <source>OK！</source>
+        <translation>OK!</translation>
+    </message>
+    <message>
+        <source>個数には０以上の整数を入力してください</source>
+        <translation>Enter a whole number, 0 or more, for each amount</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>何も買わないんやったら帰れ！！</source>
+        <translation>Not buying anything? Then get out!!</translation>
+    </message>
+    <message>
+        <source>罪なる行為</source>
+        <translation>A Sinful Act</translation>
+    </message>
+    <message>
+        <source>所持金が足りません</source>
+        <translation>Not enough money</translation>
+    </message>
+    <message>
+        <source>合計金額は%1Gです。よろしいですか？</source>
+        <translation>That comes to %1 G. All right?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::SecretCodeWindow</name>
+    <message>
+        <source>裏技コード！</source>
+        <translation>Secret Code!</translation>
+    </message>
+    <message>
+        <source>裏技コードを入力してください！</source>
+        <translation>Enter a secret code!</translation>
+    </message>
+    <message>
+        <source>裏技コード</source>
+        <translation>Secret code</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>コードが違います</source>
+        <translation>Wrong code</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>コードが違います？</source>
+        <translation>Wrong code?</translation>
+    </message>
+    <message>
+        <source>エラ～</source>
+        <translation>Erro~r</translation>
+    </message>
+    <message>
+        <source>コードが違います～</source>
+        <translation>Wrong co~de</translation>
+    </message>
+    <message>
+        <source>えら～</source>
+        <translation>erro~r</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::ShopWindow</name>
+    <message>
+        <source>店</source>
+        <translation>Shop</translation>
+    </message>
+    <message>
+        <source>武器のアップグレート</source>
+        <translation>Upgrade Weapon</translation>
+    </message>
+    <message>
+        <source>防具のアップグレート</source>
+        <translation>Upgrade Armour</translation>
+    </message>
+    <message>
+        <source>回復アイテム</source>
+        <translation>Recovery Items</translation>
+    </message>
+    <message>
+        <source>パワーアップアイテム？</source>
+        <translation>Power-Up Items?</translation>
+    </message>
+    <message>
+        <source>メニューに戻る</source>
+        <translation>Back to Menu</translation>
+    </message>
+    <message>
+        <source>パワーアップアイテムの使用は、５回までです！</source>
+        <translation>Power-up items: 5 per game at most!</translation>
+    </message>
+    <message>
+        <source>危険！</source>
+        <translation>Danger!</translation>
+    </message>
+    <message>
+        <source>これ以上アップグレードできません
+<byte value="xd"/>すでに最高ランクです</source>
+        <translation>Cannot upgrade any further
+<byte value="xd"/>It is already top rank</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>装備のレベルが正しくありません。</source>
+        <translation>The equipment level is not valid.</translation>
+    </message>
+    <message>
+        <source>所持金が足りません</source>
+        <translation>Not enough money</translation>
+    </message>
+    <message>
+        <source>%1Ｇかかります。よろしいですか？</source>
+        <translation>That costs %1 G. All right?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::SkillsWindow</name>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>技能</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>スピードの極意</source>
+        <translation>Secret of Speed</translation>
+    </message>
+    <message>
+        <source>気合攻撃</source>
+        <translation>Spirit Attack</translation>
+    </message>
+    <message>
+        <source>エネルギーブースト</source>
+        <translation>Energy Boost</translation>
+    </message>
+    <message>
+        <source>ヒール</source>
+        <translation>Heal</translation>
+    </message>
+    <message>
+        <source>所持金不足</source>
+        <translation>Not enough money</translation>
+    </message>
+    <message>
+        <source>HP不足</source>
+        <translation>Not enough HP</translation>
+    </message>
+    <message>
+        <source>450Gと4HP必要です</source>
+        <translation>Learn it for 450 G and 4 HP?</translation>
+    </message>
+    <message>
+        <source>You need four HPs.よろしいですか</source>
+        <translation>Use it for 4 HP?</translation>
+    </message>
+    <message>
+        <source>400Gと5HP必要です</source>
+        <translation>Learn it for 400 G and 5 HP?</translation>
+    </message>
+    <message>
+        <source>You need five HPs.よろしいですか</source>
+        <translation>Use it for 5 HP?</translation>
+    </message>
+    <message>
+        <source>1200G必要です</source>
+        <translation>Learn it for 1200 G?</translation>
+    </message>
+    <message>
+        <source>よろしいですか</source>
+        <translation>Use it?</translation>
+    </message>
+    <message>
+        <source>600Gと1HP必要です</source>
+        <translation>Learn it for 600 G and 1 HP?</translation>
+    </message>
+    <message>
+        <source>You need one HP.よろしいですか</source>
+        <translation>Use it for 1 HP?</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::StatusWindow</name>
+    <message>
+        <source>ステータス</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::TownMenu</name>
+    <message>
+        <source>セーブしてよろしいですか？</source>
+        <translation>Save the game?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。このまま電源が切れるなどすると、前のセーブデータに戻ることがあります。
+%1</source>
+        <translation>The game was saved, but it could not be confirmed that the save reached the disk. If the power fails now, the previous save may come back.
+%1</translation>
+    </message>
+    <message>
+        <source>セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。このまま電源が切れるなどすると、セーブデータが残らないことがあります。
+%1</source>
+        <translation>The game was saved, but it could not be confirmed that the save reached the disk. If the power fails now, the save may be lost.
+%1</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>セーブできませんでした。前のセーブデータはそのまま残っています。
+%1</source>
+        <translation>The game could not be saved. Your previous save is still there.
+%1</translation>
+    </message>
+    <message>
+        <source>セーブできませんでした。
+%1</source>
+        <translation>The game could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>セーブしました</source>
+        <translation>Game saved.</translation>
+    </message>
+    <message>
+        <source>ロードしてよろしいですか？</source>
+        <translation>Load the saved game?</translation>
+    </message>
+    <message>
+        <source>セーブデータがありません。
+%1</source>
+        <translation>There is no saved game.
+%1</translation>
+    </message>
+    <message>
+        <source>セーブデータが壊れているため、ロードできません。
+%1</source>
+        <translation>The saved game is damaged and cannot be loaded.
+%1</translation>
+    </message>
+    <message>
+        <source>セーブデータの場所にあるのが普通のファイルではないため、ロードできません。
+%1</source>
+        <translation>The saved game cannot be loaded: where it should be, there is something other than a file.
+%1</translation>
+    </message>
+    <message>
+        <source>めにゅ～</source>
+        <translation>Menu~</translation>
+    </message>
+    <message>
+        <source>行動を指定してください</source>
+        <translation>What will you do?</translation>
+    </message>
+    <message>
+        <source>店に行く</source>
+        <translation>Go to the Shop</translation>
+    </message>
+    <message>
+        <source>アイテムを使う</source>
+        <translation>Use Items</translation>
+    </message>
+    <message>
+        <source>準備完了&#x3000;Battle Start!</source>
+        <translation>Ready!  Battle Start!</translation>
+    </message>
+    <message>
+        <source>セーブ</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ロード</source>
+        <translation>Load</translation>
+    </message>
+</context>
+<context>
+    <name>platform::Errors</name>
+    <message>
+        <source>数値が大きすぎるか小さすぎます（オーバーフロー）。</source>
+        <translation>A number grew too large or too small (overflow).</translation>
+    </message>
+</context>
+<context>
+    <name>platform::Guard</name>
+    <message>
+        <source>エラーが発生しました。
+%1
+
+この操作は取り消されました。ゲームはこのまま続けられます。</source>
+        <translation>Something went wrong.
+%1
+
+What you just did has been undone. You can play on.</translation>
+    </message>
+    <message>
+        <source>予期しないエラー: %1</source>
+        <translation>Unexpected error: %1</translation>
+    </message>
+    <message>
+        <source>予期しないエラー</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
+    <name>platform::Pictures</name>
+    <message>
+        <source>攻</source>
+        <translation>Atk</translation>
+    </message>
+    <message>
+        <source>防</source>
+        <translation>Def</translation>
+    </message>
+    <message>
+        <source>速</source>
+        <translation>Spd</translation>
+    </message>
+</context>
+<context>
+    <name>platform::RecordFile</name>
+    <message>
+        <source>ファイルを開けません。</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません。</source>
+        <translation>The file cannot be written.</translation>
+    </message>
+    <message>
+        <source>普通のファイルではないため、開けません。</source>
+        <translation>It is not a regular file, so it cannot be opened.</translation>
+    </message>
+    <message>
+        <source>ファイルが短すぎるか壊れています。</source>
+        <translation>The file is too short or damaged.</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>新しいファイルがディスクに書き込まれたことを確かめられません。</source>
+        <translation>It cannot be confirmed that the new file reached the disk.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-// window_gallery <outdir>
+// window_gallery [--lang=ja|--lang=en] <outdir>
 //
 // Opens every window of the game with a fixed game in progress and writes a
 // picture of each, and of the whole frame at a few moments, to <outdir>. The
@@ -16,6 +16,7 @@
 #include "media/EndingWindow.h"
 #include "platform/Application.h"
 #include "platform/GameWindow.h"
+#include "platform/Language.h"
 #include "platform/Process.h"
 #include "shop/ItemsWindow.h"
 #include "shop/RecoveryItemsWindow.h"
@@ -59,8 +60,9 @@ template <class T> T& shot(const QString& name) {
 
 void copyGameFiles(const QString& to) {
     const QDir from(QStringLiteral(KOBUSATO_GAME_DIR));
-    for (const QString& sub : {QStringLiteral("."), QStringLiteral("Bmps"), QStringLiteral("Jpegs"),
-                               QStringLiteral("Midis")}) {
+    for (const QString& sub :
+         {QStringLiteral("."), QStringLiteral("Bmps"), QStringLiteral("Jpegs"), QStringLiteral("Midis"),
+          QStringLiteral("Bmps/en"), QStringLiteral("Jpegs/en"), QStringLiteral("translations")}) {
         QDir().mkpath(to + QLatin1Char('/') + sub);
         for (const QString& f : QDir(from.filePath(sub)).entryList(QDir::Files))
             QFile::copy(from.filePath(sub + QLatin1Char('/') + f),
@@ -74,11 +76,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: window_gallery <outdir>\n");
+    const LanguageOption lang = languageOption(argc, argv);
+    const char* out = argc > 1 ? argv[argc - 1] : nullptr;
+    if (!lang.error.empty() || !out || QByteArray(out).startsWith("--") ||
+        argc != (lang.language ? 3 : 2)) {
+        std::fprintf(stderr, "usage: window_gallery [--lang=ja|--lang=en] <outdir>\n");
         return 2;
     }
-    outDir = QString::fromLocal8Bit(argv[1]);
+    outDir = QString::fromLocal8Bit(out);
     QDir().mkpath(outDir);
     installStateSnapshots();
     installFakes();
@@ -87,6 +92,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     copyGameFiles(dir.path());
     setProgramFolderForTests(dir.path());
+    if (lang.language && !applyLanguage(*lang.language))
+        return 1;
     GameState& g = game();
     assignStartValues(g);
     const ProgramPaths p = pathsFromFolder(dir.path());

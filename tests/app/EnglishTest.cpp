@@ -1,0 +1,157 @@
+// The English game over every window: what the player reads is English, fits
+// its control in the face it is drawn in, and follows a change of language
+// at once; back in Japanese every window is exactly as before.
+#include "app/SecretCodeWindow.h"
+#include "app/TownMenu.h"
+#include "battle/BattleSupport.h"
+#include "battle/BattleWindow.h"
+#include "character/AllocationWindow.h"
+#include "character/NameEntryWindow.h"
+#include "character/SkillsWindow.h"
+#include "character/StatusWindow.h"
+#include "platform/Controls.h"
+#include "platform/Language.h"
+#include "shop/ItemsWindow.h"
+#include "shop/PowerUpWindow.h"
+#include "shop/RecoveryItemsWindow.h"
+#include "shop/ShopWindow.h"
+#include "support/GameTest.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+
+using namespace kobu;
+using namespace platform;
+using testing_support::GameTest;
+using testing_support::settle;
+
+namespace {
+
+// Kana, kanji, Japanese punctuation and full-width forms: none of them belongs
+// in the English game.
+bool readsJapanese(const QString& s) {
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
+            return true;
+    }
+    return false;
+}
+
+struct Shown {
+    QString text;
+    QFont font;
+    bool operator==(const Shown&) const = default;
+};
+
+class EnglishTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        copyFromGame(QStringLiteral("translations/kobusato_en.qm"));
+        copyFromGame(QStringLiteral("Enemy.dat"));
+        g().playerName = QStringLiteral("Kobu");
+        g().abilityPoints = 7;
+        g().money = 1234;
+        // Every window of the game at once, as far as the game lets them be.
+        forms().show<NameEntryWindow>();
+        forms().show<StatusWindow>();
+        forms().show<TownMenu>();
+        forms().show<ShopWindow>();
+        forms().show<RecoveryItemsWindow>();
+        forms().show<PowerUpWindow>();
+        forms().show<ItemsWindow>();
+        forms().show<SecretCodeWindow>();
+        forms().show<AllocationWindow>();
+        BattleWindow& battle = forms().show<BattleWindow>();
+        battle_support::tame(battle);
+        forms().show<SkillsWindow>();
+        settle();
+    }
+
+    std::vector<GameWindow*> windows() {
+        std::vector<GameWindow*> all;
+        for (int i = 0; i < forms().count(); ++i)
+            all.push_back(forms().at(i));
+        return all;
+    }
+
+    // Each label's and button's text and face, and each title, by name.
+    std::map<QString, Shown> shown() {
+        std::map<QString, Shown> out;
+        for (GameWindow* w : windows()) {
+            const QString at = w->objectName() + QLatin1Char('/');
+            out[at] = {w->frame()->windowTitle(), w->frame()->font()};
+            for (QLabel* l : w->findChildren<QLabel*>())
+                out[at + l->objectName() + QString::number(quintptr(l))] = {l->text(), l->font()};
+            for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                out[at + b->objectName() + QString::number(quintptr(b))] = {b->text(), b->font()};
+        }
+        return out;
+    }
+};
+
+// The room a title has in its window's title bar, between the icon and the
+// buttons.
+int titleRoom(QMdiSubWindow* frame) {
+    QStyleOptionTitleBar o;
+    o.initFrom(frame);
+    o.rect = QRect(0, 0, frame->width(),
+                   frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, frame));
+    o.titleBarFlags = frame->windowFlags();
+    o.subControls = QStyle::SC_All;
+    o.text = frame->windowTitle();
+    return frame->style()
+        ->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, frame)
+        .width();
+}
+
+} // namespace
+
+TEST_F(EnglishTest, EveryWindowSwitchesAtOnceReadsEnglishThatFitsAndComesBackJapaneseAsItWas) {
+    const std::map<QString, Shown> japanese = shown();
+    ASSERT_GE(windows().size(), 11u);
+
+    chooseLanguage(Language::English);
+    settle();
+    for (GameWindow* w : windows()) {
+        const std::string name = w->objectName().toStdString();
+        QMdiSubWindow* frame = w->frame();
+        const QString title = frame->windowTitle();
+        EXPECT_FALSE(readsJapanese(title)) << name << ": " << title.toStdString();
+        EXPECT_LE(QFontMetrics(frame->font()).horizontalAdvance(title), titleRoom(frame))
+            << name << ": " << title.toStdString();
+        QList<QWidget*> controls;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            controls.append(l);
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            controls.append(b);
+        for (QWidget* c : controls) {
+            const QString text = c->property("text").toString();
+            EXPECT_FALSE(readsJapanese(text) || readsJapanese(c->accessibleName()))
+                << name << "/" << c->objectName().toStdString() << ": " << text.toStdString();
+            EXPECT_TRUE(textFits(c))
+                << name << "/" << c->objectName().toStdString() << ": " << text.toStdString()
+                << " in " << c->font().toString().toStdString();
+            // Smaller where it must be, but still a face one can read.
+            EXPECT_GE(c->font().pointSizeF(), 7.0) << name << "/" << c->objectName().toStdString();
+        }
+    }
+    // Texts that hold the game's state are shown again from it.
+    BattleWindow* battle = find<BattleWindow>();
+    EXPECT_EQ(battle->messageLabel->text(), QStringLiteral("Fight!"));
+    EXPECT_EQ(battle->frame()->windowTitle(), QStringLiteral("Round 1"));
+    EXPECT_EQ(find<StatusWindow>()->weaponValue->text(), QStringLiteral("Flimsy Bat"));
+
+    chooseLanguage(Language::Japanese);
+    settle();
+    const std::map<QString, Shown> again = shown();
+    for (const auto& [name, before] : japanese) {
+        ASSERT_TRUE(again.contains(name)) << name.toStdString();
+        EXPECT_EQ(again.at(name).text, before.text) << name.toStdString();
+        EXPECT_EQ(again.at(name).font, before.font) << name.toStdString();
+    }
+}

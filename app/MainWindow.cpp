@@ -97,19 +97,19 @@ void MainWindow::onExit() {
         EndProcess();
 }
 
-void MainWindow::confirmClose(int& cancel, int unloadMode) {
-    if (unloadMode != vbFormControlMenu)
-        return;
+bool MainWindow::confirmClose(CloseReason reason) {
+    if (reason != CloseReason::User)
+        return true;
     if (MsgBox(tr("終了しますか？"), vbYesNo, tr("終了しますか？")) == vbYes)
         EndProcess();
-    cancel = 1;
+    return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    int cancel = 0;
-    const int mode = e->spontaneous() ? vbFormControlMenu : vbFormCode;
-    runGuarded(nullptr, [&] { confirmClose(cancel, mode); });
-    if (cancel) {
+    const CloseReason reason = e->spontaneous() ? CloseReason::User : CloseReason::Program;
+    bool mayClose = true;
+    runGuarded(nullptr, [&] { mayClose = confirmClose(reason); });
+    if (!mayClose) {
         e->ignore();
         return;
     }
@@ -123,7 +123,7 @@ void closeAllChildWindows() {
     // windows close): keep closing until none is left. The bound only stops a
     // window that reopens itself forever.
     for (int guard = 0; forms.count() > 0 && guard < 1000; ++guard)
-        forms.unload(forms.at(0), vbFormCode);
+        forms.close(forms.at(0));
 }
 
 void MainWindow::onNewGame() {

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: the frame that holds every screen, with the File menu.
 
+#include "platform/Windows.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -18,7 +20,8 @@ public:
     void onNewGame();
     void onStory();
     void onExit();
-    void confirmClose(int& cancel, int unloadMode);
+    // The frame's close box asks first; a Yes ends the game there and then.
+    bool confirmClose(platform::CloseReason reason);
 
     QMdiArea* mdiArea() const { return area_; }
     QAction* newAction() const { return new_; }

@@ -28,7 +28,7 @@ Windows& windows() {
 }
 
 void close(platform::GameWindow& w) {
-    windows().unload(&w, platform::vbFormCode);
+    windows().close(&w);
 }
 
 } // namespace
@@ -110,7 +110,7 @@ void toAllocation(BattleWindow& from) {
 void toEnding(BattleWindow& from) {
     // The ending runs whole inside its load, question included.
     windows().show<EndingWindow>();
-    windows().unload<EndingWindow>();
+    windows().close<EndingWindow>();
     close(from);
 }
 
@@ -125,7 +125,7 @@ void afterAllocation(AllocationWindow& from) {
 void abandonMatch() {
     BattleWindow* battle = windows().find<BattleWindow>();
     combat::abandonSkill(game(), battle ? battle->phase.value() : 0);
-    windows().unload<SkillsWindow>();
+    windows().close<SkillsWindow>();
     if (battle)
         close(*battle);
     showTown();
@@ -133,11 +133,11 @@ void abandonMatch() {
 }
 
 void secretEnding(SecretCodeWindow& from) {
-    windows().unload<TownMenu>();
-    windows().unload<StatusWindow>();
+    windows().close<TownMenu>();
+    windows().close<StatusWindow>();
     close(from);
     windows().show<EndingWindow>();
-    windows().unload<EndingWindow>();
+    windows().close<EndingWindow>();
 }
 
 void toNameEntry() {

@@ -68,14 +68,14 @@ void SecretCodeWindow::onOkClicked() {
 }
 
 void SecretCodeWindow::onBackClicked() {
-    Windows::instance().unload(this, vbFormCode);
+    Windows::instance().close(this);
 }
 
-void SecretCodeWindow::onControlKey(QWidget* control, int& keyCode, int) {
-    if (control == backButton && keyCode == 8) {
-        keyCode = 0;
-        Windows::instance().unload(this, vbFormCode);
-    }
+bool SecretCodeWindow::onControlKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers) {
+    if (control != backButton || key != Qt::Key_Backspace)
+        return false;
+    Windows::instance().close(this);
+    return true;
 }
 
 } // namespace kobu

@@ -17,7 +17,7 @@ public:
     void retranslate() override;
     void onOkClicked();
     void onBackClicked();
-    void onControlKey(QWidget* control, int& keyCode, int shift) override;
+    bool onControlKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers) override;
 
     QLabel* promptLabel;
     QLineEdit* codeBox;

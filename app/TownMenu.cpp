@@ -48,15 +48,15 @@ void TownMenu::onLoad() {
     setTopTw(0);
 }
 
-void TownMenu::canClose(int& cancel, int unloadMode) {
-    if (unloadMode == vbFormControlMenu)
-        cancel = 1;
+bool TownMenu::canClose(CloseReason reason) {
+    return reason != CloseReason::User;
 }
 
 // Page Up opens the secret code window.
-void TownMenu::onKeyPreview(int& keyCode, int) {
-    if (keyCode == 33)
+bool TownMenu::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_PageUp)
         navigation::toSecretCode();
+    return false;
 }
 
 void TownMenu::onShopClicked() {

@@ -14,8 +14,8 @@ public:
     TownMenu();
     void retranslate() override;
     void onLoad() override;
-    void canClose(int& cancel, int unloadMode) override;
-    void onKeyPreview(int& keyCode, int shift) override;
+    bool canClose(platform::CloseReason reason) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
     void onShopClicked();
     void onItemsClicked();
     void onBattleClicked();

@@ -181,24 +181,24 @@ void BattleWindow::onLoad() {
     waitTimer->setEnabled(false);
 }
 
-void BattleWindow::canClose(int& cancel, int unloadMode) {
-    if (unloadMode == vbFormControlMenu) {
-        MsgBox(tr("逃げるな"), vbOKOnly | vbExclamation, tr("臆病者め！"));
-        cancel = 1;
-    }
+bool BattleWindow::canClose(CloseReason reason) {
+    if (reason != CloseReason::User)
+        return true;
+    MsgBox(tr("逃げるな"), vbOKOnly | vbExclamation, tr("臆病者め！"));
+    return false;
 }
 
-void BattleWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode != 87)
-        return;
+bool BattleWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_W)
+        return false;
     if (game().activeSkill != combat::kNoSkill) {
         MsgBox(tr("技能を使用中です"), vbOKOnly | vbExclamation, tr("エラー"));
-        return;
+        return false;
     }
     // The rolls keep running while the skills window is open.
     game().skillMenuPhase = phase;
     Windows::instance().show<SkillsWindow>();
+    return false;
 }
 
 void BattleWindow::onError() {

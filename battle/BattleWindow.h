@@ -21,8 +21,8 @@ class BattleWindow : public platform::GameWindow {
     BattleWindow();
     void retranslate() override;
     void onLoad() override;
-    void canClose(int& cancel, int unloadMode) override;
-    void onKeyPreview(int& keyCode, int shift) override;
+    bool canClose(platform::CloseReason reason) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
     void onError() override;
 
     void onStopClicked();

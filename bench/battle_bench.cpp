@@ -120,7 +120,7 @@ void runFor(int ms) {
 BattleWindow& startMatch() {
     Windows& forms = Windows::instance();
     if (BattleWindow* old = forms.find<BattleWindow>())
-        forms.unload(old, vbFormCode);
+        forms.close(old);
     forms.show<TownMenu>();
     forms.get<TownMenu>().battleButton->click();
     return *forms.find<BattleWindow>();
@@ -337,6 +337,6 @@ int main(int argc, char** argv) {
         std::printf("stop:  click handled (resolution, without the pause): median %.3f ms\n",
                     quantile(inHandler, 0.5));
     }
-    Windows::instance().unload<BattleWindow>();
+    Windows::instance().close<BattleWindow>();
     return 0;
 }

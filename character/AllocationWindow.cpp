@@ -48,10 +48,10 @@ QString refusalText(allocation::Row row, allocation::Refusal why) {
     return {};
 }
 
-allocation::Press pressOf(int button) {
-    if (button == 1)
+allocation::Press pressOf(Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
         return allocation::Press::Left;
-    if (button == 2)
+    if (button == Qt::RightButton)
         return allocation::Press::Right;
     return allocation::Press::Middle;
 }
@@ -115,7 +115,7 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         {speedButton, allocation::Row::Speed},
     };
     for (const auto& [b, row] : buttons) {
-        connect(b, &MousePressButton::mousePressed, this, [this, row = row](int button, int) {
+        connect(b, &MousePressButton::mousePressed, this, [this, row = row](Qt::MouseButton button) {
             runGuarded(this, [&] { onRowPressed(row, button); });
         });
     }
@@ -150,10 +150,9 @@ void AllocationWindow::onLoad() {
     showDraft();
 }
 
-void AllocationWindow::canClose(int& cancel, int unloadMode) {
+bool AllocationWindow::canClose(CloseReason reason) {
     // The only way out is a confirmed OK.
-    if (unloadMode == vbFormControlMenu)
-        cancel = 1;
+    return reason != CloseReason::User;
 }
 
 void AllocationWindow::showDraft() {
@@ -174,7 +173,7 @@ void AllocationWindow::showDraft() {
     pointsLeft->setText(draft.remaining().str());
 }
 
-void AllocationWindow::onRowPressed(allocation::Row row, int button) {
+void AllocationWindow::onRowPressed(allocation::Row row, Qt::MouseButton button) {
     const allocation::Refusal why = allocation::press(draft, row, pressOf(button));
     // A lowering below the opening value is already undone when its message
     // shows; any other refusal changed nothing.

@@ -21,9 +21,9 @@ class AllocationWindow : public platform::GameWindow {
     AllocationWindow();
     void retranslate() override;
     void onLoad() override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool canClose(platform::CloseReason reason) override;
 
-    void onRowPressed(allocation::Row row, int button);
+    void onRowPressed(allocation::Row row, Qt::MouseButton button);
     void onOkClicked();
 
     QLabel* abilityHeader;

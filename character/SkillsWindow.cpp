@@ -64,15 +64,15 @@ void SkillsWindow::onLoad() {
     setTopTw(0);
 }
 
-void SkillsWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == 8)
-        Windows::instance().unload(this, vbFormCode);
+bool SkillsWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Backspace)
+        Windows::instance().close(this);
+    return false;
 }
 
 void SkillsWindow::onError() {
     // A skill that fails belongs to a match that cannot go on.
-    Windows::instance().unload(this, vbFormCode);
+    Windows::instance().close(this);
     if (Windows::instance().find<BattleWindow>())
         navigation::abandonMatch();
 }
@@ -108,7 +108,7 @@ void SkillsWindow::activate(combat::Skill skill) {
     combat::activateSkill(game(), skill);
     refreshStatus();
     refreshBattlePanel();
-    Windows::instance().unload(this, vbFormCode);
+    Windows::instance().close(this);
 }
 
 void SkillsWindow::onSpeedSecretClicked() {

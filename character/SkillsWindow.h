@@ -18,7 +18,7 @@ class SkillsWindow : public platform::GameWindow {
     SkillsWindow();
     void retranslate() override;
     void onLoad() override;
-    void onKeyPreview(int& keyCode, int shift) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
     void onError() override;
 
     void onSpeedSecretClicked();

@@ -82,9 +82,8 @@ void StatusWindow::onLoad() {
     setTopTw(0);
 }
 
-void StatusWindow::canClose(int& cancel, int unloadMode) {
-    if (unloadMode == vbFormControlMenu)
-        cancel = 1;
+bool StatusWindow::canClose(CloseReason reason) {
+    return reason != CloseReason::User;
 }
 
 void StatusWindow::showState() {

@@ -13,7 +13,7 @@ class StatusWindow : public platform::GameWindow {
     StatusWindow();
     void retranslate() override;
     void onLoad() override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool canClose(platform::CloseReason reason) override;
     // The player's values as the game holds them now.
     void showState();
 

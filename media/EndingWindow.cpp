@@ -221,9 +221,8 @@ void EndingWindow::sweep(Prop prop, std::int64_t from, std::int64_t to, std::int
              .arg(double(last)));
 }
 
-void EndingWindow::canClose(int& cancel, int unloadMode) {
-    if (playing_ && unloadMode == vbFormControlMenu)
-        cancel = 1;
+bool EndingWindow::canClose(CloseReason reason) {
+    return !(playing_ && reason == CloseReason::User);
 }
 
 void EndingWindow::onLoad() {

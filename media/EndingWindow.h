@@ -49,7 +49,7 @@ public:
     void onLoad() override;
     // The close box is refused while the sequence runs: the menu and status
     // window are gone by then, and only its question leads back to a game.
-    void canClose(int& cancel, int unloadMode) override;
+    bool canClose(platform::CloseReason reason) override;
 
     PictureBox* slide;
     const QPixmap& background() const { return background_; }

@@ -19,19 +19,19 @@ namespace platform {
 namespace {
 
 class LineWidget : public QWidget {
-public:
+  public:
     LineWidget(QWidget* parent, QPoint a, QPoint b) : QWidget(parent), a_(a), b_(b) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(QPen(palette().color(QPalette::WindowText), 1));
         p.drawLine(a_, b_);
     }
 
-private:
+  private:
     QPoint a_, b_;
 };
 
@@ -177,15 +177,9 @@ void fitTexts(QWidget* root) {
 }
 
 void MousePressButton::mousePressEvent(QMouseEvent* e) {
-    int button = 0;
-    switch (e->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
-    if (button)
-        emit mousePressed(button, vbShift(e->modifiers()));
+    const Qt::MouseButton button = e->button();
+    if (button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton)
+        emit mousePressed(button, e->modifiers());
     // No click action: a press changes nothing else about the button.
     e->accept();
 }

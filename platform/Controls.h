@@ -40,12 +40,12 @@ void fitTexts(QWidget* root);
 // (1 left, 2 right, 4 middle) and the shift state.
 class MousePressButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     using QPushButton::QPushButton;
-signals:
-    void mousePressed(int button, int shift);
+  signals:
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
 };
 

@@ -94,7 +94,7 @@ void WindowFrame::closeEvent(QCloseEvent* e) {
     QPointer<GameWindow> f(form_);
     runGuarded(form_, [f] {
         if (f && !f->isUnloaded())
-            Windows::instance().unload(f, vbFormControlMenu);
+            Windows::instance().close(f, CloseReason::User);
     });
 }
 

@@ -27,22 +27,26 @@ class GameWindow : public QWidget {
 
     // ---- Handlers a window may override ----
     virtual void onLoad() {}
-    // Set cancel to non-zero to refuse a close asked for by the user.
-    virtual void canClose(int& cancel, int unloadMode) {
-        (void)cancel;
-        (void)unloadMode;
+    // Whether the window may close now. Only the player's request can be
+    // refused; the game's own closes always go ahead.
+    virtual bool canClose(CloseReason reason) {
+        (void)reason;
+        return true;
     }
     // With key preview on, sees every key pressed in the window before the
-    // focused control. Setting keyCode to 0 keeps the key from the control.
-    virtual void onKeyPreview(int& keyCode, int shift) {
-        (void)keyCode;
-        (void)shift;
+    // focused control. Returns true to keep the key from the control.
+    virtual bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        (void)key;
+        (void)modifiers;
+        return false;
     }
     // A key pressed while `control` has the focus (after the window's preview).
-    virtual void onControlKey(QWidget* control, int& keyCode, int shift) {
+    // Returns true when the key is used up.
+    virtual bool onControlKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers) {
         (void)control;
-        (void)keyCode;
-        (void)shift;
+        (void)key;
+        (void)modifiers;
+        return false;
     }
     // After a close request has passed, before the window goes.
     virtual void onUnload() {}

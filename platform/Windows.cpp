@@ -44,7 +44,7 @@ void Windows::load(GameWindow* form) {
         form->loaded_ = true;
     } catch (...) {
         if (!form->isUnloaded())
-            unload(form, vbFormCode);
+            close(form);
         throw;
     }
 }
@@ -127,12 +127,10 @@ void Windows::hideWindow(GameWindow* form) {
         activateTopmost();
 }
 
-bool Windows::unload(GameWindow* form, int reason) {
+bool Windows::close(GameWindow* form, CloseReason reason) {
     if (form->isUnloaded())
         return true;
-    int cancel = 0;
-    form->canClose(cancel, reason);
-    if (cancel && reason == vbFormControlMenu)
+    if (!form->canClose(reason) && reason == CloseReason::User)
         return false;
     if (form->isUnloaded()) // the close handler unloaded it itself
         return true;

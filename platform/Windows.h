@@ -12,9 +12,9 @@ namespace platform {
 
 class GameWindow;
 
-// Close request reasons.
-inline constexpr int vbFormControlMenu = 0; // the user: close box or system menu
-inline constexpr int vbFormCode = 1;        // the program itself
+// Who asks a window to close: the player (its close box or system menu), who
+// may be refused, or the game itself, which may not.
+enum class CloseReason { User, Program };
 
 // All loaded windows in load order.
 class Windows {
@@ -49,14 +49,14 @@ class Windows {
         if (T* t = find<T>())
             hideWindow(t);
     }
-    template <class T> bool unload() {
+    template <class T> bool close() {
         if (T* t = find<T>())
-            return unload(t, vbFormCode);
+            return close(t);
         return true;
     }
 
     // Returns false when a user close was refused.
-    bool unload(GameWindow* form, int reason);
+    bool close(GameWindow* form, CloseReason reason = CloseReason::Program);
     void showWindow(GameWindow* form);
     void hideWindow(GameWindow* form);
 

@@ -123,16 +123,17 @@ void ItemsWindow::onUseSoda() {
 
 void ItemsWindow::onBackClicked() { navigation::backToTownHiding(*this); }
 
-void ItemsWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == 8)
+bool ItemsWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Backspace)
         navigation::backToTown(*this);
+    return false;
 }
 
-void ItemsWindow::canClose(int& cancel, int unloadMode) {
-    (void)cancel;
-    if (unloadMode == vbFormControlMenu)
+bool ItemsWindow::canClose(CloseReason reason) {
+    // The player's close box leads back where the back button does.
+    if (reason == CloseReason::User)
         navigation::showTown();
+    return true;
 }
 
 } // namespace kobu

@@ -15,8 +15,8 @@ class ItemsWindow : public platform::GameWindow {
     void retranslate() override;
     void onLoad() override;
     void onActivate() override;
-    void onKeyPreview(int& keyCode, int shift) override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    bool canClose(platform::CloseReason reason) override;
     void onUseTapWater();
     void onUseNaturalWater();
     void onUseSoda();

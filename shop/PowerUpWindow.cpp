@@ -84,16 +84,17 @@ void PowerUpWindow::onItemClicked(int index) {
 
 void PowerUpWindow::onBackClicked() { navigation::backToShop(*this); }
 
-void PowerUpWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == 8)
+bool PowerUpWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Backspace)
         navigation::backToShop(*this);
+    return false;
 }
 
-void PowerUpWindow::canClose(int& cancel, int unloadMode) {
-    (void)cancel;
-    if (unloadMode == vbFormControlMenu)
+bool PowerUpWindow::canClose(CloseReason reason) {
+    // The player's close box leads back where the back button does.
+    if (reason == CloseReason::User)
         navigation::showShop();
+    return true;
 }
 
 } // namespace kobu

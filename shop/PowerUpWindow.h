@@ -17,8 +17,8 @@ class PowerUpWindow : public platform::GameWindow {
     PowerUpWindow();
     void retranslate() override;
     void onLoad() override;
-    void onKeyPreview(int& keyCode, int shift) override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    bool canClose(platform::CloseReason reason) override;
     void onItemClicked(int index);
     void onBackClicked();
 

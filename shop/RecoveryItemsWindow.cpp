@@ -119,16 +119,17 @@ void RecoveryItemsWindow::onOkClicked() {
 
 void RecoveryItemsWindow::onCancelClicked() { navigation::backToShop(*this); }
 
-void RecoveryItemsWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == 8)
+bool RecoveryItemsWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Backspace)
         navigation::backToShop(*this);
+    return false;
 }
 
-void RecoveryItemsWindow::canClose(int& cancel, int unloadMode) {
-    (void)cancel;
-    if (unloadMode == vbFormControlMenu)
+bool RecoveryItemsWindow::canClose(CloseReason reason) {
+    // The player's close box leads back where the back button does.
+    if (reason == CloseReason::User)
         navigation::showShop();
+    return true;
 }
 
 } // namespace kobu

@@ -18,8 +18,8 @@ class RecoveryItemsWindow : public platform::GameWindow {
     RecoveryItemsWindow();
     void retranslate() override;
     void onLoad() override;
-    void onKeyPreview(int& keyCode, int shift) override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    bool canClose(platform::CloseReason reason) override;
     void onOkClicked();
     void onCancelClicked();
 

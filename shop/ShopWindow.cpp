@@ -64,16 +64,17 @@ void ShopWindow::onPowerUpClicked() {
 
 void ShopWindow::onBackClicked() { navigation::backToTown(*this); }
 
-void ShopWindow::onKeyPreview(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == 8)
+bool ShopWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Backspace)
         navigation::backToTown(*this);
+    return false;
 }
 
-void ShopWindow::canClose(int& cancel, int unloadMode) {
-    (void)cancel;
-    if (unloadMode == vbFormControlMenu)
+bool ShopWindow::canClose(CloseReason reason) {
+    // The player's close box leads back where the back button does.
+    if (reason == CloseReason::User)
         navigation::showTown();
+    return true;
 }
 
 void ShopWindow::buyUpgrade(UpgradeKind kind) {

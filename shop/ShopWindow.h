@@ -13,8 +13,8 @@ class ShopWindow : public platform::GameWindow {
   public:
     ShopWindow();
     void retranslate() override;
-    void onKeyPreview(int& keyCode, int shift) override;
-    void canClose(int& cancel, int unloadMode) override;
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    bool canClose(platform::CloseReason reason) override;
     void onWeaponClicked();
     void onRecoveryClicked();
     void onPowerUpClicked();

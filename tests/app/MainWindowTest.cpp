@@ -15,9 +15,8 @@ class MainWindowTest : public GameTest {};
 
 struct Dummy : GameWindow {
     Dummy() : GameWindow(QStringLiteral("Dummy")) {}
-    void canClose(int& cancel, int mode) override {
-        if (mode == vbFormControlMenu)
-            cancel = 1; // as the menu and status window refuse the player
+    bool canClose(CloseReason reason) override {
+        return reason != CloseReason::User; // as the menu and status window refuse the player
     }
 };
 
@@ -29,7 +28,10 @@ struct Reopened : GameWindow {
 };
 struct Reopener : GameWindow {
     Reopener() : GameWindow(QStringLiteral("Reopener")) {}
-    void canClose(int&, int) override { Windows::instance().show<Reopened>(); }
+    bool canClose(CloseReason) override {
+        Windows::instance().show<Reopened>();
+        return true;
+    }
 };
 
 } // namespace
@@ -71,9 +73,7 @@ TEST_F(MainWindowTest, ExitAnsweredYesEndsAtOnce) {
 TEST_F(MainWindowTest, CloseBoxAnsweredNoKeepsTheWindow) {
     forms().show<Dummy>();
     fakeBoxes().answer(vbNo);
-    int cancel = 0;
-    frame->confirmClose(cancel, vbFormControlMenu);
-    EXPECT_EQ(cancel, 1);
+    EXPECT_FALSE(frame->confirmClose(CloseReason::User));
     const BoxRequest& r = fakeBoxes().shown.at(0).request;
     EXPECT_EQ(r.text, QStringLiteral("終了しますか？"));
     EXPECT_EQ(r.title, QStringLiteral("終了しますか？"));
@@ -86,16 +86,13 @@ TEST_F(MainWindowTest, CloseBoxAnsweredYesEndsWithoutAskingAnyWindow) {
         {
             forms().show<Dummy>();
             fakeBoxes().answer(vbYes); // only the frame's question: no other box
-            int cancel = 0;
-            frame->confirmClose(cancel, vbFormControlMenu);
+            frame->confirmClose(CloseReason::User);
         },
         ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(MainWindowTest, ACloseForAnyOtherReasonAsksNothing) {
-    int cancel = 0;
-    frame->confirmClose(cancel, vbFormCode);
-    EXPECT_EQ(cancel, 0);
+    EXPECT_TRUE(frame->confirmClose(CloseReason::Program));
     EXPECT_TRUE(fakeBoxes().shown.empty());
 }
 
@@ -103,11 +100,12 @@ TEST_F(MainWindowTest, StoryShowsFourBoxesWithPausesBetween) {
     for (int i = 0; i < 4; ++i)
         fakeBoxes().answer(vbOK);
     frame->storyAction()->trigger();
-    EXPECT_EQ(trace(), (QStringList{
-                           "box:ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。",
-                           "sleep:1000", "events", "box:新しいパソコンを組み立てようとしたが金がない",
-                           "sleep:1000", "events", "box:そんな時に、賞金50000Gという武道大会が開かれる",
-                           "sleep:1000", "events", "box:男は金を手に入れるべく武道大会会場へ向かう･････"}));
+    EXPECT_EQ(trace(),
+              (QStringList{
+                  "box:ある日、相当な金をつぎ込んで組み立てたパソコンを破壊してしまった男がいた。",
+                  "sleep:1000", "events", "box:新しいパソコンを組み立てようとしたが金がない",
+                  "sleep:1000", "events", "box:そんな時に、賞金50000Gという武道大会が開かれる",
+                  "sleep:1000", "events", "box:男は金を手に入れるべく武道大会会場へ向かう･････"}));
     for (const auto& b : fakeBoxes().shown) {
         EXPECT_EQ(b.request.title, QStringLiteral("このげ～むのすと～りぃ"));
         EXPECT_EQ(b.request.icon, BoxIcon::None);

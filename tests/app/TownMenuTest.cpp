@@ -12,12 +12,12 @@ class TownMenuTest : public GameTest {};
 
 // Stands in for the menu to record what its key handler sees.
 class KeyMenu : public TownMenu {
-public:
-    void onKeyPreview(int& keyCode, int shift) override {
-        keys.push_back(keyCode);
-        TownMenu::onKeyPreview(keyCode, shift);
+  public:
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers modifiers) override {
+        keys.push_back(key);
+        return TownMenu::onKeyPreview(key, modifiers);
     }
-    std::vector<int> keys;
+    std::vector<Qt::Key> keys;
 };
 } // namespace
 
@@ -33,7 +33,7 @@ TEST_F(TownMenuTest, CloseBoxIsRefused) {
     TownMenu& m = forms().show<TownMenu>();
     m.frame()->close();
     EXPECT_EQ(find<TownMenu>(), &m);
-    EXPECT_TRUE(forms().unload<TownMenu>());
+    EXPECT_TRUE(forms().close<TownMenu>());
     EXPECT_EQ(find<TownMenu>(), nullptr);
 }
 
@@ -42,6 +42,6 @@ TEST_F(TownMenuTest, PageUpReachesTheMenuWhileAButtonHasTheFocus) {
     m.itemsButton->setFocus();
     QTest::keyClick(m.itemsButton, Qt::Key_PageUp);
     QTest::keyClick(m.saveButton, Qt::Key_PageUp, Qt::ShiftModifier);
-    // The Shift key itself comes as its own key, 16.
-    EXPECT_EQ(m.keys, (std::vector<int>{33, 16, 33}));
+    // The Shift key itself comes as its own key.
+    EXPECT_EQ(m.keys, (std::vector<Qt::Key>{Qt::Key_PageUp, Qt::Key_Shift, Qt::Key_PageUp}));
 }

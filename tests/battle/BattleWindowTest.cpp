@@ -202,7 +202,7 @@ TEST_F(BattleTest, StartersSetTheirStepStartingValueAndPause) {
         EXPECT_TRUE(b.playerRollTimer->isEnabled());
         EXPECT_TRUE(b.opponentRollTimer->isEnabled());
         fakeClock().onSleep = {};
-        forms().unload(&b, vbFormCode);
+        forms().close(&b);
         forms().show<TownMenu>();
     }
 }
@@ -374,7 +374,7 @@ TEST_F(BattleTest, RoundNineLeadsToTheTenthRecord) {
     fakeBoxes().autoOk = true;
     rollAndStop(b, 8, 1);
     EXPECT_EQ(g().roundNumber, i16(10));
-    forms().unload<AllocationWindow>();
+    forms().close<AllocationWindow>();
     forms().show<TownMenu>();
     BattleWindow& next = start();
     EXPECT_EQ(g().opponent, opponentOf(10));

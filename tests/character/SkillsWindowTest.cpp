@@ -77,7 +77,7 @@ TEST_F(SkillsTest, TheLoadEnablesTheButtonsOnce) {
         g().enemyRollStopped = kFalse;
         EXPECT_EQ(&open(), &w);
         EXPECT_EQ(w.speedSecretButton->isEnabled(), c.b1);
-        forms().unload<SkillsWindow>();
+        forms().close<SkillsWindow>();
     }
 }
 

@@ -120,14 +120,14 @@ int main(int argc, char** argv) {
     refreshStatus();
     shot<ShopWindow>(QStringLiteral("05-shop"));
     shot<RecoveryItemsWindow>(QStringLiteral("06-recovery-items"));
-    Windows::instance().unload<RecoveryItemsWindow>();
+    Windows::instance().close<RecoveryItemsWindow>();
     shot<PowerUpWindow>(QStringLiteral("07-power-ups"));
-    Windows::instance().unload<PowerUpWindow>();
-    Windows::instance().unload<ShopWindow>();
+    Windows::instance().close<PowerUpWindow>();
+    Windows::instance().close<ShopWindow>();
     shot<ItemsWindow>(QStringLiteral("08-items"));
-    Windows::instance().unload<ItemsWindow>();
+    Windows::instance().close<ItemsWindow>();
     shot<SecretCodeWindow>(QStringLiteral("09-secret-code"));
-    Windows::instance().unload<SecretCodeWindow>();
+    Windows::instance().close<SecretCodeWindow>();
 
     // The rolls show one tick each and stand still for the picture.
     BattleWindow& battle = Windows::instance().show<BattleWindow>();
@@ -139,12 +139,12 @@ int main(int argc, char** argv) {
     save(battle.frame(), QStringLiteral("10-battle"));
     save(frame, QStringLiteral("11-battle-frame"));
     shot<SkillsWindow>(QStringLiteral("12-skills"));
-    Windows::instance().unload<SkillsWindow>();
-    Windows::instance().unload(&battle, vbFormCode);
+    Windows::instance().close<SkillsWindow>();
+    Windows::instance().close(&battle);
 
     g.abilityPoints = 7;
     shot<AllocationWindow>(QStringLiteral("13-allocation"));
-    Windows::instance().unload<AllocationWindow>();
+    Windows::instance().close<AllocationWindow>();
 
     // The ending: the frame at the first sight of each picture.
     QSet<QString> seen;
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     // The last question: Yes, a new game (No would end the process).
     fakeBoxes().answer(vbYes);
     Windows::instance().show<EndingWindow>();
-    Windows::instance().unload<EndingWindow>();
+    Windows::instance().close<EndingWindow>();
     EndingWindow::observer = nullptr;
     closeAllChildWindows();
     Windows::instance().flushUnloaded();

@@ -34,7 +34,7 @@ protected:
     }
     void play() {
         forms().show<EndingWindow>();
-        forms().unload<EndingWindow>();
+        forms().close<EndingWindow>();
     }
     QStringList steps(const QString& prefix) const {
         QStringList out;

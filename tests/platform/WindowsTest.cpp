@@ -1,13 +1,14 @@
+#include "platform/Windows.h"
 #include "platform/Errors.h"
 #include "platform/GameWindow.h"
 #include "platform/Guard.h"
 #include "platform/Timer.h"
-#include "platform/Windows.h"
 #include "support/GameTest.h"
 
+#include <QKeySequence>
 #include <QLabel>
-#include <QMdiArea>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,7 +20,7 @@ namespace {
 QStringList events;
 
 class Probe : public GameWindow {
-public:
+  public:
     Probe() : GameWindow(QStringLiteral("Probe")) {
         setClientSizeTwips(3000, 1500);
         edit = new QLineEdit(this);
@@ -32,7 +33,7 @@ public:
         onClick(ok, [] { events << QStringLiteral("ok"); });
         onClick(back, [] { events << QStringLiteral("back"); });
         onClick(closeSelf, [this] {
-            Windows::instance().unload(this, vbFormCode);
+            Windows::instance().close(this);
             // Still safe to touch: it is freed only after this handler.
             label->setText(QStringLiteral("after unload"));
             events << QStringLiteral("self-unloaded");
@@ -44,14 +45,18 @@ public:
         if (showInsideLoad)
             Windows::instance().show<Probe>();
     }
-    void canClose(int& cancel, int mode) override {
-        events << QStringLiteral("query:%1").arg(mode);
-        if (mode == vbFormControlMenu && refuseUserClose)
-            cancel = 1;
+    bool canClose(CloseReason reason) override {
+        events << QStringLiteral("query:%1").arg(int(reason));
+        return !(reason == CloseReason::User && refuseUserClose);
     }
-    void onKeyPreview(int& key, int) override { events << QStringLiteral("preview:%1").arg(key); }
-    void onControlKey(QWidget* c, int& key, int) override {
-        events << QStringLiteral("control:%1:%2").arg(c->metaObject()->className()).arg(key);
+    bool onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) override {
+        events << QStringLiteral("preview:") + QKeySequence(key).toString();
+        return false;
+    }
+    bool onControlKey(QWidget* c, Qt::Key key, Qt::KeyboardModifiers) override {
+        events << QStringLiteral("control:%1:").arg(c->metaObject()->className()) +
+                      QKeySequence(key).toString();
+        return false;
     }
     int loads = 0;
     static inline bool showInsideLoad = false;
@@ -64,12 +69,12 @@ public:
 };
 
 class Second : public GameWindow {
-public:
+  public:
     Second() : GameWindow(QStringLiteral("Second")) {}
 };
 
 class WindowsTest : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         events.clear();
@@ -111,7 +116,7 @@ TEST_F(WindowsTest, UserCloseCanBeRefusedProgramClosePasses) {
     Probe& p = forms().show<Probe>();
     p.frame()->close(); // the close box
     EXPECT_EQ(forms().find<Probe>(), &p);
-    EXPECT_TRUE(forms().unload<Probe>());
+    EXPECT_TRUE(forms().close<Probe>());
     EXPECT_EQ(forms().find<Probe>(), nullptr);
     EXPECT_EQ(events, (QStringList{"load", "query:0", "query:1"}));
 }
@@ -119,7 +124,7 @@ TEST_F(WindowsTest, UserCloseCanBeRefusedProgramClosePasses) {
 TEST_F(WindowsTest, UnloadedWindowComesBackFresh) {
     Probe& p = forms().show<Probe>();
     p.edit->setText(QStringLiteral("abc"));
-    forms().unload<Probe>();
+    forms().close<Probe>();
     testing_support::settle();
     Probe& q = forms().show<Probe>();
     EXPECT_EQ(q.edit->text(), QString());
@@ -165,14 +170,14 @@ TEST_F(WindowsTest, KeyPreviewSeesAKeyBeforeTheFocusedControl) {
     p.setKeyPreview(true);
     QTest::keyClick(p.back, Qt::Key_PageUp);
     QTest::keyClick(p.edit, Qt::Key_W);
-    EXPECT_EQ(events, (QStringList{"load", "preview:33", "control:QPushButton:33", "preview:87",
-                                   "control:QLineEdit:87"}));
+    EXPECT_EQ(events, (QStringList{"load", "preview:PgUp", "control:QPushButton:PgUp", "preview:W",
+                                   "control:QLineEdit:W"}));
 }
 
 TEST_F(WindowsTest, WithoutPreviewOnlyTheControlSeesItsKey) {
     Probe& p = forms().show<Probe>();
     QTest::keyClick(p.back, Qt::Key_Backspace);
-    EXPECT_EQ(events, (QStringList{"load", "control:QPushButton:8"}));
+    EXPECT_EQ(events, (QStringList{"load", "control:QPushButton:Backspace"}));
 }
 
 TEST_F(WindowsTest, TimersStopWhenTheirWindowIsUnloaded) {
@@ -181,7 +186,7 @@ TEST_F(WindowsTest, TimersStopWhenTheirWindowIsUnloaded) {
     Timer* t = p.makeTimer(1, [&] { ++ticks; });
     t->setEnabled(true);
     EXPECT_TRUE(t->isEnabled());
-    forms().unload<Probe>();
+    forms().close<Probe>();
     EXPECT_FALSE(t->isEnabled());
     t->fire();
     EXPECT_EQ(ticks, 0);
@@ -196,7 +201,8 @@ TEST_F(WindowsTest, TheGuardRestoresTheStateAndReportsOnce) {
     });
     EXPECT_EQ(g().money, kobu::i16(100));
     ASSERT_EQ(testing_support::fakeBoxes().shown.size(), 1u);
-    EXPECT_TRUE(testing_support::fakeBoxes().shown[0].request.text.contains(QStringLiteral("オーバーフロー")));
+    EXPECT_TRUE(testing_support::fakeBoxes().shown[0].request.text.contains(
+        QStringLiteral("オーバーフロー")));
     EXPECT_EQ(testing_support::fakeBoxes().shown[0].request.icon, BoxIcon::Exclamation);
 }
 
@@ -208,7 +214,8 @@ TEST_F(WindowsTest, AnErrorInAHandlerLetsItsWindowRecover) {
     };
     Fragile& f = forms().show<Fragile>();
     auto* b = new QPushButton(&f);
-    f.onClick(b, [] { throw FileError(QStringLiteral("ファイルを開けません。"), QStringLiteral("/x")); });
+    f.onClick(
+        b, [] { throw FileError(QStringLiteral("ファイルを開けません。"), QStringLiteral("/x")); });
     testing_support::fakeBoxes().answer(vbOK);
     b->click();
     EXPECT_TRUE(f.recovered);

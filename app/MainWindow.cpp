@@ -49,10 +49,12 @@ MainWindow::MainWindow() {
     addLanguageMenu(menuBar());
     retranslate();
 
-    connect(new_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { onNewGame(); }); });
+    connect(new_, &QAction::triggered, this,
+            [this] { runGuarded(nullptr, [this] { onNewGame(); }); });
     connect(story_, &QAction::triggered, this,
             [this] { runGuarded(nullptr, [this] { onStory(); }); });
-    connect(exit_, &QAction::triggered, this, [this] { runGuarded(nullptr, [this] { onExit(); }); });
+    connect(exit_, &QAction::triggered, this,
+            [this] { runGuarded(nullptr, [this] { onExit(); }); });
     // The frame opens maximized. Un-maximized it takes a moderate size in
     // the middle of the screen, and the client area scrolls to a window that
     // lies beyond it.
@@ -76,7 +78,9 @@ MainWindow::~MainWindow() {
         Windows::instance().setMdiArea(nullptr);
 }
 
-MainWindow* MainWindow::instance() { return theFrame; }
+MainWindow* MainWindow::instance() {
+    return theFrame;
+}
 
 void MainWindow::retranslate() {
     file_->setTitle(tr("ファイル(&F)"));
@@ -92,15 +96,14 @@ void MainWindow::changeEvent(QEvent* e) {
 }
 
 void MainWindow::onExit() {
-    if (MsgBox(tr("終了してよろしいですか？"), vbYesNo | vbQuestion, tr("おわっちゃうの？")) ==
-        vbYes)
+    if (ask(tr("終了してよろしいですか？"), BoxIcon::Question, tr("おわっちゃうの？")))
         EndProcess();
 }
 
 bool MainWindow::confirmClose(CloseReason reason) {
     if (reason != CloseReason::User)
         return true;
-    if (MsgBox(tr("終了しますか？"), vbYesNo, tr("終了しますか？")) == vbYes)
+    if (ask(tr("終了しますか？"), BoxIcon::None, tr("終了しますか？")))
         EndProcess();
     return false;
 }
@@ -140,7 +143,7 @@ void MainWindow::onStory() {
         QT_TR_NOOP("男は金を手に入れるべく武道大会会場へ向かう･････"),
     };
     for (int i = 0; i < 4; ++i) {
-        MsgBox(tr(texts[i]), vbOKOnly, tr("このげ～むのすと～りぃ"));
+        tell(tr(texts[i]), BoxIcon::None, tr("このげ～むのすと～りぃ"));
         if (i < 3) {
             pauseFor(1000);
             processPendingEvents();

@@ -17,9 +17,8 @@ namespace kobu {
 void newGame() {
     GameState& g = game();
     if (!g.playerName.isEmpty()) {
-        if (MsgBox(QCoreApplication::translate("kobu::NewGame", "終了してもよろしいですか？"),
-                   vbYesNo | vbQuestion,
-                   QCoreApplication::translate("kobu::NewGame", "確認")) == vbYes) {
+        if (ask(QCoreApplication::translate("kobu::NewGame", "終了してもよろしいですか？"),
+                BoxIcon::Question, QCoreApplication::translate("kobu::NewGame", "確認"))) {
             closeAllChildWindows();
             resetGame();
         }

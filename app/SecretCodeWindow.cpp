@@ -49,10 +49,10 @@ void SecretCodeWindow::onOkClicked() {
     const QString text = codeBox->text();
     if (text == kFirstCode) {
         firstCodeStreak = firstCodeStreak + 1;
-        MsgBox(tr("コードが違います"), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(tr("コードが違います"), BoxIcon::Exclamation, tr("エラー"));
         if (firstCodeStreak == 5) {
             // The trap: the fifth time in a row it really ends the game.
-            MsgBox(tr("コードが違います？"), vbOKOnly | vbQuestion, tr("エラ～"));
+            tell(tr("コードが違います？"), BoxIcon::Question, tr("エラ～"));
             EndProcess();
         }
     } else {
@@ -64,7 +64,7 @@ void SecretCodeWindow::onOkClicked() {
     }
     if (text == kThirdCode)
         return;
-    MsgBox(tr("コードが違います～"), vbOKOnly | vbExclamation, tr("えら～"));
+    tell(tr("コードが違います～"), BoxIcon::Exclamation, tr("えら～"));
 }
 
 void SecretCodeWindow::onBackClicked() {

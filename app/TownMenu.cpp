@@ -73,8 +73,7 @@ void TownMenu::onBattleClicked() {
 
 // One save slot: Data/Data.dat in the program folder.
 void TownMenu::onSaveClicked() {
-    if (MsgBox(tr("セーブしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
-               tr("確認")) == vbNo)
+    if (!ask(tr("セーブしてよろしいですか？"), BoxIcon::Information, tr("確認"), Answer::No))
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -92,7 +91,7 @@ void TownMenu::onSaveClicked() {
                      "このまま電源が切れるなどすると、前のセーブデータに戻ることがあります。\n%1")
                 : tr("セーブしましたが、ディスクに書き込まれたことを確かめられませんでした。"
                      "このまま電源が切れるなどすると、セーブデータが残らないことがあります。\n%1");
-        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("警告"));
+        tell(text.arg(e.playerText()), BoxIcon::Exclamation, tr("警告"));
         return;
     } catch (const FileError& e) {
         // A failed save never touches the old file, but there may be none.
@@ -100,15 +99,14 @@ void TownMenu::onSaveClicked() {
             QFileInfo(path).isFile()
                 ? tr("セーブできませんでした。前のセーブデータはそのまま残っています。\n%1")
                 : tr("セーブできませんでした。\n%1");
-        MsgBox(text.arg(e.playerText()), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(text.arg(e.playerText()), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
-    MsgBox(tr("セーブしました"));
+    tell(tr("セーブしました"));
 }
 
 void TownMenu::onLoadClicked() {
-    if (MsgBox(tr("ロードしてよろしいですか？"), vbYesNo | vbInformation | vbDefaultButton2,
-               tr("確認")) == vbNo)
+    if (!ask(tr("ロードしてよろしいですか？"), BoxIcon::Information, tr("確認"), Answer::No))
         return;
     GameState& g = game();
     const QString path = saveFilePath(g);
@@ -122,7 +120,7 @@ void TownMenu::onLoadClicked() {
                                 ? tr("セーブデータが壊れているため、ロードできません。\n%1")
                                 : tr("セーブデータの場所にあるのが普通のファイルではないため、"
                                      "ロードできません。\n%1");
-        MsgBox(why.arg(path), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(why.arg(path), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
     decodeSaveRecord(rec, g);

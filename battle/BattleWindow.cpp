@@ -184,7 +184,7 @@ void BattleWindow::onLoad() {
 bool BattleWindow::canClose(CloseReason reason) {
     if (reason != CloseReason::User)
         return true;
-    MsgBox(tr("逃げるな"), vbOKOnly | vbExclamation, tr("臆病者め！"));
+    tell(tr("逃げるな"), BoxIcon::Exclamation, tr("臆病者め！"));
     return false;
 }
 
@@ -192,7 +192,7 @@ bool BattleWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
     if (key != Qt::Key_W)
         return false;
     if (game().activeSkill != combat::kNoSkill) {
-        MsgBox(tr("技能を使用中です"), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(tr("技能を使用中です"), BoxIcon::Exclamation, tr("エラー"));
         return false;
     }
     // The rolls keep running while the skills window is open.
@@ -362,7 +362,7 @@ void BattleWindow::checkOutcome() {
     const combat::Outcome outcome = combat::matchOutcome(g);
     switch (outcome) {
     case combat::Outcome::Lost:
-        MsgBox(tr("負け"), vbOKOnly);
+        tell(tr("負け"));
         if (isUnloaded())
             return;
         combat::applyLoss(g);
@@ -373,20 +373,19 @@ void BattleWindow::checkOutcome() {
     case combat::Outcome::Cleared: {
         const bool cleared = outcome == combat::Outcome::Cleared;
         opponentHp->setText(QStringLiteral("0"));
-        MsgBox(tr("あなたの勝利です♪"), vbOKOnly | vbInformation, QStringLiteral("You won!"));
+        tell(tr("あなたの勝利です♪"), BoxIcon::Information, QStringLiteral("You won!"));
         if (isUnloaded())
             return;
         const bool overCap = combat::settleWonMatch(g, outcome);
         if (cleared) {
-            MsgBox(tr("ゲームクリアー"), vbOKOnly);
+            tell(tr("ゲームクリアー"));
             if (isUnloaded())
                 return;
             navigation::toEnding(*this);
             return;
         }
         if (overCap) {
-            MsgBox(tr("金持ちすぎ・・・・"), vbOKOnly | vbExclamation,
-                   tr("金持ちすぎなんじゃ！"));
+            tell(tr("金持ちすぎ・・・・"), BoxIcon::Exclamation, tr("金持ちすぎなんじゃ！"));
             if (isUnloaded())
                 return;
             combat::halveMoney(g);

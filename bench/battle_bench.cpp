@@ -52,9 +52,9 @@ double cpuSeconds() {
 // Boxes answer themselves: the bench has nobody to read them.
 class SilentBoxes : public MessageBoxes {
   public:
-    MsgAnswer show(const BoxRequest& r) override {
+    Answer show(const BoxRequest& r) override {
         std::fprintf(stderr, "battle_bench: box: %s\n", r.text.toUtf8().constData());
-        return r.buttons == BoxButtons::YesNo ? vbNo : vbOK;
+        return r.buttons == BoxButtons::YesNo ? Answer::No : Answer::Ok;
     }
 };
 

@@ -15,15 +15,15 @@ namespace {
 
 // Answers the last question, noting when it came.
 class Stopwatch : public platform::MessageBoxes {
-public:
+  public:
     explicit Stopwatch(QElapsedTimer& t) : t_(t) {}
-    platform::MsgAnswer show(const platform::BoxRequest&) override {
+    platform::Answer show(const platform::BoxRequest&) override {
         ms = t_.nsecsElapsed() / 1e6;
-        return platform::vbYes;
+        return platform::Answer::Yes;
     }
     double ms = 0;
 
-private:
+  private:
     QElapsedTimer& t_;
 };
 

@@ -17,8 +17,8 @@
 //      interface's, where the music is rendered and sent to the server.
 
 #include "app/MainWindow.h"
-#include "app/TownMenu.h"
 #include "app/NewGame.h"
+#include "app/TownMenu.h"
 #include "character/NameEntryWindow.h"
 #include "media/EndingWindow.h"
 #include "platform/Application.h"
@@ -166,10 +166,10 @@ class Listener {
 // while the ending's pictures and music are still there.
 class EndingBoxes : public MessageBoxes {
   public:
-    MsgAnswer show(const BoxRequest&) override {
+    Answer show(const BoxRequest&) override {
         if (rssAtQuestion < 0)
             rssAtQuestion = statusKb("VmRSS:");
-        return vbYes;
+        return Answer::Yes;
     }
     long rssAtQuestion = -1;
 };

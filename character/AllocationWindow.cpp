@@ -21,8 +21,8 @@ namespace kobu {
 namespace {
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation,
-           QCoreApplication::translate("kobu::AllocationWindow", "エラー"));
+    tell(text, BoxIcon::Exclamation,
+         QCoreApplication::translate("kobu::AllocationWindow", "エラー"));
 }
 
 // What the window says when a press is refused.
@@ -115,9 +115,10 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         {speedButton, allocation::Row::Speed},
     };
     for (const auto& [b, row] : buttons) {
-        connect(b, &MousePressButton::mousePressed, this, [this, row = row](Qt::MouseButton button) {
-            runGuarded(this, [&] { onRowPressed(row, button); });
-        });
+        connect(b, &MousePressButton::mousePressed, this,
+                [this, row = row](Qt::MouseButton button) {
+                    runGuarded(this, [&] { onRowPressed(row, button); });
+                });
     }
 
     howToTitle = makeLabel(this, QStringLiteral("Label5"), {}, 4320, 120, 2280, 375,
@@ -183,7 +184,7 @@ void AllocationWindow::onRowPressed(allocation::Row row, Qt::MouseButton button)
 }
 
 void AllocationWindow::onOkClicked() {
-    if (MsgBox(tr("これでよろしいですか？"), vbYesNo | vbQuestion, tr("お～け～？")) != vbYes)
+    if (!ask(tr("これでよろしいですか？"), BoxIcon::Question, tr("お～け～？")))
         return;
     allocation::commit(draft, game());
     refreshStatus();

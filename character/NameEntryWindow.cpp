@@ -60,7 +60,7 @@ void NameEntryWindow::retranslate() {
 
 void NameEntryWindow::onOkClicked() {
     if (nameBox->text().isEmpty()) {
-        MsgBox(tr("名前を入力してください！"), vbOKOnly | vbExclamation, tr("えら～"));
+        tell(tr("名前を入力してください！"), BoxIcon::Exclamation, tr("えら～"));
         return;
     }
     GameState& g = game();

@@ -18,13 +18,12 @@ namespace kobu {
 namespace {
 
 void refuse(const QString& text) {
-    MsgBox(text, vbOKOnly | vbExclamation,
-           QCoreApplication::translate("kobu::SkillsWindow", "エラー"));
+    tell(text, BoxIcon::Exclamation, QCoreApplication::translate("kobu::SkillsWindow", "エラー"));
 }
 
 bool confirmed(const QString& prompt) {
-    return MsgBox(prompt, vbYesNo | vbQuestion,
-                  QCoreApplication::translate("kobu::SkillsWindow", "確認")) == vbYes;
+    return ask(prompt, BoxIcon::Question,
+               QCoreApplication::translate("kobu::SkillsWindow", "確認"));
 }
 
 } // namespace
@@ -122,13 +121,11 @@ void SkillsWindow::onSpiritAttackClicked() {
 }
 
 void SkillsWindow::onEnergyBoostClicked() {
-    offerSkill(combat::kEnergyBoost, tr("1200G必要です"),
-               tr("よろしいですか"));
+    offerSkill(combat::kEnergyBoost, tr("1200G必要です"), tr("よろしいですか"));
 }
 
 void SkillsWindow::onHealClicked() {
-    offerSkill(combat::kHeal, tr("600Gと1HP必要です"),
-               tr("You need one HP.よろしいですか"));
+    offerSkill(combat::kHeal, tr("600Gと1HP必要です"), tr("You need one HP.よろしいですか"));
 }
 
 } // namespace kobu

@@ -31,7 +31,9 @@ QString picturePath(const QString& name) {
     return localizedPicture(app + QStringLiteral("/Jpegs/") + name + QStringLiteral(".jpg"));
 }
 
-int pxOf(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int pxOf(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 } // namespace
 
@@ -147,7 +149,8 @@ QPixmap EndingWindow::load(const QString& name) const {
             return {};
         reported.insert(path);
         std::fprintf(stderr, "kobusato: picture %s could not be loaded (%s); left out\n",
-                     path.toLocal8Bit().constData(), reader.errorString().toLocal8Bit().constData());
+                     path.toLocal8Bit().constData(),
+                     reader.errorString().toLocal8Bit().constData());
         return {};
     }
     return QPixmap::fromImage(img);
@@ -175,9 +178,15 @@ void EndingWindow::prepare(Prop prop, float value) {
     const char* names[] = {"Left", "Width", "Height"};
     note(QStringLiteral("prepare:%1:%2").arg(QLatin1String(names[int(prop)])).arg(double(value)));
     switch (prop) {
-    case Prop::Left: slide->setLeftTw(value); break;
-    case Prop::Width: slide->setWidthTw(value); break;
-    case Prop::Height: slide->setHeightTw(value); break;
+    case Prop::Left:
+        slide->setLeftTw(value);
+        break;
+    case Prop::Width:
+        slide->setWidthTw(value);
+        break;
+    case Prop::Height:
+        slide->setHeightTw(value);
+        break;
     }
 }
 
@@ -199,9 +208,15 @@ void EndingWindow::sweep(Prop prop, std::int64_t from, std::int64_t to, std::int
         last = v;
         ++steps;
         switch (prop) {
-        case Prop::Left: slide->setLeftTw(v); break;
-        case Prop::Width: slide->setWidthTw(v); break;
-        case Prop::Height: slide->setHeightTw(v); break;
+        case Prop::Left:
+            slide->setLeftTw(v);
+            break;
+        case Prop::Width:
+            slide->setWidthTw(v);
+            break;
+        case Prop::Height:
+            slide->setHeightTw(v);
+            break;
         }
         if (frames) {
             const int frame = int(steps * frames / count);
@@ -310,7 +325,7 @@ void EndingWindow::onLoad() {
     showPicture(QStringLiteral("背景画11"));
     setBackground(QStringLiteral("背景画11"));
 
-    if (MsgBox(tr("もう一度しますか"), vbYesNo | vbQuestion, tr("確認")) == vbYes) {
+    if (ask(tr("もう一度しますか"), BoxIcon::Question, tr("確認"))) {
         resetGame();
         navigation::toNameEntry();
     } else {

@@ -24,11 +24,11 @@ int depth = 0;
 void report(const QString& detail) {
     std::fprintf(stderr, "kobusato: error: %s\n", detail.toUtf8().constData());
     try {
-        MsgBox(QCoreApplication::translate(
-                   "platform::Guard", "エラーが発生しました。\n%1\n\nこの操作は取り消されました。"
-                                      "ゲームはこのまま続けられます。")
-                   .arg(detail),
-               vbOKOnly | vbExclamation, kAppTitle);
+        tell(QCoreApplication::translate(
+                 "platform::Guard", "エラーが発生しました。\n%1\n\nこの操作は取り消されました。"
+                                    "ゲームはこのまま続けられます。")
+                 .arg(detail),
+             BoxIcon::Exclamation, kAppTitle);
     } catch (...) {
         // A box that itself fails must not take the program down.
     }
@@ -36,9 +36,15 @@ void report(const QString& detail) {
 
 } // namespace
 
-void setSnapshotHook(std::function<RestoreFn()> hook) { snapshotHook() = std::move(hook); }
-void setOutermostExitHook(std::function<void()> hook) { exitHook() = std::move(hook); }
-int guardDepth() { return depth; }
+void setSnapshotHook(std::function<RestoreFn()> hook) {
+    snapshotHook() = std::move(hook);
+}
+void setOutermostExitHook(std::function<void()> hook) {
+    exitHook() = std::move(hook);
+}
+int guardDepth() {
+    return depth;
+}
 
 void runGuarded(GameWindow* form, const std::function<void()>& fn) {
     QPointer<GameWindow> alive(form);

@@ -73,7 +73,7 @@ QMessageBox::Icon qtIcon(BoxIcon icon) {
 
 class RealMessageBoxes : public MessageBoxes {
   public:
-    MsgAnswer show(const BoxRequest& r) override {
+    Answer show(const BoxRequest& r) override {
         const bool yesNo = r.buttons == BoxButtons::YesNo;
         GameMessageBox box(QApplication::activeWindow(), yesNo);
         box.setText(r.text);
@@ -84,7 +84,8 @@ class RealMessageBoxes : public MessageBoxes {
         QAbstractButton* yes = nullptr;
         if (yesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(r.defaultButton == vbNo ? QMessageBox::No : QMessageBox::Yes);
+            box.setDefaultButton(r.defaultAnswer == Answer::No ? QMessageBox::No
+                                                               : QMessageBox::Yes);
             yes = box.button(QMessageBox::Yes);
             // No close button in the title bar. Some window managers draw one
             // whatever the hints say (openbox does); its request is refused.
@@ -102,8 +103,8 @@ class RealMessageBoxes : public MessageBoxes {
         }
         box.exec();
         if (!yesNo)
-            return vbOK;
-        return box.clickedButton() == yes ? vbYes : vbNo;
+            return Answer::Ok;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
 };
 
@@ -113,34 +114,14 @@ std::unique_ptr<MessageBoxes> makeRealMessageBoxes() {
     return std::make_unique<RealMessageBoxes>();
 }
 
-BoxRequest makeRequest(const QString& text, int style, const std::optional<QString>& title) {
-    BoxRequest r;
-    r.text = text;
-    r.title = title.value_or(kAppTitle);
-    r.buttons = (style & 7) == vbYesNo ? BoxButtons::YesNo : BoxButtons::OK;
-    switch (style & 0x70) {
-    case vbQuestion:
-        r.icon = BoxIcon::Question;
-        break;
-    case vbExclamation:
-        r.icon = BoxIcon::Exclamation;
-        break;
-    case vbInformation:
-        r.icon = BoxIcon::Information;
-        break;
-    default:
-        r.icon = BoxIcon::None;
-        break;
-    }
-    if (r.buttons == BoxButtons::YesNo)
-        r.defaultButton = (style & vbDefaultButton2) ? vbNo : vbYes;
-    else
-        r.defaultButton = vbOK;
-    return r;
+void tell(const QString& text, BoxIcon icon, const std::optional<QString>& title) {
+    boxes().show({text, title.value_or(kAppTitle), BoxButtons::OK, icon, Answer::Ok});
 }
 
-MsgAnswer MsgBox(const QString& text, int style, const std::optional<QString>& title) {
-    return boxes().show(makeRequest(text, style, title));
+bool ask(const QString& text, BoxIcon icon, const std::optional<QString>& title,
+         Answer defaultAnswer) {
+    return boxes().show({text, title.value_or(kAppTitle), BoxButtons::YesNo, icon,
+                         defaultAnswer}) == Answer::Yes;
 }
 
 } // namespace platform

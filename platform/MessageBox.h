@@ -1,6 +1,6 @@
 #pragma once
-// The game's message boxes: the style flags it combines, the request they
-// decode into, and the modal box that shows it.
+// The game's message boxes: a box that tells (OK) and a box that asks (Yes or
+// No), the request a box is made from, and the modal box that shows it.
 
 #include <QString>
 #include <memory>
@@ -8,18 +8,7 @@
 
 namespace platform {
 
-// Style values combine as the game's boxes are described: buttons + icon +
-// default button.
-enum MsgStyle : int {
-    vbOKOnly = 0,
-    vbYesNo = 4,
-    vbQuestion = 32,
-    vbExclamation = 48,
-    vbInformation = 64,
-    vbDefaultButton2 = 256,
-};
-enum MsgAnswer : int { vbOK = 1, vbYes = 6, vbNo = 7 };
-
+enum class Answer { Ok, Yes, No };
 enum class BoxButtons { OK, YesNo };
 enum class BoxIcon { None, Question, Information, Exclamation };
 
@@ -28,23 +17,26 @@ struct BoxRequest {
     QString title;
     BoxButtons buttons = BoxButtons::OK;
     BoxIcon icon = BoxIcon::None;
-    MsgAnswer defaultButton = vbOK;
+    Answer defaultAnswer = Answer::Ok; // the button Enter presses
 };
 
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
-    virtual MsgAnswer show(const BoxRequest& request) = 0;
+    virtual Answer show(const BoxRequest& request) = 0;
 };
 
 // The application title that a box without a title of its own shows.
 inline const QString kAppTitle = QStringLiteral("Kobusato");
 
-// A modal box. Without a title the application title is used; an empty title
+// Modal boxes. Without a title the application title is used; an empty title
 // stays empty.
-MsgAnswer MsgBox(const QString& text, int style = vbOKOnly,
-                 const std::optional<QString>& title = std::nullopt);
-BoxRequest makeRequest(const QString& text, int style, const std::optional<QString>& title);
+// Tells the player something; OK closes it.
+void tell(const QString& text, BoxIcon icon = BoxIcon::None,
+          const std::optional<QString>& title = std::nullopt);
+// Asks Yes or No; true for Yes.
+bool ask(const QString& text, BoxIcon icon, const std::optional<QString>& title,
+         Answer defaultAnswer = Answer::Yes);
 
 // The real box, a modal QMessageBox.
 std::unique_ptr<MessageBoxes> makeRealMessageBoxes();

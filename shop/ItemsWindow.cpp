@@ -20,8 +20,7 @@ namespace {
 // Uses one item after the player confirms it; the stock shown follows.
 void useItem(recovery::Item item, const QString& question, QPushButton* button, QLabel* label) {
     GameState& g = game();
-    if (MsgBox(question, vbYesNo | vbQuestion,
-               QCoreApplication::translate("kobu::ItemsWindow", "確認")) != vbYes)
+    if (!ask(question, BoxIcon::Question, QCoreApplication::translate("kobu::ItemsWindow", "確認")))
         return;
     recovery::use(g, item);
     const i16 left = g.*recovery::rule(item).count;
@@ -107,8 +106,8 @@ void ItemsWindow::onActivate() {
 }
 
 void ItemsWindow::onUseTapWater() {
-    useItem(recovery::Item::TapWater, tr("HPが５回復します。よろしいですか？"),
-            useTapWaterButton, tapWaterLeft);
+    useItem(recovery::Item::TapWater, tr("HPが５回復します。よろしいですか？"), useTapWaterButton,
+            tapWaterLeft);
 }
 
 void ItemsWindow::onUseNaturalWater() {
@@ -117,11 +116,13 @@ void ItemsWindow::onUseNaturalWater() {
 }
 
 void ItemsWindow::onUseSoda() {
-    useItem(recovery::Item::Soda, tr("HPが４０回復します。よろしいですか？"),
-            useSodaButton, sodaLeft);
+    useItem(recovery::Item::Soda, tr("HPが４０回復します。よろしいですか？"), useSodaButton,
+            sodaLeft);
 }
 
-void ItemsWindow::onBackClicked() { navigation::backToTownHiding(*this); }
+void ItemsWindow::onBackClicked() {
+    navigation::backToTownHiding(*this);
+}
 
 bool ItemsWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Backspace)

@@ -57,23 +57,22 @@ void PowerUpWindow::onLoad() {
 void PowerUpWindow::onItemClicked(int index) {
     GameState& g = game();
     if (powerUpsUsedUp(g)) {
-        MsgBox(tr("ドーピングしすぎ"), vbOKOnly | vbExclamation,
-               tr("エラー"));
+        tell(tr("ドーピングしすぎ"), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
     if (!canPayPowerUp(g)) {
-        MsgBox(tr("金がないなら帰れ"), vbOKOnly | vbExclamation, QString());
+        tell(tr("金がないなら帰れ"), BoxIcon::Exclamation, QString());
         navigation::backToShop(*this);
         return;
     }
     for (QPushButton* b : itemButtons)
         b->setEnabled(true);
-    if (MsgBox(tr("%1を買います。よろしいですか？").arg(itemButtons[index]->text()),
-               vbYesNo | vbQuestion, tr("確認")) != vbYes)
+    if (!ask(tr("%1を買います。よろしいですか？").arg(itemButtons[index]->text()),
+             BoxIcon::Question, tr("確認")))
         return;
 
     applyPowerUp(g, static_cast<PowerUp>(index));
-    MsgBox(tr("有難うございました"), vbOKOnly);
+    tell(tr("有難うございました"));
     moneyValue->setText(g.money.str());
     refreshStatus();
     // Until the window is opened again, nothing more can be afforded.
@@ -82,7 +81,9 @@ void PowerUpWindow::onItemClicked(int index) {
             b->setEnabled(false);
 }
 
-void PowerUpWindow::onBackClicked() { navigation::backToShop(*this); }
+void PowerUpWindow::onBackClicked() {
+    navigation::backToShop(*this);
+}
 
 bool PowerUpWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Backspace)

@@ -93,23 +93,22 @@ void RecoveryItemsWindow::onOkClicked() {
                                            leadingNumber(quantityBoxes[1]->text()),
                                            leadingNumber(quantityBoxes[2]->text())};
     if (!std::all_of(quantities.begin(), quantities.end(), recovery::sellable)) {
-        MsgBox(tr("個数には０以上の整数を入力してください"), vbOKOnly | vbExclamation,
-               tr("エラー"));
+        tell(tr("個数には０以上の整数を入力してください"), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
     // Worked out before anything changes: a total that does not fit in 16 bits
     // is an overflow that leaves money and counts alone.
     const i16 total = recovery::totalPrice(quantities);
     if (total == 0) {
-        MsgBox(tr("何も買わないんやったら帰れ！！"), vbOKOnly | vbExclamation, tr("罪なる行為"));
+        tell(tr("何も買わないんやったら帰れ！！"), BoxIcon::Exclamation, tr("罪なる行為"));
         return;
     }
     if (total > g.money) {
-        MsgBox(tr("所持金が足りません"), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(tr("所持金が足りません"), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
-    if (MsgBox(tr("合計金額は%1Gです。よろしいですか？").arg(total.str()), vbYesNo | vbQuestion,
-               tr("確認")) != vbYes)
+    if (!ask(tr("合計金額は%1Gです。よろしいですか？").arg(total.str()), BoxIcon::Question,
+             tr("確認")))
         return;
 
     recovery::buy(g, quantities, total);
@@ -117,7 +116,9 @@ void RecoveryItemsWindow::onOkClicked() {
     moneyValue->setText(g.money.str());
 }
 
-void RecoveryItemsWindow::onCancelClicked() { navigation::backToShop(*this); }
+void RecoveryItemsWindow::onCancelClicked() {
+    navigation::backToShop(*this);
+}
 
 bool RecoveryItemsWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Backspace)

@@ -52,17 +52,21 @@ void ShopWindow::onArmourClicked() {
     buyUpgrade(UpgradeKind::Armour);
 }
 
-void ShopWindow::onRecoveryClicked() { navigation::toRecoveryItems(); }
+void ShopWindow::onRecoveryClicked() {
+    navigation::toRecoveryItems();
+}
 
 void ShopWindow::onPowerUpClicked() {
     navigation::toPowerUps();
     // Only the exact limit warns: a count above it (from a load) passes.
     if (atPowerUpLimit(game()))
-        MsgBox(tr("パワーアップアイテムの使用は、５回までです！"),
-               vbOKOnly | vbExclamation, tr("危険！"));
+        tell(tr("パワーアップアイテムの使用は、５回までです！"), BoxIcon::Exclamation,
+             tr("危険！"));
 }
 
-void ShopWindow::onBackClicked() { navigation::backToTown(*this); }
+void ShopWindow::onBackClicked() {
+    navigation::backToTown(*this);
+}
 
 bool ShopWindow::onKeyPreview(Qt::Key key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Backspace)
@@ -83,17 +87,17 @@ void ShopWindow::buyUpgrade(UpgradeKind kind) {
     // guard reports, before anything has changed.
     const std::vector<UpgradeRecord> table = readUpgrades(g, kind);
     if (atTopLevel(g, kind)) {
-        MsgBox(tr("これ以上アップグレードできません\n\rすでに最高ランクです"),
-               vbOKOnly, tr("エラー"));
+        tell(tr("これ以上アップグレードできません\n\rすでに最高ランクです"), BoxIcon::None,
+             tr("エラー"));
         return;
     }
     const UpgradeRecord& rec = nextUpgrade(table, g, kind);
     if (g.money < rec.price) {
-        MsgBox(tr("所持金が足りません"), vbOKOnly | vbExclamation, tr("エラー"));
+        tell(tr("所持金が足りません"), BoxIcon::Exclamation, tr("エラー"));
         return;
     }
-    if (MsgBox(tr("%1Ｇかかります。よろしいですか？").arg(rec.price.str()), vbYesNo | vbQuestion,
-               tr("確認")) != vbYes)
+    if (!ask(tr("%1Ｇかかります。よろしいですか？").arg(rec.price.str()), BoxIcon::Question,
+             tr("確認")))
         return;
     applyUpgrade(g, kind, rec);
     refreshStatus();

@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, FileMenuHoldsItsItemsInOrder) {
 }
 
 TEST_F(MainWindowTest, ExitAnsweredNoChangesNothing) {
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     frame->exitAction()->trigger();
     ASSERT_EQ(fakeBoxes().shown.size(), 1u);
     const BoxRequest& r = fakeBoxes().shown[0].request;
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, ExitAnsweredNoChangesNothing) {
 TEST_F(MainWindowTest, ExitAnsweredYesEndsAtOnce) {
     EXPECT_EXIT(
         {
-            fakeBoxes().answer(vbYes);
+            fakeBoxes().answer(Answer::Yes);
             frame->exitAction()->trigger();
         },
         ::testing::ExitedWithCode(0), "");
@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, ExitAnsweredYesEndsAtOnce) {
 
 TEST_F(MainWindowTest, CloseBoxAnsweredNoKeepsTheWindow) {
     forms().show<Dummy>();
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     EXPECT_FALSE(frame->confirmClose(CloseReason::User));
     const BoxRequest& r = fakeBoxes().shown.at(0).request;
     EXPECT_EQ(r.text, QStringLiteral("終了しますか？"));
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, CloseBoxAnsweredYesEndsWithoutAskingAnyWindow) {
     EXPECT_EXIT(
         {
             forms().show<Dummy>();
-            fakeBoxes().answer(vbYes); // only the frame's question: no other box
+            fakeBoxes().answer(Answer::Yes); // only the frame's question: no other box
             frame->confirmClose(CloseReason::User);
         },
         ::testing::ExitedWithCode(0), "");
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, ACloseForAnyOtherReasonAsksNothing) {
 
 TEST_F(MainWindowTest, StoryShowsFourBoxesWithPausesBetween) {
     for (int i = 0; i < 4; ++i)
-        fakeBoxes().answer(vbOK);
+        fakeBoxes().answer(Answer::Ok);
     frame->storyAction()->trigger();
     EXPECT_EQ(trace(),
               (QStringList{
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, NewGameAnsweredNoKeepsEverything) {
     g().playerName = QStringLiteral("たろう");
     g().money = 5;
     forms().show<Dummy>();
-    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), vbNo);
+    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), Answer::No);
     frame->newAction()->trigger();
     EXPECT_EQ(g().money, kobu::i16(5));
     EXPECT_NE(find<Dummy>(), nullptr);
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, NewGameAnsweredYesClosesEveryWindowAndResets) {
     forms().show<Dummy>();
     forms().show<Reopener>();
     forms().get<Dummy>().frame()->hide();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     frame->newAction()->trigger();
     // Also the window that a closing window opened: only name entry is left.
     ASSERT_EQ(forms().count(), 1);

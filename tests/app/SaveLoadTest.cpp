@@ -33,7 +33,7 @@ using namespace kobu;
 namespace {
 
 class SaveLoadTest : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         g().playerName = QStringLiteral("たろう");
@@ -62,13 +62,13 @@ protected:
 
 TEST_F(SaveLoadTest, SaveWritesTheRecordAndSaysSo) {
     g().money = 1234;
-    fakeBoxes().expect(QStringLiteral("セーブしてよろしいですか？"), vbYes);
-    fakeBoxes().expect(QStringLiteral("セーブしました"), vbOK);
+    fakeBoxes().expect(QStringLiteral("セーブしてよろしいですか？"), Answer::Yes);
+    fakeBoxes().expect(QStringLiteral("セーブしました"), Answer::Ok);
     save();
     const BoxRequest& ask = fakeBoxes().shown[0].request;
     EXPECT_EQ(ask.title, QStringLiteral("確認"));
     EXPECT_EQ(ask.icon, BoxIcon::Information);
-    EXPECT_EQ(ask.defaultButton, vbNo);
+    EXPECT_EQ(ask.defaultAnswer, Answer::No);
     EXPECT_EQ(fakeBoxes().shown[1].request.title, QStringLiteral("Kobusato"));
     const QByteArray bytes = fileBytes();
     ASSERT_EQ(bytes.size(), 554);
@@ -80,9 +80,9 @@ TEST_F(SaveLoadTest, SaveWritesTheRecordAndSaysSo) {
 TEST_F(SaveLoadTest, NoToEitherQuestionTouchesNothing) {
     writeFile(QByteArray(554, '\x01'));
     const GameState before = g();
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     save();
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     load();
     EXPECT_EQ(fileBytes(), QByteArray(554, '\x01'));
     EXPECT_EQ(g(), before);
@@ -92,15 +92,15 @@ TEST_F(SaveLoadTest, LoadRestoresTheSavedGame) {
     g().money = 4321;
     g().roundNumber = 6;
     g().opponent.enemyHp = 55;
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     g().money = 1;
     g().roundNumber = 2;
     g().playerName = QStringLiteral("べつ");
     g().opponent.enemyHp = 7;
     const QString app = g().appPath;
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     fakeMidi().commands.clear();
     load();
     EXPECT_EQ(g().money, i16(4321));
@@ -115,20 +115,20 @@ TEST_F(SaveLoadTest, LoadRestoresTheSavedGame) {
 }
 
 TEST_F(SaveLoadTest, NewGameAfterALoadAsksItsQuestion) {
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     g().playerName.clear();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     load();
-    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), vbNo);
+    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), Answer::No);
     frame->newAction()->trigger();
 }
 
 TEST_F(SaveLoadTest, SavingKeepsBytesBeyondTheRecord) {
     writeFile(QByteArray(554, '\x01') + QByteArray("tail"));
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     const QByteArray bytes = fileBytes();
     EXPECT_EQ(bytes.size(), 558);
@@ -137,8 +137,8 @@ TEST_F(SaveLoadTest, SavingKeepsBytesBeyondTheRecord) {
 
 TEST_F(SaveLoadTest, AMissingDataFolderIsCreated) {
     QDir(folder() + QStringLiteral("/Data")).removeRecursively();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     EXPECT_EQ(fileBytes().size(), 554);
 }
@@ -151,10 +151,11 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeWrittenLeavesTheOldOneWhole) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const GameState before = g();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
-    EXPECT_TRUE(fakeBoxes().shown[1].request.text.startsWith(QStringLiteral("セーブできませんでした")));
+    EXPECT_TRUE(
+        fakeBoxes().shown[1].request.text.startsWith(QStringLiteral("セーブできませんでした")));
     EXPECT_EQ(fakeBoxes().shown[1].request.icon, BoxIcon::Exclamation);
     EXPECT_EQ(g(), before);
 }
@@ -162,8 +163,8 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeWrittenLeavesTheOldOneWhole) {
 TEST_F(SaveLoadTest, ASaveInterruptedBeforeTheRenameLeavesTheOldFile) {
     writeFile(QByteArray(554, '\x03'));
     setBeforeReplaceHookForTests([] { return false; });
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     EXPECT_EQ(fileBytes(), QByteArray(554, '\x03'));
     EXPECT_EQ(QDir(folder() + QStringLiteral("/Data")).entryList(QDir::Files).size(), 1);
@@ -171,10 +172,11 @@ TEST_F(SaveLoadTest, ASaveInterruptedBeforeTheRenameLeavesTheOldFile) {
 
 TEST_F(SaveLoadTest, LoadingAMissingFileSaysSoAndCreatesNothing) {
     const GameState before = g();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     load();
-    EXPECT_TRUE(fakeBoxes().shown[1].request.text.startsWith(QStringLiteral("セーブデータがありません")));
+    EXPECT_TRUE(
+        fakeBoxes().shown[1].request.text.startsWith(QStringLiteral("セーブデータがありません")));
     EXPECT_FALSE(QFile::exists(path()));
     EXPECT_EQ(g(), before);
 }
@@ -182,8 +184,8 @@ TEST_F(SaveLoadTest, LoadingAMissingFileSaysSoAndCreatesNothing) {
 TEST_F(SaveLoadTest, LoadingAShortFileKeepsTheGame) {
     writeFile(QByteArray(100, '\x05'));
     const GameState before = g();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     load();
     EXPECT_TRUE(fakeBoxes().shown[1].request.text.contains(QStringLiteral("壊れている")));
     EXPECT_EQ(g(), before);
@@ -196,12 +198,12 @@ TEST_F(SaveLoadTest, AFileOfRandomBytesLoadsAndTheGameGoesOn) {
     for (char& c : junk)
         c = static_cast<char>(rng.bounded(256));
     writeFile(junk);
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     load();
     EXPECT_EQ(g().playerName.size(), 30);
     // The menu still works afterwards: a save writes the loaded values back.
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     EXPECT_EQ(fileBytes().mid(0, 28), junk.mid(0, 28));
 }
@@ -233,8 +235,8 @@ TEST_F(SaveLoadTest, AFullDiskNeverCostsTheSave) {
         const QString oldIsKept = QStringLiteral("前のセーブデータはそのまま残っています");
         // No previous save: nothing claims one is left, nothing is left behind.
         limitFileSize(0);
-        fakeBoxes().answer(vbYes);
-        fakeBoxes().answer(vbOK);
+        fakeBoxes().answer(Answer::Yes);
+        fakeBoxes().answer(Answer::Ok);
         save();
         QString said = fakeBoxes().shown.back().request.text;
         check(said.startsWith(QStringLiteral("セーブできませんでした")), "no save: " + said);
@@ -247,8 +249,8 @@ TEST_F(SaveLoadTest, AFullDiskNeverCostsTheSave) {
             const QByteArray old(554, '\x02');
             writeFile(old);
             limitFileSize(room);
-            fakeBoxes().answer(vbYes);
-            fakeBoxes().answer(vbOK);
+            fakeBoxes().answer(Answer::Yes);
+            fakeBoxes().answer(Answer::Ok);
             save();
             said = fakeBoxes().shown.back().request.text;
             check(said.startsWith(QStringLiteral("セーブできませんでした")) &&
@@ -309,8 +311,8 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeSyncedIsNotReportedAsSaved) {
         const QString data = QFileInfo(folder() + QStringLiteral("/Data")).canonicalFilePath();
         const QString oldIsKept = QStringLiteral("前のセーブデータはそのまま残っています");
         const auto saveAndSay = [&] {
-            fakeBoxes().answer(vbYes);
-            fakeBoxes().answer(vbOK);
+            fakeBoxes().answer(Answer::Yes);
+            fakeBoxes().answer(Answer::Ok);
             save();
             return fakeBoxes().shown.back().request.text;
         };
@@ -388,15 +390,15 @@ TEST_F(SaveLoadTest, WhatIsNotAFileIsNeitherLoadedNorSavedOver) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
     const FifoRescue rescue(path());
     const GameState before = g();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     load();
     EXPECT_TRUE(
         fakeBoxes().shown[1].request.text.contains(QStringLiteral("普通のファイルではない")))
         << fakeBoxes().shown[1].request.text.toStdString();
     EXPECT_EQ(g(), before);
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     const QString said = fakeBoxes().shown[3].request.text;
     EXPECT_TRUE(said.startsWith(QStringLiteral("セーブできませんでした"))) << said.toStdString();
@@ -408,8 +410,8 @@ TEST_F(SaveLoadTest, WhatIsNotAFileIsNeitherLoadedNorSavedOver) {
     // A link to a device that never ends is refused at once, and kept.
     QFile::remove(path());
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path()));
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     load();
     EXPECT_TRUE(
         fakeBoxes().shown[5].request.text.contains(QStringLiteral("普通のファイルではない")));
@@ -427,8 +429,8 @@ TEST_F(SaveLoadTest, WhatIsNotAFileIsNeitherLoadedNorSavedOver) {
     QFile::remove(path());
     ASSERT_TRUE(QFile::link(real, path()));
     g().money = 777;
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().expect(QStringLiteral("セーブしました"), vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().expect(QStringLiteral("セーブしました"), Answer::Ok);
     save();
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(fileBytes(), encodeSaveRecord(g()));
@@ -444,8 +446,8 @@ TEST_F(SaveLoadTest, AHugeSaveFileIsRefusedUntouched) {
     }
     QElapsedTimer clock;
     clock.start();
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().answer(Answer::Ok);
     save();
     EXPECT_LT(clock.elapsed(), 1000);
     const QString said = fakeBoxes().shown[1].request.text;
@@ -472,8 +474,8 @@ TEST_F(SaveLoadTest, ASaveClearsTheLeftoversOfAnInterruptedOne) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(554, '\x07'));
     }
-    fakeBoxes().answer(vbYes);
-    fakeBoxes().expect(QStringLiteral("セーブしました"), vbOK);
+    fakeBoxes().answer(Answer::Yes);
+    fakeBoxes().expect(QStringLiteral("セーブしました"), Answer::Ok);
     save();
     QStringList expected = others;
     expected << QStringLiteral("Data.dat");
@@ -496,7 +498,7 @@ TEST_F(LoadedSaveInBattleTest, ASkillNumberNoSkillHasLeavesTheSkillsOpen) {
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(rec);
         }
-        fakeBoxes().answer(vbYes);
+        fakeBoxes().answer(Answer::Yes);
         QTest::mouseClick(find<TownMenu>()->loadButton, Qt::LeftButton);
         BattleWindow& b = start();
         QTest::keyClick(b.stopButton, Qt::Key_W);

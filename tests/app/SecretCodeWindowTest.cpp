@@ -15,7 +15,7 @@ using kobu::SecretCodeWindow;
 namespace {
 
 class CodeTest : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         SecretCodeWindow::firstCodeStreak = 0;
@@ -34,8 +34,8 @@ protected:
         QTest::mouseClick(f.okButton, Qt::LeftButton);
     }
     void expectWrongFirst() {
-        fakeBoxes().expect(QStringLiteral("コードが違います"), vbOK);
-        fakeBoxes().expect(QStringLiteral("コードが違います～"), vbOK);
+        fakeBoxes().expect(QStringLiteral("コードが違います"), Answer::Ok);
+        fakeBoxes().expect(QStringLiteral("コードが違います～"), Answer::Ok);
     }
 };
 
@@ -70,8 +70,8 @@ TEST_F(CodeTest, TheFifthFirstCodeInARowEndsTheProgram) {
                 expectWrongFirst();
                 enter(f, QStringLiteral("zed"));
             }
-            fakeBoxes().expect(QStringLiteral("コードが違います"), vbOK);
-            fakeBoxes().expect(QStringLiteral("コードが違います？"), vbOK);
+            fakeBoxes().expect(QStringLiteral("コードが違います"), Answer::Ok);
+            fakeBoxes().expect(QStringLiteral("コードが違います？"), Answer::Ok);
             enter(f, QStringLiteral("zed"));
         },
         ::testing::ExitedWithCode(0), "");
@@ -83,16 +83,16 @@ TEST_F(CodeTest, AnotherTextOrLetterCaseResetsTheCount) {
         expectWrongFirst();
         enter(f, QStringLiteral("zed"));
     }
-    fakeBoxes().expect(QStringLiteral("コードが違います～"), vbOK);
+    fakeBoxes().expect(QStringLiteral("コードが違います～"), Answer::Ok);
     enter(f, QStringLiteral("Zed"));
     EXPECT_EQ(SecretCodeWindow::firstCodeStreak, kobu::i16(0));
     expectWrongFirst();
     enter(f, QStringLiteral("zed"));
     EXPECT_EQ(SecretCodeWindow::firstCodeStreak, kobu::i16(1));
-    fakeBoxes().expect(QStringLiteral("コードが違います～"), vbOK);
+    fakeBoxes().expect(QStringLiteral("コードが違います～"), Answer::Ok);
     enter(f, QString()); // the empty box is a wrong code too
     EXPECT_EQ(SecretCodeWindow::firstCodeStreak, kobu::i16(0));
-    fakeBoxes().expect(QStringLiteral("コードが違います～"), vbOK);
+    fakeBoxes().expect(QStringLiteral("コードが違います～"), Answer::Ok);
     enter(f, QStringLiteral("zed ")); // no trimming
 }
 
@@ -130,7 +130,7 @@ TEST_F(CodeTest, BackspaceOnTheBackButtonCloses) {
 TEST_F(CodeTest, TheSecondCodeClosesMenuAndStatusBeforeTheEnding) {
     kobu::EndingWindow::sweepSeconds = 0;
     bool checked = false;
-    fakeBoxes().answerWhile(vbYes, [&] {
+    fakeBoxes().answerWhile(Answer::Yes, [&] {
         EXPECT_EQ(find<kobu::TownMenu>(), nullptr);
         EXPECT_EQ(find<kobu::StatusWindow>(), nullptr);
         EXPECT_EQ(find<SecretCodeWindow>(), nullptr);

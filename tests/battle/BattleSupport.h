@@ -3,8 +3,8 @@
 // scripted draws, so every number on screen is chosen by the test.
 
 #include "app/TownMenu.h"
-#include "battle/Combat.h"
 #include "battle/BattleWindow.h"
+#include "battle/Combat.h"
 #include "battle/Opponent.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
@@ -91,7 +91,7 @@ inline void rollAndStop(kobu::BattleWindow& b, int player, int opponent) {
 // question in place.
 struct EndingAnswer {
     bool asked = false;
-    void arm(platform::MsgAnswer a) {
+    void arm(platform::Answer a) {
         testing_support::fakeClock().onDoEvents = [this, a] {
             if (!asked && platform::Windows::instance().find<kobu::EndingWindow>()) {
                 asked = true;

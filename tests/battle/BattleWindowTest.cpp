@@ -63,7 +63,7 @@ TEST_P(MissingOpponentTest, KeepsThePlayerInTown) {
         writeRoster(5);
     g().roundNumber = round;
     const GameState before = g();
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Ok);
     QTest::mouseClick(find<TownMenu>()->battleButton, Qt::LeftButton);
     ASSERT_EQ(fakeBoxes().shown.size(), 1u);
     EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("Enemy.dat")));
@@ -268,7 +268,7 @@ TEST_F(BattleTest, WWhileASkillIsInForceIsRefused) {
     BattleWindow& b = start();
     g().activeSkill = combat::kHeal;
     const int windows = forms().count();
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Ok);
     QTest::keyClick(b.stopButton, Qt::Key_W, Qt::ShiftModifier);
     ASSERT_EQ(fakeBoxes().shown.size(), 1u);
     const BoxRequest& r = fakeBoxes().shown[0].request;
@@ -282,7 +282,7 @@ TEST_F(BattleTest, WWhileASkillIsInForceIsRefused) {
 TEST_F(BattleTest, TheCloseBoxIsRefusedWhateverTheState) {
     BattleWindow& b = start();
     for (int i = 0; i < 2; ++i) {
-        fakeBoxes().answer(vbOK);
+        fakeBoxes().answer(Answer::Ok);
         b.frame()->close();
         EXPECT_EQ(find<BattleWindow>(), &b);
         if (i == 0)
@@ -305,7 +305,7 @@ TEST_F(BattleTest, ALostMatchHalvesTheMoneyAndReturnsToTown) {
     g().roundNumber = 4;
     BattleWindow& b = start();
     loseSpeed(b);
-    fakeBoxes().expect(QStringLiteral("負け"), vbOK);
+    fakeBoxes().expect(QStringLiteral("負け"), Answer::Ok);
     rollAndStop(b, 1, 9);
     const BoxRequest& r = fakeBoxes().shown.at(0).request;
     EXPECT_EQ(r.title, QStringLiteral("Kobusato"));
@@ -328,7 +328,7 @@ TEST_F(BattleTest, AWinGrantsPointsPrizeAndTheNextRound) {
     g().opponent.enemyHp = 2;
     winSpeed(b);
     QString ehpDuringBox;
-    fakeBoxes().answerWhile(vbOK, [&] { ehpDuringBox = b.opponentHp->text(); });
+    fakeBoxes().answerWhile(Answer::Ok, [&] { ehpDuringBox = b.opponentHp->text(); });
     const auto midiBefore = fakeMidi().commands.size();
     rollAndStop(b, 8, 1);
     ASSERT_EQ(fakeBoxes().shown.size(), 1u); // 10000 is not above the cap
@@ -353,9 +353,9 @@ TEST_F(BattleTest, APrizeAboveTheCapIsHalvedAfterItsMessage) {
     g().opponent.enemyPrizeMoney = 1001;
     g().opponent.enemyHp = 1;
     winSpeed(b);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Ok);
     i16 moneyDuringBox;
-    fakeBoxes().answerWhile(vbOK, [&] { moneyDuringBox = g().money; });
+    fakeBoxes().answerWhile(Answer::Ok, [&] { moneyDuringBox = g().money; });
     rollAndStop(b, 8, 1);
     ASSERT_EQ(fakeBoxes().shown.size(), 2u);
     const BoxRequest& r = fakeBoxes().shown[1].request;
@@ -389,9 +389,9 @@ TEST_F(BattleTest, TheTenthWinClearsTheGameWithoutAPrize) {
     g().opponent.enemyHp = 1;
     winSpeed(b);
     EndingAnswer ending;
-    ending.arm(vbYes);
-    fakeBoxes().expect(QStringLiteral("あなたの勝利です♪"), vbOK);
-    fakeBoxes().expect(QStringLiteral("ゲームクリアー"), vbOK);
+    ending.arm(Answer::Yes);
+    fakeBoxes().expect(QStringLiteral("あなたの勝利です♪"), Answer::Ok);
+    fakeBoxes().expect(QStringLiteral("ゲームクリアー"), Answer::Ok);
     rollAndStop(b, 8, 1);
     const BoxRequest& r = fakeBoxes().shown.at(1).request;
     EXPECT_EQ(r.title, QStringLiteral("Kobusato"));
@@ -422,7 +422,7 @@ TEST_F(BattleTest, AnOverflowInAnExchangeAbandonsTheMatch) {
     rollAndStop(b, 3, 1); // Heal stays in force for the attack step
     opponentTick(b, 1, true);
     playerTick(b, 8);
-    fakeBoxes().answer(vbOK);
+    fakeBoxes().answer(Answer::Ok);
     pressStop(b); // 32760 + 2 * 7 leaves 16 bits
     ASSERT_EQ(fakeBoxes().shown.size(), 1u);
     EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("オーバーフロー")));

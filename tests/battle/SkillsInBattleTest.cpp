@@ -24,7 +24,7 @@ class SkillsInBattleTest : public BattleFixture {
         return *w;
     }
     void buy(QPushButton* button, const QString& prompt) {
-        fakeBoxes().expect(prompt, vbYes);
+        fakeBoxes().expect(prompt, Answer::Yes);
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(find<SkillsWindow>(), nullptr);
     }
@@ -132,7 +132,7 @@ TEST_F(SkillsInBattleTest, ALearntSkillIsUsedAgainNextMatchWithoutMoney) {
     rollAndStop(b, 1, 1); // first roll
     rollAndStop(b, 1, 5); // second: a speed loss
     g().hp = 1;
-    fakeBoxes().expect(QStringLiteral("負け"), vbOK);
+    fakeBoxes().expect(QStringLiteral("負け"), Answer::Ok);
     rollAndStop(b, 1, 9);
     ASSERT_EQ(find<BattleWindow>(), nullptr);
 
@@ -151,9 +151,10 @@ TEST_F(SkillsInBattleTest, AnOverflowingRollGivesUpTheMatch) {
     g().attackB = -1;
     winSpeed(b);
     bool rollsStopped = false;
-    fakeBoxes().answerWhile(
-        vbOK, [&] { rollsStopped = !b.playerRollTimer->isEnabled() && !b.opponentRollTimer->isEnabled(); });
-    b.playerRollTimer->fire();         // the first tick of the attack step overflows
+    fakeBoxes().answerWhile(Answer::Ok, [&] {
+        rollsStopped = !b.playerRollTimer->isEnabled() && !b.opponentRollTimer->isEnabled();
+    });
+    b.playerRollTimer->fire(); // the first tick of the attack step overflows
     EXPECT_TRUE(rollsStopped); // no tick runs behind the error box
     EXPECT_EQ(find<BattleWindow>(), nullptr);
     EXPECT_EQ(find<SkillsWindow>(), nullptr);

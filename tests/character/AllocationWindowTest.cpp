@@ -40,7 +40,7 @@ class AllocationTest : public GameTest {
         const QString before = ato->text();
         const QString remaining = w.pointsLeft->text();
         const i16 used = w.draft.used;
-        fakeBoxes().expect(text, vbOK);
+        fakeBoxes().expect(text, Answer::Ok);
         QTest::mouseClick(b, which);
         EXPECT_EQ(ato->text(), before) << text.toStdString();
         EXPECT_EQ(w.pointsLeft->text(), remaining) << text.toStdString();
@@ -109,7 +109,7 @@ TEST_F(AllocationTest, EveryRefusalSaysWhy) {
     expectRefused(w, w.hpButton, Qt::LeftButton, w.resultHp,
                   QStringLiteral("ポイントを使い切っています"));
     // The floor's message comes with the value already put back.
-    fakeBoxes().expect(QStringLiteral("現在値を下回っています"), vbOK);
+    fakeBoxes().expect(QStringLiteral("現在値を下回っています"), Answer::Ok);
     right(w.attackBButton);
     EXPECT_EQ(w.resultAttackB->text(), QStringLiteral("4"));
     EXPECT_EQ(w.pointsLeft->text(), QStringLiteral("0"));
@@ -135,7 +135,7 @@ TEST_F(AllocationTest, TheCloseBoxDoesNothing) {
 TEST_F(AllocationTest, NoToTheConfirmationKeepsEverything) {
     AllocationWindow& w = open();
     left(w.attackAButton);
-    fakeBoxes().expect(QStringLiteral("これでよろしいですか？"), vbNo);
+    fakeBoxes().expect(QStringLiteral("これでよろしいですか？"), Answer::No);
     QTest::mouseClick(w.okButton, Qt::LeftButton);
     const BoxRequest& r = fakeBoxes().shown.at(0).request;
     EXPECT_EQ(r.title, QStringLiteral("お～け～？"));
@@ -155,7 +155,7 @@ TEST_F(AllocationTest, YesWritesTheResultsAndReturnsToTown) {
     left(w.attackAButton);
     left(w.defenseAButton);
     left(w.speedButton); // all five points
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     QTest::mouseClick(w.okButton, Qt::LeftButton);
     EXPECT_EQ(g().maxHp, i16(12));
     EXPECT_EQ(g().hp, i16(4)); // raising the maximum does not heal
@@ -176,7 +176,7 @@ TEST_F(AllocationTest, YesWritesTheResultsAndReturnsToTown) {
 TEST_F(AllocationTest, UnspentPointsAreNotOfferedAgain) {
     AllocationWindow& w = open();
     left(w.hpButton);
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     QTest::mouseClick(w.okButton, Qt::LeftButton);
     EXPECT_EQ(g().abilityPoints, i16(5)); // never written here
     g().abilityPoints = 2;                // the next win's reward replaces it

@@ -1,5 +1,5 @@
-#include "app/TownMenu.h"
 #include "character/NameEntryWindow.h"
+#include "app/TownMenu.h"
 #include "character/StatusWindow.h"
 #include "media/MusicPlayer.h"
 #include "support/GameTest.h"
@@ -16,7 +16,7 @@ using namespace kobu;
 namespace {
 
 class NameEntryTest : public GameTest {
-protected:
+  protected:
     NameEntryWindow& open() {
         frame->newAction()->trigger();
         NameEntryWindow* f = find<NameEntryWindow>();
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(NameEntryTest, EmptyNameIsRefused) {
     NameEntryWindow& f = open();
-    fakeBoxes().expect(QStringLiteral("名前を入力してください！"), platform::vbOK);
+    fakeBoxes().expect(QStringLiteral("名前を入力してください！"), platform::Answer::Ok);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
     EXPECT_EQ(fakeBoxes().shown[0].request.title, QStringLiteral("えら～"));
     EXPECT_EQ(fakeBoxes().shown[0].request.icon, platform::BoxIcon::Exclamation);
@@ -78,7 +78,7 @@ TEST_F(NameEntryTest, RenamingAfterNewGameAnsweredNoChangesOnlyTheName) {
     QTest::mouseClick(f.okButton, Qt::LeftButton);
     g().money = 777;
     forms().hide<TownMenu>();
-    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), platform::vbNo);
+    fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), platform::Answer::No);
     NameEntryWindow& again = open();
     QTest::keyClicks(again.nameBox, QStringLiteral("Jiro"));
     fakeMidi().commands.clear();
@@ -122,11 +122,11 @@ TEST_F(NameEntryTest, OnlyWhatTheSaveCanHoldIsTyped) {
     QTest::keyClick(f.nameBox, Qt::Key_Return);
     TownMenu* m = find<TownMenu>();
     ASSERT_NE(m, nullptr);
-    fakeBoxes().answer(platform::vbYes);
-    fakeBoxes().answer(platform::vbOK);
+    fakeBoxes().answer(platform::Answer::Yes);
+    fakeBoxes().answer(platform::Answer::Ok);
     m->saveButton->click();
     g().playerName.clear();
-    fakeBoxes().answer(platform::vbYes);
+    fakeBoxes().answer(platform::Answer::Yes);
     m->loadButton->click();
     EXPECT_EQ(g().playerName.trimmed(), QStringLiteral("た髙～Ω"));
 }

@@ -31,7 +31,7 @@ class SkillsTest : public GameTest {
     }
     SkillsWindow& open() { return forms().show<SkillsWindow>(); }
     void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    void expectPrompt(const QString& text, MsgAnswer answer) { fakeBoxes().expect(text, answer); }
+    void expectPrompt(const QString& text, Answer answer) { fakeBoxes().expect(text, answer); }
     void checkLastBox(const QString& title, BoxIcon icon, BoxButtons buttons) {
         ASSERT_FALSE(fakeBoxes().shown.empty());
         const BoxRequest& r = fakeBoxes().shown.back().request;
@@ -41,7 +41,7 @@ class SkillsTest : public GameTest {
     }
     void expectRefusal(QPushButton* b, const QString& text) {
         const GameState before = g();
-        fakeBoxes().expect(text, vbOK);
+        fakeBoxes().expect(text, Answer::Ok);
         click(b);
         checkLastBox(QStringLiteral("エラー"), BoxIcon::Exclamation, BoxButtons::OK);
         EXPECT_EQ(g(), before) << text.toStdString();
@@ -99,7 +99,7 @@ TEST_F(SkillsTest, ALearntSkillNeedsNoMoney) {
     g().hp = 5;
     g().hasSpeedSecret = kTrue;
     SkillsWindow& w = open();
-    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), vbYes);
+    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), Answer::Yes);
     click(w.speedSecretButton);
     checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
     EXPECT_EQ(g().hp, i16(1));
@@ -123,7 +123,7 @@ TEST_F(SkillsTest, HpAtEachThresholdIsRefusedEvenWhenLearnt) {
     expectRefusal(w.healButton, QStringLiteral("HP不足"));
     // One above each threshold passes to the prompt.
     g().hp = 2;
-    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), vbNo);
+    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), Answer::No);
     click(w.healButton);
     EXPECT_EQ(g().hp, i16(2));
 }
@@ -133,7 +133,7 @@ TEST_F(SkillsTest, BuyingSecretOfSpeed) {
     g().hp = 10;
     g().speedRollStep = 0;
     SkillsWindow& w = open();
-    expectPrompt(QStringLiteral("450Gと4HP必要です"), vbYes);
+    expectPrompt(QStringLiteral("450Gと4HP必要です"), Answer::Yes);
     click(w.speedSecretButton);
     checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
     EXPECT_EQ(g().money, i16(50));
@@ -149,10 +149,11 @@ TEST_F(SkillsTest, BuyingSecretOfSpeed) {
 TEST_F(SkillsTest, NoToAPurchaseChangesNothing) {
     SkillsWindow& w = open();
     const GameState before = g();
-    for (auto [button, prompt] :
-         {std::pair{w.speedSecretButton, "450Gと4HP必要です"}, std::pair{w.spiritAttackButton, "400Gと5HP必要です"},
-          std::pair{w.energyBoostButton, "1200G必要です"}, std::pair{w.healButton, "600Gと1HP必要です"}}) {
-        expectPrompt(QString::fromUtf8(prompt), vbNo);
+    for (auto [button, prompt] : {std::pair{w.speedSecretButton, "450Gと4HP必要です"},
+                                  std::pair{w.spiritAttackButton, "400Gと5HP必要です"},
+                                  std::pair{w.energyBoostButton, "1200G必要です"},
+                                  std::pair{w.healButton, "600Gと1HP必要です"}}) {
+        expectPrompt(QString::fromUtf8(prompt), Answer::No);
         click(button);
         checkLastBox(QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNo);
     }
@@ -162,7 +163,7 @@ TEST_F(SkillsTest, NoToAPurchaseChangesNothing) {
 
 TEST_F(SkillsTest, SpiritAttackAndHealHalveTheSpeed) {
     g().speed = 7;
-    expectPrompt(QStringLiteral("400Gと5HP必要です"), vbYes);
+    expectPrompt(QStringLiteral("400Gと5HP必要です"), Answer::Yes);
     click(open().spiritAttackButton);
     EXPECT_EQ(g().speed, i16(3));
     EXPECT_EQ(g().skillBackup, i16(7));
@@ -173,7 +174,7 @@ TEST_F(SkillsTest, SpiritAttackAndHealHalveTheSpeed) {
 
     g().activeSkill = 0;
     g().speed = 7;
-    expectPrompt(QStringLiteral("600Gと1HP必要です"), vbYes);
+    expectPrompt(QStringLiteral("600Gと1HP必要です"), Answer::Yes);
     click(open().healButton);
     EXPECT_EQ(g().speed, i16(3));
     EXPECT_EQ(g().skillBackup, i16(7));
@@ -187,7 +188,7 @@ TEST_F(SkillsTest, EnergyBoostDoublesAndLeavesOneHp) {
     g().skillMenuPhase = 3; // an attack step: Energy Boost alone is offered
     SkillsWindow& w = open();
     ASSERT_TRUE(w.energyBoostButton->isEnabled());
-    expectPrompt(QStringLiteral("1200G必要です"), vbYes);
+    expectPrompt(QStringLiteral("1200G必要です"), Answer::Yes);
     click(w.energyBoostButton);
     EXPECT_EQ(g().attackA, i16(16));
     EXPECT_EQ(g().attackB, i16(4));
@@ -202,7 +203,7 @@ TEST_F(SkillsTest, EnergyBoostDoublesAndLeavesOneHp) {
     // Learnt: only "よろしいですか", and no money.
     g().activeSkill = 0;
     g().hp = 6;
-    expectPrompt(QStringLiteral("よろしいですか"), vbYes);
+    expectPrompt(QStringLiteral("よろしいですか"), Answer::Yes);
     click(open().energyBoostButton);
     EXPECT_EQ(g().money, i16(3800));
     EXPECT_EQ(g().attackA, i16(32));
@@ -210,15 +211,15 @@ TEST_F(SkillsTest, EnergyBoostDoublesAndLeavesOneHp) {
 
 TEST_F(SkillsTest, AReuseOutsideTheSpeedContestIsAskedButDoesNothing) {
     g().hasHeal = kTrue;
-    SkillsWindow& w = open();     // opened in the speed contest: the button is enabled
-    g().skillMenuPhase = 2; // W pressed again in the attack step
-    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), vbYes);
+    SkillsWindow& w = open(); // opened in the speed contest: the button is enabled
+    g().skillMenuPhase = 2;   // W pressed again in the attack step
+    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), Answer::Yes);
     const GameState before = g();
     click(w.healButton);
     EXPECT_EQ(g(), before);
     EXPECT_NE(find<SkillsWindow>(), nullptr);
     // Unlearnt, outside the speed contest: the re-use prompt, and nothing.
-    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), vbYes);
+    expectPrompt(QStringLiteral("You need four HPs.よろしいですか"), Answer::Yes);
     click(w.speedSecretButton);
     EXPECT_EQ(g(), before);
 }
@@ -233,7 +234,7 @@ TEST_F(SkillsTest, BackspaceClosesWithNothingBoughtAndTheNextOpeningIsFresh) {
     settle();
     g().enemyRollStopped = kTrue;
     SkillsWindow& again = open();
-    EXPECT_FALSE(again.spiritAttackButton->isEnabled());  // decided by this load
+    EXPECT_FALSE(again.spiritAttackButton->isEnabled()); // decided by this load
     QTest::keyClick(again.energyBoostButton, Qt::Key_W); // other keys do nothing
     EXPECT_EQ(find<SkillsWindow>(), &again);
     again.frame()->close(); // no close guard
@@ -244,8 +245,8 @@ TEST_F(SkillsTest, AnOverflowingActivationIsUndone) {
     g().attackA = 20000;
     g().hasEnergyBoost = kTrue;
     const GameState before = g();
-    expectPrompt(QStringLiteral("よろしいですか"), vbYes);
-    fakeBoxes().answer(vbOK); // the error
+    expectPrompt(QStringLiteral("よろしいですか"), Answer::Yes);
+    fakeBoxes().answer(Answer::Ok); // the error
     click(open().energyBoostButton);
     EXPECT_EQ(g(), before);
     EXPECT_EQ(find<SkillsWindow>(), nullptr);

@@ -5,13 +5,13 @@
 // services are the tests' fakes, so two runs of the same build write the same
 // pictures: a change that should leave the screens alone can be checked by
 // comparing the folders pixel by pixel.
-#include "app/SecretCodeWindow.h"
 #include "app/MainWindow.h"
+#include "app/SecretCodeWindow.h"
 #include "app/TownMenu.h"
 #include "battle/BattleWindow.h"
-#include "character/SkillsWindow.h"
 #include "character/AllocationWindow.h"
 #include "character/NameEntryWindow.h"
+#include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
 #include "media/EndingWindow.h"
 #include "platform/Application.h"
@@ -19,8 +19,8 @@
 #include "platform/Language.h"
 #include "platform/Process.h"
 #include "shop/ItemsWindow.h"
-#include "shop/RecoveryItemsWindow.h"
 #include "shop/PowerUpWindow.h"
+#include "shop/RecoveryItemsWindow.h"
 #include "shop/ShopWindow.h"
 #include "state/GameState.h"
 #include "support/Fakes.h"
@@ -60,9 +60,9 @@ template <class T> T& shot(const QString& name) {
 
 void copyGameFiles(const QString& to) {
     const QDir from(QStringLiteral(KOBUSATO_GAME_DIR));
-    for (const QString& sub :
-         {QStringLiteral("."), QStringLiteral("Bmps"), QStringLiteral("Jpegs"), QStringLiteral("Midis"),
-          QStringLiteral("Bmps/en"), QStringLiteral("Jpegs/en"), QStringLiteral("translations")}) {
+    for (const QString& sub : {QStringLiteral("."), QStringLiteral("Bmps"), QStringLiteral("Jpegs"),
+                               QStringLiteral("Midis"), QStringLiteral("Bmps/en"),
+                               QStringLiteral("Jpegs/en"), QStringLiteral("translations")}) {
         QDir().mkpath(to + QLatin1Char('/') + sub);
         for (const QString& f : QDir(from.filePath(sub)).entryList(QDir::Files))
             QFile::copy(from.filePath(sub + QLatin1Char('/') + f),
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
         save(frame, QStringLiteral("20-ending-%1").arg(seen.size(), 2, 10, QLatin1Char('0')));
     };
     // The last question: Yes, a new game (No would end the process).
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     Windows::instance().show<EndingWindow>();
     Windows::instance().close<EndingWindow>();
     EndingWindow::observer = nullptr;

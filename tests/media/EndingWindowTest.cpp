@@ -1,5 +1,5 @@
-#include "character/NameEntryWindow.h"
 #include "media/EndingWindow.h"
+#include "character/NameEntryWindow.h"
 #include "support/GameTest.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ const QStringList kFlip = {"2",  "3",  "4-5", "5",  "7",  "9",  "10", "11", "12"
                            "24", "25", "26",  "27", "28", "29", "30"};
 
 class EndingTest : public GameTest {
-protected:
+  protected:
     void SetUp() override {
         GameTest::SetUp();
         for (const QString& n : kFlip)
@@ -50,7 +50,7 @@ protected:
 TEST_F(EndingTest, TheWholeSequenceInOrder) {
     g().playerName = QStringLiteral("たろう");
     g().money = 9999;
-    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
     play();
 
     const QStringList& t = trace();
@@ -81,11 +81,11 @@ TEST_F(EndingTest, TheWholeSequenceInOrder) {
     const int first = int(t.indexOf(QStringLiteral("sleep:1000")));
     const QStringList rows = t.mid(first + 1, 6 * 5);
     const QStringList expectedRows = {
-        "prepare:Width:0",  "picture:初期絵19", sweeps[0], "sleep:200", "background:初期絵19",
-        "prepare:Width:0",  "picture:背景画01", sweeps[1], "sleep:200", "background:背景画01",
+        "prepare:Width:0",   "picture:初期絵19", sweeps[0], "sleep:200", "background:初期絵19",
+        "prepare:Width:0",   "picture:背景画01", sweeps[1], "sleep:200", "background:背景画01",
         "prepare:Left:7700", "picture:背景画02", sweeps[2], "sleep:200", "background:背景画02",
-        "prepare:Height:0", "picture:背景画03", sweeps[3], "sleep:200", "background:背景画03",
-        "picture:背景画04", "prepare:Width:0",  sweeps[4], "sleep:200", "background:背景画04",
+        "prepare:Height:0",  "picture:背景画03", sweeps[3], "sleep:200", "background:背景画03",
+        "picture:背景画04",  "prepare:Width:0",  sweeps[4], "sleep:200", "background:背景画04",
     };
     EXPECT_EQ(rows.mid(0, 25), expectedRows);
     EXPECT_EQ(t.mid(first + 26, 4),
@@ -96,8 +96,8 @@ TEST_F(EndingTest, TheWholeSequenceInOrder) {
     for (int n = 5; n <= 10; ++n) {
         const QString name = QStringLiteral("背景画%1").arg(n, 2, 10, QLatin1Char('0'));
         const int at = 4 * (n - 5);
-        EXPECT_EQ(tail.mid(at, 4), (QStringList{"picture:" + name, "sleep:200", "events",
-                                                "background:" + name}));
+        EXPECT_EQ(tail.mid(at, 4),
+                  (QStringList{"picture:" + name, "sleep:200", "events", "background:" + name}));
     }
     EXPECT_EQ(tail.mid(24, 3),
               (QStringList{"picture:背景画11", "background:背景画11", "box:もう一度しますか"}));
@@ -115,7 +115,7 @@ TEST_F(EndingTest, TheWholeSequenceInOrder) {
 }
 
 TEST_F(EndingTest, TheSweepsEndWhereTheirCountersDo) {
-    fakeBoxes().answerWhile(platform::vbYes, [this] {
+    fakeBoxes().answerWhile(platform::Answer::Yes, [this] {
         EndingWindow* f = find<EndingWindow>();
         ASSERT_NE(f, nullptr);
         // The last slide left the picture at 0.2 twips, as its counter did.
@@ -140,7 +140,7 @@ TEST_F(EndingTest, TheSweepsEndWhereTheirCountersDo) {
 TEST_F(EndingTest, AMissingPictureIsLeftOut) {
     QFile::remove(folder() + QStringLiteral("/Bmps/初期絵12.bmp"));
     QFile::remove(folder() + QStringLiteral("/Jpegs/背景画03.jpg"));
-    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
     play();
     EXPECT_EQ(fakeClock().totalSleep(), 8400);
     EXPECT_NE(find<NameEntryWindow>(), nullptr);
@@ -149,7 +149,7 @@ TEST_F(EndingTest, AMissingPictureIsLeftOut) {
 TEST_F(EndingTest, WithNoPicturesAtAllItStillAsks) {
     QDir(folder() + QStringLiteral("/Bmps")).removeRecursively();
     QDir(folder() + QStringLiteral("/Jpegs")).removeRecursively();
-    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
     play();
     EXPECT_NE(find<NameEntryWindow>(), nullptr);
 }
@@ -157,7 +157,7 @@ TEST_F(EndingTest, WithNoPicturesAtAllItStillAsks) {
 TEST_F(EndingTest, NoEndsTheProgram) {
     EXPECT_EXIT(
         {
-            fakeBoxes().answer(platform::vbNo);
+            fakeBoxes().answer(platform::Answer::No);
             play();
         },
         ::testing::ExitedWithCode(0), "");
@@ -168,7 +168,7 @@ TEST_F(EndingTest, NewGameDuringAnEventRunStopsTheSequence) {
     int runs = 0;
     fakeClock().onDoEvents = [&] {
         if (++runs == 5) {
-            fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), platform::vbYes);
+            fakeBoxes().expect(QStringLiteral("終了してもよろしいですか？"), platform::Answer::Yes);
             frame->newAction()->trigger();
         }
     };
@@ -201,7 +201,7 @@ TEST_F(EndingTest, ItsCloseBoxWaitsForTheQuestion) {
         if (++runs == 5)
             find<EndingWindow>()->frame()->close();
     };
-    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
     play();
     EXPECT_EQ(steps(QStringLiteral("sweep:")).size(), 6);
     EXPECT_NE(find<NameEntryWindow>(), nullptr);
@@ -212,7 +212,7 @@ TEST_F(EndingTest, AMissingPictureIsToldOncePerRun) {
     QFile::remove(folder() + QStringLiteral("/Jpegs/背景画07.jpg"));
     ::testing::internal::CaptureStderr();
     for (int round = 0; round < 2; ++round) {
-        fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::vbYes);
+        fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
         play();
     }
     const QString said = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());

@@ -43,7 +43,7 @@ TEST_F(MusicTest, NewGameStopsTheMusicUntilTheNextNameEntry) {
     frame->newAction()->trigger();
     name(QStringLiteral("Taro"));
     player().play(Track::Match);
-    fakeBoxes().answer(platform::vbYes);
+    fakeBoxes().answer(platform::Answer::Yes);
     frame->newAction()->trigger();
     EXPECT_EQ(forms().find<MusicPlayer>(), nullptr);
     EXPECT_TRUE(dev().playing.isEmpty());

@@ -42,10 +42,9 @@ TEST(RealMessageBox, YesNoIsAnsweredOnlyByItsButtonsAndOkClosesOnEsc) {
         closable = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
         box->button(QMessageBox::Yes)->click();
     });
-    EXPECT_EQ(
-        boxes->show(makeRequest(QStringLiteral("もう一度しますか"),
-                                vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("確認"))),
-        vbYes);
+    EXPECT_EQ(boxes->show({QStringLiteral("もう一度しますか"), QStringLiteral("確認"),
+                           BoxButtons::YesNo, BoxIcon::Question, Answer::No}),
+              Answer::Yes);
     EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(closable);
 
@@ -54,8 +53,8 @@ TEST(RealMessageBox, YesNoIsAnsweredOnlyByItsButtonsAndOkClosesOnEsc) {
         QTest::keyClick(box, Qt::Key_Escape);
         closedByEsc = !box->isVisible();
     });
-    EXPECT_EQ(boxes->show(makeRequest(QStringLiteral("逃げるな"), vbExclamation,
-                                      QStringLiteral("臆病者め！"))),
-              vbOK);
+    EXPECT_EQ(boxes->show({QStringLiteral("逃げるな"), QStringLiteral("臆病者め！"), BoxButtons::OK,
+                           BoxIcon::Exclamation}),
+              Answer::Ok);
     EXPECT_TRUE(closedByEsc);
 }

@@ -194,7 +194,7 @@ TEST_F(WindowsTest, TimersStopWhenTheirWindowIsUnloaded) {
 
 TEST_F(WindowsTest, TheGuardRestoresTheStateAndReportsOnce) {
     g().money = 100;
-    testing_support::fakeBoxes().answer(vbOK);
+    testing_support::fakeBoxes().answer(Answer::Ok);
     runGuarded(nullptr, [this] {
         g().money = 50;
         g().money = g().money * 1000; // overflows
@@ -216,7 +216,7 @@ TEST_F(WindowsTest, AnErrorInAHandlerLetsItsWindowRecover) {
     auto* b = new QPushButton(&f);
     f.onClick(
         b, [] { throw FileError(QStringLiteral("ファイルを開けません。"), QStringLiteral("/x")); });
-    testing_support::fakeBoxes().answer(vbOK);
+    testing_support::fakeBoxes().answer(Answer::Ok);
     b->click();
     EXPECT_TRUE(f.recovered);
     EXPECT_TRUE(testing_support::fakeBoxes().shown[0].request.text.contains(QStringLiteral("/x")));

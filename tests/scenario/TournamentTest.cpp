@@ -74,7 +74,7 @@ class TournamentTest : public GameTest {
         for (int i = 0; i < points; ++i)
             QTest::mouseClick(i % 2 == 0 ? w->attackAButton : w->hpButton, Qt::LeftButton);
         EXPECT_EQ(w->pointsLeft->text(), QStringLiteral("0"));
-        fakeBoxes().expect(QStringLiteral("これでよろしいですか？"), vbYes);
+        fakeBoxes().expect(QStringLiteral("これでよろしいですか？"), Answer::Yes);
         QTest::mouseClick(w->okButton, Qt::LeftButton);
         EXPECT_EQ(g().attackA, attackBefore + i16((points + 1) / 2));
         EXPECT_EQ(g().maxHp, maxHpBefore + i16(points / 2));
@@ -107,7 +107,7 @@ TEST_F(TournamentTest, FromNameEntryThroughTenRoundsToANewGame) {
     EXPECT_EQ(find<StatusWindow>()->moneyValue->text(), QString::number(100 + prizes));
 
     EndingAnswer ending;
-    ending.arm(vbYes);
+    ending.arm(Answer::Yes);
     winMatch(10);
     EXPECT_EQ(find<EndingWindow>(), nullptr);
     const QStringList texts = fakeBoxes().texts();

@@ -47,7 +47,7 @@ TEST_F(ItemsWindowTest, HealingStopsAtTheMaximum) {
     g().tapWaterCount = 3;
     g().hp = 8;
     ItemsWindow& f = open();
-    fakeBoxes().expect(kAsk5, vbYes);
+    fakeBoxes().expect(kAsk5, Answer::Yes);
     click(f.useTapWaterButton);
     const BoxRequest& r = box(0);
     EXPECT_EQ(r.title, QStringLiteral("確認"));
@@ -60,14 +60,14 @@ TEST_F(ItemsWindowTest, HealingStopsAtTheMaximum) {
 
     // At full hit points the item is still spent; above the maximum the use
     // brings them down to it.
-    fakeBoxes().expect(kAsk5, vbYes);
+    fakeBoxes().expect(kAsk5, Answer::Yes);
     click(f.useTapWaterButton);
     EXPECT_EQ(g().hp, 10);
     EXPECT_EQ(g().tapWaterCount, 1);
     g().hp = 30;
     g().sodaCount = 1;
     f.refreshCounts();
-    fakeBoxes().expect(kAsk40, vbYes);
+    fakeBoxes().expect(kAsk40, Answer::Yes);
     click(f.useSodaButton);
     EXPECT_EQ(g().hp, 10);
 }
@@ -77,7 +77,7 @@ TEST_F(ItemsWindowTest, TheLastItemDisablesItsButton) {
     g().maxHp = 100;
     g().hp = 50;
     ItemsWindow& f = open();
-    fakeBoxes().expect(kAsk15, vbYes);
+    fakeBoxes().expect(kAsk15, Answer::Yes);
     click(f.useNaturalWaterButton);
     EXPECT_EQ(g().hp, 65);
     EXPECT_EQ(f.naturalWaterLeft->text(), QStringLiteral("0"));
@@ -92,7 +92,7 @@ TEST_F(ItemsWindowTest, AnsweringNoSpendsNothing) {
     g().hp = 1;
     ItemsWindow& f = open();
     const kobu::GameState before = g();
-    fakeBoxes().expect(kAsk40, vbNo);
+    fakeBoxes().expect(kAsk40, Answer::No);
     click(f.useSodaButton);
     EXPECT_EQ(g(), before);
     EXPECT_TRUE(f.useSodaButton->isEnabled());
@@ -106,11 +106,11 @@ TEST_F(ItemsWindowTest, NegativeCountsGoFurtherDown) {
     g().naturalWaterCount = -1;
     g().sodaCount = -1;
     ItemsWindow& f = open();
-    fakeBoxes().expect(kAsk5, vbYes);
+    fakeBoxes().expect(kAsk5, Answer::Yes);
     click(f.useTapWaterButton);
-    fakeBoxes().expect(kAsk15, vbYes);
+    fakeBoxes().expect(kAsk15, Answer::Yes);
     click(f.useNaturalWaterButton);
-    fakeBoxes().expect(kAsk40, vbYes);
+    fakeBoxes().expect(kAsk40, Answer::Yes);
     click(f.useSodaButton);
     EXPECT_EQ(g().tapWaterCount, -2);
     EXPECT_EQ(g().naturalWaterCount, -2);

@@ -25,9 +25,10 @@ class PowerUpWindowTest : public shop_test::ShopTest {
     }
     // One purchase answered Yes, with its thank-you box.
     void buy(PowerUpWindow& p, int index) {
-        fakeBoxes().expect(
-            p.itemButtons[index]->text() + QStringLiteral("を買います。よろしいですか？"), vbYes);
-        fakeBoxes().expect(QStringLiteral("有難うございました"), vbOK);
+        fakeBoxes().expect(p.itemButtons[index]->text() +
+                               QStringLiteral("を買います。よろしいですか？"),
+                           Answer::Yes);
+        fakeBoxes().expect(QStringLiteral("有難うございました"), Answer::Ok);
         click(p.itemButtons[index]);
     }
     static bool allEnabled(const PowerUpWindow& p, bool on) {
@@ -45,7 +46,7 @@ TEST_F(PowerUpWindowTest, TheLimitComesBeforeTheMoney) {
     g().money = 0;
     const kobu::GameState before = g();
     PowerUpWindow& p = open();
-    fakeBoxes().answer(vbOK); // the shop's warning at exactly five
+    fakeBoxes().answer(Answer::Ok); // the shop's warning at exactly five
     click(p.itemButtons[1]);
     ASSERT_EQ(boxCount(), 2u);
     EXPECT_EQ(box(1).text, QStringLiteral("ドーピングしすぎ"));
@@ -62,7 +63,7 @@ TEST_F(PowerUpWindowTest, TheSixthIsRefusedWhateverTheMoney) {
         buy(p, i % 3);
     EXPECT_EQ(g().powerUpsUsed, 5);
     const kobu::GameState before = g();
-    fakeBoxes().expect(QStringLiteral("ドーピングしすぎ"), vbOK);
+    fakeBoxes().expect(QStringLiteral("ドーピングしすぎ"), Answer::Ok);
     click(p.itemButtons[0]);
     EXPECT_EQ(g(), before);
     EXPECT_EQ(g().money, 10000 - 5 * 400);
@@ -118,7 +119,7 @@ TEST_F(PowerUpWindowTest, NoChangesNothingButTheButtonsAreEnabledFirst) {
     // disabled buttons cannot be pressed, the handler can still be reached.
     g().money = 400;
     const kobu::GameState before = g();
-    fakeBoxes().expect(QStringLiteral("マッスルドリンクを買います。よろしいですか？"), vbNo);
+    fakeBoxes().expect(QStringLiteral("マッスルドリンクを買います。よろしいですか？"), Answer::No);
     runGuarded(&p, [&] { p.onItemClicked(1); });
     EXPECT_TRUE(allEnabled(p, true));
     EXPECT_EQ(g(), before);

@@ -81,7 +81,7 @@ TEST_F(RecoveryItemsWindowTest, OneTwoThreeCostFourHundredTwenty) {
     counts(0, 0, 0);
 
     g().money = 420;
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     click(k.okButton);
     ASSERT_EQ(boxCount(), 2u);
     EXPECT_EQ(box(1).text, QStringLiteral("合計金額は420Gです。よろしいですか？"));
@@ -100,13 +100,13 @@ TEST_F(RecoveryItemsWindowTest, QuantitiesAreReadByTheirLeadingNumber) {
     g().money = 10000;
     RecoveryItemsWindow& k = open();
     type(k, QStringLiteral("1 2"), QStringLiteral("3個"), QStringLiteral("&H10"));
-    fakeBoxes().expect(QStringLiteral("合計金額は1990Gです。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("合計金額は1990Gです。よろしいですか？"), Answer::Yes);
     click(k.okButton);
     counts(12, 3, 16);
     EXPECT_EQ(g().money, 10000 - 1990);
     // Whole numbers written otherwise are whole numbers.
     type(k, QStringLiteral("2.0"), QStringLiteral("1E1"), QString());
-    fakeBoxes().expect(QStringLiteral("合計金額は540Gです。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("合計金額は540Gです。よろしいですか？"), Answer::Yes);
     click(k.okButton);
     counts(14, 13, 16);
 }
@@ -140,7 +140,7 @@ TEST_F(RecoveryItemsWindowTest, AnsweringNoChangesNothing) {
     const kobu::GameState before = g();
     RecoveryItemsWindow& k = open();
     type(k, QStringLiteral("1"), QString(), QString());
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     click(k.okButton);
     EXPECT_EQ(g(), before);
 }
@@ -166,7 +166,7 @@ TEST_F(RecoveryItemsWindowTest, ACountBeyondSixteenBitsTakesNoMoney) {
     const kobu::GameState before = g();
     RecoveryItemsWindow& k = open();
     type(k, QString(), QString(), QStringLiteral("1"));
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     fakeBoxes().autoOk = true;
     click(k.okButton);
     EXPECT_EQ(g(), before);
@@ -181,7 +181,7 @@ TEST_F(RecoveryItemsWindowTest, KeysFromInsideABox) {
         QTest::keyClicks(k.quantityBoxes[0], QStringLiteral("2"));
         EXPECT_EQ(k.quantityBoxes[0]->text(), QStringLiteral("2"));
         // Enter in a box presses OK.
-        fakeBoxes().expect(QStringLiteral("合計金額は40Gです。よろしいですか？"), vbNo);
+        fakeBoxes().expect(QStringLiteral("合計金額は40Gです。よろしいですか？"), Answer::No);
         key(k.quantityBoxes[0], Qt::Key_Return);
         ASSERT_EQ(boxCount(), 1u);
         // Backspace closes the window rather than deleting the digit.

@@ -1,7 +1,7 @@
 #include "shop/ShopWindow.h"
 #include "character/StatusWindow.h"
-#include "shop/RecoveryItemsWindow.h"
 #include "shop/PowerUpWindow.h"
+#include "shop/RecoveryItemsWindow.h"
 #include "shop/ShopFixture.h"
 
 #include <QFile>
@@ -81,15 +81,15 @@ TEST_F(ShopWindowTest, TheLastLevelBelowTheLimitSellsItsRecord) {
     g().weaponLevel = 5;
     g().armorLevel = 4;
     ShopWindow& s = openShop();
-    fakeBoxes().expect(QStringLiteral("600Ｇかかります。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("600Ｇかかります。よろしいですか？"), Answer::Yes);
     click(s.weaponButton);
-    fakeBoxes().expect(QStringLiteral("250Ｇかかります。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("250Ｇかかります。よろしいですか？"), Answer::Yes);
     click(s.armourButton);
     EXPECT_EQ(g().weaponName.trimmed(), QStringLiteral("武器6"));
     EXPECT_EQ(g().armorName.trimmed(), QStringLiteral("防具5"));
     EXPECT_EQ(g().weaponLevel, 6);
     EXPECT_EQ(g().armorLevel, 5);
-    fakeBoxes().expect(kLimitText, vbOK);
+    fakeBoxes().expect(kLimitText, Answer::Ok);
     click(s.weaponButton);
 }
 
@@ -108,7 +108,7 @@ TEST_F(ShopWindowTest, TooLittleMoneyIsRefused) {
 TEST_F(ShopWindowTest, MoneyEqualToThePriceBuysAndLeavesZero) {
     g().money = 100;
     ShopWindow& s = openShop();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     click(s.weaponButton);
     const BoxRequest& ask = box(0);
     EXPECT_EQ(ask.text, QStringLiteral("100Ｇかかります。よろしいですか？"));
@@ -131,9 +131,9 @@ TEST_F(ShopWindowTest, AnsweringNoChangesNothing) {
     g().money = 5000;
     const kobu::GameState before = g();
     ShopWindow& s = openShop();
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     click(s.armourButton);
-    fakeBoxes().answer(vbNo);
+    fakeBoxes().answer(Answer::No);
     click(s.weaponButton);
     EXPECT_EQ(boxCount(), 2u);
     EXPECT_EQ(g(), before);
@@ -142,9 +142,9 @@ TEST_F(ShopWindowTest, AnsweringNoChangesNothing) {
 TEST_F(ShopWindowTest, TwoPurchasesUseRecordsOneAndTwoAndAddUp) {
     g().money = 1000;
     ShopWindow& s = openShop();
-    fakeBoxes().expect(QStringLiteral("50Ｇかかります。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("50Ｇかかります。よろしいですか？"), Answer::Yes);
     click(s.armourButton);
-    fakeBoxes().expect(QStringLiteral("100Ｇかかります。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("100Ｇかかります。よろしいですか？"), Answer::Yes);
     click(s.armourButton);
     EXPECT_EQ(g().defenseA, 5 + 2 + 4);
     EXPECT_EQ(g().defenseB, 1 + 20 + 40);
@@ -161,7 +161,7 @@ TEST_F(ShopWindowTest, TheNameKeepsItsPadding) {
     writeTable(QStringLiteral("Bukidata2.dat"),
                std::vector<UpgradeRecord>(7, rec(QStringLiteral("木刀"), 1, 1, 10)));
     ShopWindow& s = openShop();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     click(s.weaponButton);
     // Two double-byte characters take 4 of the 20 bytes; the rest are blanks.
     EXPECT_EQ(g().weaponName, QStringLiteral("木刀") + QString(16, QLatin1Char(' ')));
@@ -170,11 +170,11 @@ TEST_F(ShopWindowTest, TheNameKeepsItsPadding) {
 TEST_F(ShopWindowTest, TheTableIsReadAfreshAtEachClick) {
     g().money = 1000;
     ShopWindow& s = openShop();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     click(s.weaponButton);
     writeTable(QStringLiteral("Bukidata2.dat"),
                std::vector<UpgradeRecord>(7, rec(QStringLiteral("新品"), 5, 5, 7)));
-    fakeBoxes().expect(QStringLiteral("7Ｇかかります。よろしいですか？"), vbYes);
+    fakeBoxes().expect(QStringLiteral("7Ｇかかります。よろしいですか？"), Answer::Yes);
     click(s.weaponButton);
     EXPECT_EQ(g().weaponName.trimmed(), QStringLiteral("新品"));
 }
@@ -204,7 +204,7 @@ TEST_F(ShopWindowTest, ASumBeyondSixteenBitsChangesNothing) {
     g().attackB = 32767;
     const kobu::GameState before = g();
     ShopWindow& s = openShop();
-    fakeBoxes().answer(vbYes);
+    fakeBoxes().answer(Answer::Yes);
     fakeBoxes().autoOk = true;
     click(s.weaponButton);
     ASSERT_EQ(boxCount(), 2u);
@@ -221,7 +221,7 @@ TEST_F(ShopWindowTest, ThePowerUpWarningComesAfterThePowerWindowAtExactlyFive) {
         ShopWindow* s = find<ShopWindow>();
         const size_t boxesBefore = boxCount();
         if (used == 5) {
-            fakeBoxes().answerWhile(vbOK, [this] {
+            fakeBoxes().answerWhile(Answer::Ok, [this] {
                 // The power-up window is already up when the warning shows.
                 ASSERT_NE(find<kobu::PowerUpWindow>(), nullptr);
                 EXPECT_TRUE(find<kobu::PowerUpWindow>()->isShown());

@@ -17,9 +17,10 @@ QStringList& trace() {
     return t;
 }
 
-platform::MsgAnswer FakeBoxes::show(const platform::BoxRequest& r) {
+platform::Answer FakeBoxes::show(const platform::BoxRequest& r) {
     trace().append(QStringLiteral("box:") + r.text);
-    platform::MsgAnswer a = r.buttons == platform::BoxButtons::OK ? platform::vbOK : platform::vbNo;
+    platform::Answer a =
+        r.buttons == platform::BoxButtons::OK ? platform::Answer::Ok : platform::Answer::No;
     if (script_.empty()) {
         if (!(autoOk && r.buttons == platform::BoxButtons::OK))
             ADD_FAILURE() << "unexpected message box: " << r.text.toStdString() << " / "
@@ -32,7 +33,7 @@ platform::MsgAnswer FakeBoxes::show(const platform::BoxRequest& r) {
                           << r.text.toStdString();
         a = s.answer;
         if (r.buttons == platform::BoxButtons::OK)
-            a = platform::vbOK;
+            a = platform::Answer::Ok;
         shown.push_back({r, a});
         if (s.during)
             s.during();
@@ -64,7 +65,9 @@ void FakeClock::doEvents() {
     QCoreApplication::processEvents();
 }
 
-int FakeClock::totalSleep() const { return std::accumulate(sleeps.begin(), sleeps.end(), 0); }
+int FakeClock::totalSleep() const {
+    return std::accumulate(sleeps.begin(), sleeps.end(), 0);
+}
 
 float FakeRandom::next() {
     ++draws;
@@ -88,10 +91,18 @@ void FakeMidi::stop() {
     playing.clear();
 }
 
-FakeBoxes& fakeBoxes() { return *gBoxes; }
-FakeClock& fakeClock() { return *gClock; }
-FakeRandom& fakeRandom() { return *gRandom; }
-FakeMidi& fakeMidi() { return *gMidi; }
+FakeBoxes& fakeBoxes() {
+    return *gBoxes;
+}
+FakeClock& fakeClock() {
+    return *gClock;
+}
+FakeRandom& fakeRandom() {
+    return *gRandom;
+}
+FakeMidi& fakeMidi() {
+    return *gMidi;
+}
 
 void installFakes() {
     trace().clear();

@@ -20,23 +20,23 @@ QStringList& trace();
 
 struct ShownBox {
     platform::BoxRequest request;
-    platform::MsgAnswer answer;
+    platform::Answer answer;
 };
 
 class FakeBoxes : public platform::MessageBoxes {
   public:
     // The answers, in order, for the boxes to come.
-    void answer(platform::MsgAnswer a) { script_.push_back({std::nullopt, a, {}}); }
+    void answer(platform::Answer a) { script_.push_back({std::nullopt, a, {}}); }
     // An answer that also checks which box it is given to.
-    void expect(const QString& text, platform::MsgAnswer a) { script_.push_back({text, a, {}}); }
+    void expect(const QString& text, platform::Answer a) { script_.push_back({text, a, {}}); }
     // Runs `during` while the box is open (the player acting meanwhile).
-    void answerWhile(platform::MsgAnswer a, std::function<void()> during) {
+    void answerWhile(platform::Answer a, std::function<void()> during) {
         script_.push_back({std::nullopt, a, std::move(during)});
     }
     // OK-only boxes answer themselves when nothing is scripted.
     bool autoOk = false;
 
-    platform::MsgAnswer show(const platform::BoxRequest& r) override;
+    platform::Answer show(const platform::BoxRequest& r) override;
 
     std::vector<ShownBox> shown;
     QStringList texts() const;
@@ -45,7 +45,7 @@ class FakeBoxes : public platform::MessageBoxes {
   private:
     struct Step {
         std::optional<QString> text;
-        platform::MsgAnswer answer;
+        platform::Answer answer;
         std::function<void()> during;
     };
     std::deque<Step> script_;

@@ -13,7 +13,7 @@ namespace kobu {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow();
     ~MainWindow() override;
 
@@ -30,11 +30,11 @@ public:
 
     static MainWindow* instance();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
-private:
+  private:
     void retranslate();
 
     QMdiArea* area_;

@@ -12,7 +12,7 @@ namespace kobu {
 
 class SecretCodeWindow : public platform::GameWindow {
     Q_OBJECT
-public:
+  public:
     SecretCodeWindow();
     void retranslate() override;
     void onOkClicked();

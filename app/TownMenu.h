@@ -10,7 +10,7 @@ namespace kobu {
 
 class TownMenu : public platform::GameWindow {
     Q_OBJECT
-public:
+  public:
     TownMenu();
     void retranslate() override;
     void onLoad() override;

@@ -21,7 +21,7 @@ inline long residentKb() {
 }
 
 class ShownProbe : public QObject {
-public:
+  public:
     explicit ShownProbe(QWidget* w) : w_(w) {}
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Paint && !done_ && o->isWidgetType() &&
@@ -32,7 +32,8 @@ public:
                 [] {
                     // Where the memory went, for a closer look.
                     if (const QByteArray to = qgetenv("KOBUSATO_SMAPS"); !to.isEmpty())
-                        if (QFile in(QStringLiteral("/proc/self/smaps")), out(QString::fromLocal8Bit(to));
+                        if (QFile in(QStringLiteral("/proc/self/smaps")),
+                            out(QString::fromLocal8Bit(to));
                             in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
                             out.write(in.readAll());
                     std::printf("shown %ld\n", residentKb());
@@ -44,7 +45,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QWidget* w_;
     bool done_ = false;
 };

@@ -11,7 +11,7 @@ namespace kobu {
 
 class NameEntryWindow : public platform::GameWindow {
     Q_OBJECT
-public:
+  public:
     NameEntryWindow();
     void retranslate() override;
     void onOkClicked();

@@ -16,7 +16,7 @@ namespace kobu {
 // as single-precision values, and reach the screen as whole pixels.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent);
     // Assigning a picture sizes the control to it.
     void setPicture(const QPixmap& pm);
@@ -32,10 +32,10 @@ public:
     float heightTw() const { return height_; }
     const QPixmap& picture() const { return pm_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     void place();
     QPixmap pm_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -43,7 +43,7 @@ private:
 
 class EndingWindow : public platform::GameWindow {
     Q_OBJECT
-public:
+  public:
     EndingWindow();
     void retranslate() override;
     void onLoad() override;
@@ -60,10 +60,10 @@ public:
     // "sweep:<property>:<steps>:<first>:<last>", "prepare:<property>:<value>").
     static inline std::function<void(const QString&)> observer;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     enum class Prop { Left, Width, Height };
     void showPicture(const QString& name);
     void setBackground(const QString& name);

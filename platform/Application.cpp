@@ -14,7 +14,9 @@
 #include <vector>
 
 // Outside any namespace, as the resource's registration function is.
-static void initPictures() { Q_INIT_RESOURCE(ui); }
+static void initPictures() {
+    Q_INIT_RESOURCE(ui);
+}
 
 namespace platform {
 namespace {

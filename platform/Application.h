@@ -10,7 +10,7 @@ namespace platform {
 // the program with status 1 and one line on standard error that names it and
 // tells how to run the game under a virtual display, not with Qt's abort.
 class Application : public QApplication {
-public:
+  public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

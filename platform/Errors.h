@@ -10,29 +10,29 @@
 namespace platform {
 
 class GameError : public std::runtime_error {
-public:
+  public:
     explicit GameError(const QString& playerText)
         : std::runtime_error(playerText.toStdString()), text_(playerText) {}
     const QString& playerText() const { return text_; }
 
-private:
+  private:
     QString text_;
 };
 
 class OverflowError : public GameError {
-public:
+  public:
     OverflowError()
         : GameError(QCoreApplication::translate(
               "platform::Errors", "数値が大きすぎるか小さすぎます（オーバーフロー）。")) {}
 };
 
 class FileError : public GameError {
-public:
+  public:
     FileError(const QString& what, const QString& path)
         : GameError(what + QStringLiteral("\n") + path), path_(path) {}
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 
@@ -40,7 +40,7 @@ private:
 // that the folder naming it reached the disk: until it does, a crash or a power
 // cut may bring the old file back.
 class UnconfirmedReplaceError : public FileError {
-public:
+  public:
     using FileError::FileError;
 };
 

@@ -37,7 +37,9 @@ QStringList candidatesFor(const QString& face) {
 
 } // namespace
 
-QString installedFace(const QString& designFace) { return firstInstalled(candidatesFor(designFace)); }
+QString installedFace(const QString& designFace) {
+    return firstInstalled(candidatesFor(designFace));
+}
 
 QFont designFont(const QString& designFace, double points, bool bold) {
     QFont f(installedFace(designFace));
@@ -49,7 +51,9 @@ QFont designFont(const QString& designFace, double points, bool bold) {
     return f;
 }
 
-QFont defaultFont() { return designFont(kPGothic, 9); }
+QFont defaultFont() {
+    return designFont(kPGothic, 9);
+}
 
 void installFontSubstitutions() {
     for (const QString& face : {kPGothic, kGothic, kPop, kTimes})

@@ -9,7 +9,9 @@ namespace platform {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPx(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int twipsToPx(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 inline void setGeometryTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));

@@ -13,7 +13,7 @@ namespace {
 // Keeps its check on the language shown, however that was chosen: a failed
 // switch leaves it on the language that stayed.
 class LanguageMenu : public QMenu {
-public:
+  public:
     explicit LanguageMenu(QWidget* parent) : QMenu(QStringLiteral("言語 (&Language)"), parent) {
         setObjectName(QStringLiteral("language"));
         auto* group = new QActionGroup(this);
@@ -25,14 +25,14 @@ public:
         showCurrent();
     }
 
-protected:
+  protected:
     void changeEvent(QEvent* e) override {
         if (e->type() == QEvent::LanguageChange)
             showCurrent();
         QMenu::changeEvent(e);
     }
 
-private:
+  private:
     QAction* addItem(QActionGroup* group, const QString& text, const QString& name) {
         QAction* a = addAction(text);
         a->setObjectName(name);

@@ -43,7 +43,9 @@ QString programFolder() {
     return beside;
 }
 
-void setProgramFolderForTests(const QString& folder) { folderOverride() = folder; }
+void setProgramFolderForTests(const QString& folder) {
+    folderOverride() = folder;
+}
 
 QString saveFolder(const QString& appPath) {
     const bool installed = folderOverride().isEmpty() &&

@@ -45,7 +45,9 @@ void resetGameState(GameState& g) {
     g.speedRollStep = 0;
 }
 
-void resetGame() { resetGameState(game()); }
+void resetGame() {
+    resetGameState(game());
+}
 
 ProgramPaths pathsFromFolder(const QString& folder) {
     ProgramPaths p;

@@ -16,7 +16,11 @@ i16 i16::fromDouble(double d) {
     return i16(static_cast<int>(r));
 }
 
-void i16::throwOverflow() { throw platform::OverflowError(); }
-void i16::throwDivision() { throw platform::OverflowError(); }
+void i16::throwOverflow() {
+    throw platform::OverflowError();
+}
+void i16::throwDivision() {
+    throw platform::OverflowError();
+}
 
 } // namespace kobu

@@ -10,7 +10,7 @@
 namespace kobu {
 
 class i16 {
-public:
+  public:
     constexpr i16() = default;
     // Implicit on purpose: rules read as `g.money - 450`, and a literal that does
     // not fit is an overflow like any other.
@@ -42,7 +42,7 @@ public:
     // Half of the value, rounded to nearest with halves to even (7 -> 4, 5 -> 2).
     i16 halfRounded() const { return fromDouble(v_ / 2.0); }
 
-private:
+  private:
     static constexpr std::int16_t check(int v) {
         if (v < -32768 || v > 32767)
             throwOverflow();

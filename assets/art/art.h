@@ -29,10 +29,9 @@ extern const QColor kInk;
 // Small xorshift generator. The standard distributions are allowed to differ
 // between library versions, so the pictures never use them.
 class Rng {
-public:
+  public:
     explicit Rng(std::uint32_t seed) : s_(seed ? seed : 0x9e3779b9u) {}
-    std::uint32_t next()
-    {
+    std::uint32_t next() {
         s_ ^= s_ << 13;
         s_ ^= s_ >> 17;
         s_ ^= s_ << 5;
@@ -42,7 +41,7 @@ public:
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
     int pick(int n) { return int(next() % std::uint32_t(n)); }
 
-private:
+  private:
     std::uint32_t s_;
 };
 
@@ -70,16 +69,16 @@ enum class Face { Gothic, PGothic, Mincho, Round, Sans, Serif };
 QFont font(Face face, int pixelSize, bool bold = false, bool italic = false);
 
 struct TextStyle {
-    QColor top = Qt::white;       // fill gradient, top of the glyphs
-    QColor bottom = Qt::white;    // fill gradient, bottom
+    QColor top = Qt::white;    // fill gradient, top of the glyphs
+    QColor bottom = Qt::white; // fill gradient, bottom
     QColor outline = QColor(0x2a, 0x20, 0x30);
     double outlineWidth = 3;      // width of the dark rim outside the glyph
     QColor rim = Qt::transparent; // optional light rim between fill and outline
     double rimWidth = 0;
     QColor shadow = Qt::transparent;
     QPointF shadowOffset = QPointF(2, 2);
-    bool capCentre = false;       // centre on cap height, so labels share a baseline
-    bool gloss = false;           // lighter band on the upper half
+    bool capCentre = false; // centre on cap height, so labels share a baseline
+    bool gloss = false;     // lighter band on the upper half
 };
 
 // Draws one line of lettering inside box, shrinking it if it does not fit.
@@ -114,7 +113,7 @@ enum class Expr { Smile, Grin, Joy, Focus, Surprise, Wink };
 
 struct Look {
     QColor skin, hair, top, trim, pants, belt, shoes;
-    bool spiky = true;    // hero's spikes versus a neat bowl cut
+    bool spiky = true; // hero's spikes versus a neat bowl cut
     bool headband = true;
     bool glasses = false;
     bool apron = false;
@@ -132,16 +131,16 @@ struct Limb {
 };
 
 struct Pose {
-    double turn = 1;      // 1: three-quarter view toward the facing side, 0: straight at us
+    double turn = 1; // 1: three-quarter view toward the facing side, 0: straight at us
     bool faceLeft = false;
     Limb armBack, armFront, legBack, legFront;
-    double lean = 0;      // whole upper body tilt around the hip, degrees
+    double lean = 0; // whole upper body tilt around the hip, degrees
     double headTilt = 0;
     Expr expr = Expr::Smile;
     bool sweat = false;
     bool blush = false;
     bool sparkleEyes = false;
-    double flutter = 0;   // phase of the headband tails
+    double flutter = 0; // phase of the headband tails
     bool hideLegs = false;
     // Extra drawing in the character's own coordinates (hip at origin,
     // facing right, unscaled). heldBack goes behind the body, held between
@@ -163,10 +162,11 @@ QPointF hipOnGround(const Pose& pose, double x, double groundY, double scale);
 void shadowBlob(QPainter& p, const QPointF& c, double rx, double alpha = 0.22);
 
 // ---------------------------------------------------------------- props
-void box3d(QPainter& p, const QRectF& front, double depth, const QColor& col,
-           const QString& label, bool open = false);
+void box3d(QPainter& p, const QRectF& front, double depth, const QColor& col, const QString& label,
+           bool open = false);
 void moneyBag(QPainter& p, const QPointF& c, double size, bool label = true);
-void monitor(QPainter& p, const QRectF& screen, const std::function<void(QPainter&, const QRectF&)>& content);
+void monitor(QPainter& p, const QRectF& screen,
+             const std::function<void(QPainter&, const QRectF&)>& content);
 void pcTower(QPainter& p, const QRectF& r, bool open, bool lit);
 void keyboard(QPainter& p, const QRectF& r);
 void motherboard(QPainter& p, const QRectF& r);

@@ -16,8 +16,7 @@ constexpr double kUpperArm = 27;
 constexpr double kForearm = 24;
 constexpr double kSole = 7;
 
-QPointF dirOf(double deg, double sign)
-{
+QPointF dirOf(double deg, double sign) {
     const double r = qDegreesToRadians(deg);
     return QPointF(sign * std::sin(r), std::cos(r));
 }
@@ -29,10 +28,11 @@ struct LimbGeo {
 };
 
 // Seen from the front, "forward" for each limb means away from the body.
-double limbSign(const Pose& pose, bool front) { return (pose.turn < 0.5 && !front) ? -1 : 1; }
+double limbSign(const Pose& pose, bool front) {
+    return (pose.turn < 0.5 && !front) ? -1 : 1;
+}
 
-LimbGeo legGeo(const Pose& pose, bool front)
-{
+LimbGeo legGeo(const Pose& pose, bool front) {
     const double t = pose.turn;
     const double sign = limbSign(pose, front);
     const Limb& l = front ? pose.legFront : pose.legBack;
@@ -45,8 +45,7 @@ LimbGeo legGeo(const Pose& pose, bool front)
     return g;
 }
 
-LimbGeo armGeo(const Pose& pose, bool front)
-{
+LimbGeo armGeo(const Pose& pose, bool front) {
     const double t = pose.turn;
     const double sign = limbSign(pose, front);
     const Limb& l = front ? pose.armFront : pose.armBack;
@@ -59,14 +58,12 @@ LimbGeo armGeo(const Pose& pose, bool front)
     return g;
 }
 
-void capsule(QPainter& p, const QPointF& a, const QPointF& b, double width, const QColor& fill)
-{
+void capsule(QPainter& p, const QPointF& a, const QPointF& b, double width, const QColor& fill) {
     p.setPen(QPen(fill, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(a, b);
 }
 
-void outlineCapsule(QPainter& p, const QPolygonF& pts, double width)
-{
+void outlineCapsule(QPainter& p, const QPolygonF& pts, double width) {
     QPainterPath path;
     path.addPolygon(pts);
     p.setBrush(Qt::NoBrush);
@@ -74,8 +71,7 @@ void outlineCapsule(QPainter& p, const QPolygonF& pts, double width)
     p.drawPath(path);
 }
 
-void drawLeg(QPainter& p, const Look& look, const Pose& pose, bool front)
-{
+void drawLeg(QPainter& p, const Look& look, const Pose& pose, bool front) {
     const LimbGeo g = legGeo(pose, front);
     QPolygonF pts;
     pts << g.root << g.mid << g.end;
@@ -100,11 +96,9 @@ void drawLeg(QPainter& p, const Look& look, const Pose& pose, bool front)
     p.setPen(QPen(look.shoes.lighter(150), 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-5, kSole - 1.5), QPointF(pose.turn >= 0.5 ? 14 : 7, kSole - 1.5));
     p.restore();
-
 }
 
-void drawArm(QPainter& p, const Look& look, const Pose& pose, bool front)
-{
+void drawArm(QPainter& p, const Look& look, const Pose& pose, bool front) {
     const LimbGeo g = armGeo(pose, front);
     QPolygonF pts;
     pts << g.root << g.mid << g.end;
@@ -132,8 +126,7 @@ void drawArm(QPainter& p, const Look& look, const Pose& pose, bool front)
     p.drawArc(QRectF(g.end.x() - 4, g.end.y() - 2, 8, 8), 200 * 16, 140 * 16);
 }
 
-void drawTorso(QPainter& p, const Look& look, const Pose& pose)
-{
+void drawTorso(QPainter& p, const Look& look, const Pose& pose) {
     const double t = pose.turn;
     const double xc = 6 * t;
     // Neck
@@ -201,8 +194,7 @@ void drawTorso(QPainter& p, const Look& look, const Pose& pose)
 
 } // namespace
 
-Look heroLook()
-{
+Look heroLook() {
     Look l;
     l.skin = QColor(0xff, 0xd6, 0xae);
     l.hair = QColor(0x24, 0x1c, 0x2c);
@@ -216,8 +208,7 @@ Look heroLook()
     return l;
 }
 
-Look clerkLook()
-{
+Look clerkLook() {
     Look l;
     l.skin = QColor(0xf6, 0xcf, 0xa8);
     l.hair = QColor(0x7a, 0x4a, 0x26);
@@ -234,8 +225,7 @@ Look clerkLook()
     return l;
 }
 
-Pose standPose()
-{
+Pose standPose() {
     Pose p;
     p.armBack = {8, 12};
     p.armFront = {8, 12};
@@ -244,8 +234,7 @@ Pose standPose()
     return p;
 }
 
-Pose walkPose(double phase)
-{
+Pose walkPose(double phase) {
     Pose p;
     const double w = phase * 2 * M_PI;
     const double s = std::sin(w);
@@ -259,30 +248,29 @@ Pose walkPose(double phase)
     return p;
 }
 
-QPointF handPos(const Pose& pose, bool front) { return armGeo(pose, front).end; }
+QPointF handPos(const Pose& pose, bool front) {
+    return armGeo(pose, front).end;
+}
 
-Limb reachArm(const Pose& pose, bool front, const QPointF& target)
-{
+Limb reachArm(const Pose& pose, bool front, const QPointF& target) {
     const LimbGeo g = armGeo(pose, front);
     const QPointF d = target - g.root;
     const double dist = std::clamp(std::hypot(d.x(), d.y()), std::abs(kUpperArm - kForearm) + 0.5,
                                    kUpperArm + kForearm - 0.01);
     const double theta = qRadiansToDegrees(std::atan2(g.sign * d.x(), d.y()));
-    const double alpha = qRadiansToDegrees(
-        std::acos((kUpperArm * kUpperArm + dist * dist - kForearm * kForearm) / (2 * kUpperArm * dist)));
-    const double beta = qRadiansToDegrees(
-        std::acos((kForearm * kForearm + dist * dist - kUpperArm * kUpperArm) / (2 * kForearm * dist)));
+    const double alpha = qRadiansToDegrees(std::acos(
+        (kUpperArm * kUpperArm + dist * dist - kForearm * kForearm) / (2 * kUpperArm * dist)));
+    const double beta = qRadiansToDegrees(std::acos(
+        (kForearm * kForearm + dist * dist - kUpperArm * kUpperArm) / (2 * kForearm * dist)));
     return Limb{theta - alpha, alpha + beta};
 }
 
-QPointF hipOnGround(const Pose& pose, double x, double groundY, double scale)
-{
+QPointF hipOnGround(const Pose& pose, double x, double groundY, double scale) {
     const double reach = std::max(legGeo(pose, true).end.y(), legGeo(pose, false).end.y()) + kSole;
     return QPointF(x, groundY - reach * scale);
 }
 
-void shadowBlob(QPainter& p, const QPointF& c, double rx, double alpha)
-{
+void shadowBlob(QPainter& p, const QPointF& c, double rx, double alpha) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, int(255 * alpha)));
@@ -291,8 +279,7 @@ void shadowBlob(QPainter& p, const QPointF& c, double rx, double alpha)
 }
 
 void drawCharacter(QPainter& p, const Look& look, const Pose& pose, const QPointF& hip,
-                   double scale)
-{
+                   double scale) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(hip);

@@ -8,16 +8,14 @@ namespace art {
 
 namespace {
 
-QPolygonF lerpPoly(const QPointF* a, const QPointF* b, int n, double t)
-{
+QPolygonF lerpPoly(const QPointF* a, const QPointF* b, int n, double t) {
     QPolygonF out;
     for (int i = 0; i < n; ++i)
         out << a[i] * (1 - t) + b[i] * t;
     return out;
 }
 
-void drawEye(QPainter& p, const QPointF& c, double sx, const Pose& pose)
-{
+void drawEye(QPainter& p, const QPointF& c, double sx, const Pose& pose) {
     switch (pose.expr) {
     case Expr::Joy: {
         p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap));
@@ -47,8 +45,7 @@ void drawEye(QPainter& p, const QPointF& c, double sx, const Pose& pose)
 
 } // namespace
 
-void drawHead(QPainter& p, const Look& look, const Pose& pose)
-{
+void drawHead(QPainter& p, const Look& look, const Pose& pose) {
     const double t = pose.turn;
     const QPointF fc(3 * t, 3);
 
@@ -93,15 +90,15 @@ void drawHead(QPainter& p, const Look& look, const Pose& pose)
     }
 
     // Hair cap: spikes that sweep back when he turns, cut off at the hairline.
-    static const QPointF spikyFront[] = {{-27, -8}, {-41, -22}, {-26, -30}, {-33, -50}, {-12, -38},
-                                         {0, -61},  {12, -38},  {33, -50},  {26, -30},  {41, -22},
-                                         {27, -8}};
-    static const QPointF spikyTurned[] = {{-29, -4}, {-46, -16}, {-30, -27}, {-40, -46},
+    static const QPointF spikyFront[] = {{-27, -8},  {-41, -22}, {-26, -30}, {-33, -50},
+                                         {-12, -38}, {0, -61},   {12, -38},  {33, -50},
+                                         {26, -30},  {41, -22},  {27, -8}};
+    static const QPointF spikyTurned[] = {{-29, -4},  {-46, -16}, {-30, -27}, {-40, -46},
                                           {-17, -39}, {-11, -62}, {4, -39},   {23, -55},
                                           {18, -33},  {37, -27},  {28, -8}};
-    static const QPointF neatFront[] = {{-27, -2}, {-28, -18}, {-22, -28}, {-14, -33}, {-6, -35},
-                                        {0, -35},  {6, -35},   {14, -33},  {22, -28},  {28, -18},
-                                        {27, -2}};
+    static const QPointF neatFront[] = {{-27, -2}, {-28, -18}, {-22, -28}, {-14, -33},
+                                        {-6, -35}, {0, -35},   {6, -35},   {14, -33},
+                                        {22, -28}, {28, -18},  {27, -2}};
     static const QPointF neatTurned[] = {{-31, 0},  {-32, -16}, {-26, -27}, {-18, -33},
                                          {-8, -35}, {0, -35},   {8, -34},   {16, -31},
                                          {23, -25}, {28, -16},  {28, -4}};
@@ -151,10 +148,21 @@ void drawHead(QPainter& p, const Look& look, const Pose& pose)
     auto brow = [&](const QPointF& e, double side) {
         double inner = 0, outer = 0, lift = 0;
         switch (pose.expr) {
-        case Expr::Focus: inner = 3; outer = -1.5; break;
-        case Expr::Surprise: lift = -3.5; inner = -1; break;
-        case Expr::Joy: lift = -2; inner = -1; outer = 1; break;
-        default: break;
+        case Expr::Focus:
+            inner = 3;
+            outer = -1.5;
+            break;
+        case Expr::Surprise:
+            lift = -3.5;
+            inner = -1;
+            break;
+        case Expr::Joy:
+            lift = -2;
+            inner = -1;
+            outer = 1;
+            break;
+        default:
+            break;
         }
         const QPointF a = e + QPointF(-5 * side, -10 + lift + inner);
         const QPointF b = e + QPointF(5 * side, -10 + lift + outer);

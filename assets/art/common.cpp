@@ -12,8 +12,7 @@ namespace art {
 
 const QColor kInk(0x2a, 0x20, 0x30);
 
-void inked(QPainter& p, const QPainterPath& path, const QBrush& fill, double width)
-{
+void inked(QPainter& p, const QPainterPath& path, const QBrush& fill, double width) {
     p.setBrush(fill);
     if (width > 0)
         p.setPen(QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -23,15 +22,13 @@ void inked(QPainter& p, const QPainterPath& path, const QBrush& fill, double wid
 }
 
 void inkedEllipse(QPainter& p, const QPointF& c, double rx, double ry, const QBrush& fill,
-                  double width)
-{
+                  double width) {
     QPainterPath path;
     path.addEllipse(c, rx, ry);
     inked(p, path, fill, width);
 }
 
-void inkedRect(QPainter& p, const QRectF& r, const QBrush& fill, double radius, double width)
-{
+void inkedRect(QPainter& p, const QRectF& r, const QBrush& fill, double radius, double width) {
     QPainterPath path;
     if (radius > 0)
         path.addRoundedRect(r, radius, radius);
@@ -40,21 +37,18 @@ void inkedRect(QPainter& p, const QRectF& r, const QBrush& fill, double radius, 
     inked(p, path, fill, width);
 }
 
-QLinearGradient vgrad(const QRectF& r, const QColor& top, const QColor& bottom)
-{
+QLinearGradient vgrad(const QRectF& r, const QColor& top, const QColor& bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     return g;
 }
 
-void sky(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom)
-{
+void sky(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
     p.fillRect(r, vgrad(r, top, bottom));
 }
 
-void cloud(QPainter& p, const QPointF& c, double s, const QColor& col)
-{
+void cloud(QPainter& p, const QPointF& c, double s, const QColor& col) {
     QPainterPath path;
     path.addEllipse(c + QPointF(-28, 4) * s, 22 * s, 15 * s);
     path.addEllipse(c + QPointF(0, -8) * s, 26 * s, 22 * s);
@@ -68,8 +62,7 @@ void cloud(QPainter& p, const QPointF& c, double s, const QColor& col)
     p.drawPath(path);
 }
 
-void stars(QPainter& p, const QRectF& r, int count, std::uint32_t seed, double twinkle)
-{
+void stars(QPainter& p, const QRectF& r, int count, std::uint32_t seed, double twinkle) {
     Rng rng(seed);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
@@ -86,8 +79,7 @@ void stars(QPainter& p, const QRectF& r, int count, std::uint32_t seed, double t
     }
 }
 
-void confetti(QPainter& p, const QRectF& r, int count, std::uint32_t seed, double fall)
-{
+void confetti(QPainter& p, const QRectF& r, int count, std::uint32_t seed, double fall) {
     static const QColor palette[] = {QColor(0xff, 0x4f, 0x6d), QColor(0xff, 0xc8, 0x2e),
                                      QColor(0x3d, 0xb8, 0xff), QColor(0x5c, 0xd6, 0x6b),
                                      QColor(0xb9, 0x7c, 0xff), QColor(0xff, 0x8a, 0x3d)};
@@ -115,8 +107,7 @@ void confetti(QPainter& p, const QRectF& r, int count, std::uint32_t seed, doubl
     p.restore();
 }
 
-void sparkle(QPainter& p, const QPointF& c, double r, const QColor& col)
-{
+void sparkle(QPainter& p, const QPointF& c, double r, const QColor& col) {
     QPainterPath path;
     const double k = r * 0.22;
     path.moveTo(c.x(), c.y() - r);
@@ -132,8 +123,7 @@ void sparkle(QPainter& p, const QPointF& c, double r, const QColor& col)
 }
 
 void burst(QPainter& p, const QPointF& c, double r, int rays, const QColor& a, const QColor& b,
-           double turn)
-{
+           double turn) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(a);
@@ -151,8 +141,7 @@ void burst(QPainter& p, const QPointF& c, double r, int rays, const QColor& a, c
 }
 
 void speechBubble(QPainter& p, const QRectF& r, const QPointF& tail, const QString& text,
-                  int pixelSize)
-{
+                  int pixelSize) {
     QPainterPath body;
     body.addRoundedRect(r, r.height() * 0.45, r.height() * 0.45);
     // The tail starts inside the bubble so the union hides its base.
@@ -175,8 +164,7 @@ void speechBubble(QPainter& p, const QRectF& r, const QPointF& tail, const QStri
     p.restore();
 }
 
-void moon(QPainter& p, const QPointF& c, double r)
-{
+void moon(QPainter& p, const QPointF& c, double r) {
     glow(p, c, r * 3, QColor(255, 248, 200, 60));
     QPainterPath disc;
     disc.addEllipse(c, r, r);
@@ -189,8 +177,7 @@ void moon(QPainter& p, const QPointF& c, double r)
     p.restore();
 }
 
-void glow(QPainter& p, const QPointF& c, double r, const QColor& col)
-{
+void glow(QPainter& p, const QPointF& c, double r, const QColor& col) {
     QRadialGradient g(c, r);
     g.setColorAt(0, col);
     QColor edge = col;

@@ -10,8 +10,7 @@
 namespace art {
 
 void monitor(QPainter& p, const QRectF& screen,
-             const std::function<void(QPainter&, const QRectF&)>& content)
-{
+             const std::function<void(QPainter&, const QRectF&)>& content) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double b = std::max(5.0, screen.width() * 0.05);
@@ -19,14 +18,16 @@ void monitor(QPainter& p, const QRectF& screen,
     // Stand
     const double cx = screen.center().x();
     QPainterPath neck;
-    neck.addRect(QRectF(cx - screen.width() * 0.06, bezel.bottom() - 2, screen.width() * 0.12, screen.height() * 0.22));
+    neck.addRect(QRectF(cx - screen.width() * 0.06, bezel.bottom() - 2, screen.width() * 0.12,
+                        screen.height() * 0.22));
     inked(p, neck, QColor(0x4a, 0x4e, 0x5a), 2);
     QPainterPath foot;
     foot.addRoundedRect(QRectF(cx - screen.width() * 0.25, bezel.bottom() + screen.height() * 0.2,
                                screen.width() * 0.5, screen.height() * 0.07),
                         3, 3);
     inked(p, foot, QColor(0x3a, 0x3e, 0x48), 2);
-    inkedRect(p, bezel, vgrad(bezel, QColor(0x44, 0x48, 0x56), QColor(0x24, 0x26, 0x30)), b * 0.6, 2.5);
+    inkedRect(p, bezel, vgrad(bezel, QColor(0x44, 0x48, 0x56), QColor(0x24, 0x26, 0x30)), b * 0.6,
+              2.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x60, 0xe0, 0xff));
     p.drawEllipse(QPointF(bezel.right() - b * 1.4, bezel.bottom() - b * 0.8), 1.6, 1.6);
@@ -41,8 +42,7 @@ void monitor(QPainter& p, const QRectF& screen,
     p.restore();
 }
 
-void pcTower(QPainter& p, const QRectF& r, bool open, bool lit)
-{
+void pcTower(QPainter& p, const QRectF& r, bool open, bool lit) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QColor body(0x3b, 0x40, 0x4e);
@@ -53,8 +53,8 @@ void pcTower(QPainter& p, const QRectF& r, bool open, bool lit)
         // Side panel off: the inside, with the board, a fan and the card.
         const QRectF in = r.adjusted(w * 0.08, h * 0.06, -w * 0.08, -h * 0.05);
         inkedRect(p, in, QColor(0x22, 0x25, 0x2e), 3, 1.8);
-        const QRectF mb(in.left() + in.width() * 0.08, in.top() + in.height() * 0.05, in.width() * 0.84,
-                        in.height() * 0.62);
+        const QRectF mb(in.left() + in.width() * 0.08, in.top() + in.height() * 0.05,
+                        in.width() * 0.84, in.height() * 0.62);
         motherboard(p, mb);
         const QPointF fan(in.left() + in.width() * 0.5, in.top() + in.height() * 0.82);
         const double fr = std::min(in.width(), in.height()) * 0.14;
@@ -66,8 +66,9 @@ void pcTower(QPainter& p, const QRectF& r, bool open, bool lit)
         }
         inkedEllipse(p, fan, fr * 0.3, fr * 0.3, QColor(0x80, 0x86, 0x90), 1.2);
         // Graphics card across the lower board.
-        inkedRect(p, QRectF(mb.left() + mb.width() * 0.05, mb.bottom() - mb.height() * 0.28, mb.width() * 0.85,
-                            mb.height() * 0.16),
+        inkedRect(p,
+                  QRectF(mb.left() + mb.width() * 0.05, mb.bottom() - mb.height() * 0.28,
+                         mb.width() * 0.85, mb.height() * 0.16),
                   QColor(0xe0, 0x6a, 0x2a), 1.5, 1.6);
     } else {
         const QRectF bay(r.left() + w * 0.15, r.top() + h * 0.08, w * 0.7, h * 0.1);
@@ -80,7 +81,8 @@ void pcTower(QPainter& p, const QRectF& r, bool open, bool lit)
         // Accent stripe down the front.
         p.setPen(Qt::NoPen);
         p.setBrush(lit ? QColor(0x40, 0xd0, 0xff) : QColor(0x55, 0x6a, 0x80));
-        p.drawRoundedRect(QRectF(r.left() + w * 0.08, r.top() + h * 0.22, w * 0.05, h * 0.7), 1.5, 1.5);
+        p.drawRoundedRect(QRectF(r.left() + w * 0.08, r.top() + h * 0.22, w * 0.05, h * 0.7), 1.5,
+                          1.5);
     }
     const QPointF led(r.center().x(), r.top() + h * (open ? 0.035 : 0.28));
     const double br = std::max(2.5, w * 0.07);
@@ -94,14 +96,13 @@ void pcTower(QPainter& p, const QRectF& r, bool open, bool lit)
     p.restore();
 }
 
-void keyboard(QPainter& p, const QRectF& r)
-{
+void keyboard(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF body;
     const double slant = r.height() * 0.25;
-    body << QPointF(r.left() + slant, r.top()) << QPointF(r.right() - slant, r.top()) << r.bottomRight()
-         << r.bottomLeft();
+    body << QPointF(r.left() + slant, r.top()) << QPointF(r.right() - slant, r.top())
+         << r.bottomRight() << r.bottomLeft();
     QPainterPath bp;
     bp.addPolygon(body);
     bp.closeSubpath();
@@ -117,15 +118,14 @@ void keyboard(QPainter& p, const QRectF& r)
         const double right = r.right() - inset;
         const double kw = (right - left) / cols;
         for (int x = 0; x < cols; ++x)
-            p.drawRoundedRect(QRectF(left + x * kw + 0.8, r.top() + r.height() * (y + 0.15) / rows, kw - 1.6,
-                                     r.height() / rows * 0.7),
+            p.drawRoundedRect(QRectF(left + x * kw + 0.8, r.top() + r.height() * (y + 0.15) / rows,
+                                     kw - 1.6, r.height() / rows * 0.7),
                               1, 1);
     }
     p.restore();
 }
 
-void motherboard(QPainter& p, const QRectF& r)
-{
+void motherboard(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inkedRect(p, r, QColor(0x1f, 0x8a, 0x4c), 2, 1.8);
@@ -145,11 +145,13 @@ void motherboard(QPainter& p, const QRectF& r)
     cpuChip(p, QRectF(r.left() + w * 0.32, r.top() + h * 0.14, w * 0.28, w * 0.28));
     // Memory slots
     for (int k = 0; k < 4; ++k) {
-        const QRectF slot(r.left() + w * (0.68 + k * 0.065), r.top() + h * 0.08, w * 0.04, h * 0.62);
+        const QRectF slot(r.left() + w * (0.68 + k * 0.065), r.top() + h * 0.08, w * 0.04,
+                          h * 0.62);
         inkedRect(p, slot, k % 2 ? QColor(0x2a, 0x2a, 0x30) : QColor(0x3c, 0x6c, 0xd8), 1, 1);
     }
     // Chipset and capacitors
-    inkedRect(p, QRectF(r.left() + w * 0.12, r.top() + h * 0.62, w * 0.16, w * 0.14), QColor(0x33, 0x36, 0x3e), 1.5, 1.2);
+    inkedRect(p, QRectF(r.left() + w * 0.12, r.top() + h * 0.62, w * 0.16, w * 0.14),
+              QColor(0x33, 0x36, 0x3e), 1.5, 1.2);
     p.setPen(QPen(kInk, 0.8));
     for (int k = 0; k < 5; ++k) {
         const QPointF c(r.left() + w * (0.1 + k * 0.045), r.top() + h * 0.12);
@@ -159,8 +161,7 @@ void motherboard(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-void cpuChip(QPainter& p, const QRectF& r)
-{
+void cpuChip(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inkedRect(p, r, QColor(0x2f, 0x7a, 0x3e), 1, 1.4);
@@ -168,10 +169,13 @@ void cpuChip(QPainter& p, const QRectF& r)
     const int pins = 7;
     for (int k = 0; k < pins; ++k) {
         const double f = (k + 0.5) / pins;
-        p.drawLine(QPointF(r.left() + r.width() * f, r.top() + 1), QPointF(r.left() + r.width() * f, r.top() + r.height() * 0.12));
-        p.drawLine(QPointF(r.left() + r.width() * f, r.bottom() - 1), QPointF(r.left() + r.width() * f, r.bottom() - r.height() * 0.12));
+        p.drawLine(QPointF(r.left() + r.width() * f, r.top() + 1),
+                   QPointF(r.left() + r.width() * f, r.top() + r.height() * 0.12));
+        p.drawLine(QPointF(r.left() + r.width() * f, r.bottom() - 1),
+                   QPointF(r.left() + r.width() * f, r.bottom() - r.height() * 0.12));
     }
-    const QRectF lid = r.adjusted(r.width() * 0.18, r.height() * 0.18, -r.width() * 0.18, -r.height() * 0.18);
+    const QRectF lid =
+        r.adjusted(r.width() * 0.18, r.height() * 0.18, -r.width() * 0.18, -r.height() * 0.18);
     QLinearGradient g(lid.topLeft(), lid.bottomRight());
     g.setColorAt(0, QColor(0xf4, 0xf6, 0xfa));
     g.setColorAt(0.5, QColor(0xb8, 0xbe, 0xc8));
@@ -180,8 +184,7 @@ void cpuChip(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-void ramStick(QPainter& p, const QRectF& r)
-{
+void ramStick(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inkedRect(p, r, QColor(0x2a, 0x8e, 0x50), 1, 1.4);
@@ -198,8 +201,7 @@ void ramStick(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-void brokenPc(QPainter& p, const QPointF& base, double s)
-{
+void brokenPc(QPainter& p, const QPointF& base, double s) {
     // His old machine: the reason for all this. Cracked screen, a dented
     // box and a little smoke, kept comic rather than sad.
     p.save();
@@ -234,8 +236,10 @@ void brokenPc(QPainter& p, const QPointF& base, double s)
     inkedRect(p, scr, QColor(0x30, 0x36, 0x3a), 3, 2);
     p.setPen(QPen(QColor(0xe8, 0xf0, 0xf4), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF hit(scr.left() + scr.width() * 0.62, scr.top() + scr.height() * 0.42);
-    const QPointF crack[][3] = {{{-20, -10}, {-8, -4}, {0, 0}}, {{22, -14}, {10, -6}, {0, 0}},
-                                {{-14, 16}, {-6, 6}, {0, 0}},   {{18, 14}, {6, 8}, {0, 0}},
+    const QPointF crack[][3] = {{{-20, -10}, {-8, -4}, {0, 0}},
+                                {{22, -14}, {10, -6}, {0, 0}},
+                                {{-14, 16}, {-6, 6}, {0, 0}},
+                                {{18, 14}, {6, 8}, {0, 0}},
                                 {{2, -18}, {3, -8}, {0, 0}}};
     for (const auto& c : crack) {
         QPainterPath cp;
@@ -257,15 +261,16 @@ void brokenPc(QPainter& p, const QPointF& base, double s)
     p.restore();
 }
 
-void screwdriver(QPainter& p, const QPointF& grip, double angle, double s)
-{
+void screwdriver(QPainter& p, const QPointF& grip, double angle, double s) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(grip);
     p.rotate(angle);
     p.scale(s, s);
     // Shaft points along +x from the grip.
-    inkedRect(p, QRectF(6, -2, 30, 4), vgrad(QRectF(6, -2, 30, 4), QColor(0xf0, 0xf2, 0xf6), QColor(0x90, 0x96, 0xa0)), 1, 1.5);
+    inkedRect(p, QRectF(6, -2, 30, 4),
+              vgrad(QRectF(6, -2, 30, 4), QColor(0xf0, 0xf2, 0xf6), QColor(0x90, 0x96, 0xa0)), 1,
+              1.5);
     QPainterPath tip;
     tip.moveTo(36, -2);
     tip.lineTo(42, -1);
@@ -273,15 +278,16 @@ void screwdriver(QPainter& p, const QPointF& grip, double angle, double s)
     tip.lineTo(36, 2);
     tip.closeSubpath();
     inked(p, tip, QColor(0xb0, 0xb6, 0xc0), 1.2);
-    inkedRect(p, QRectF(-16, -5, 24, 10), vgrad(QRectF(-16, -5, 24, 10), QColor(0xff, 0xd0, 0x40), QColor(0xe0, 0x80, 0x10)), 4, 2);
+    inkedRect(p, QRectF(-16, -5, 24, 10),
+              vgrad(QRectF(-16, -5, 24, 10), QColor(0xff, 0xd0, 0x40), QColor(0xe0, 0x80, 0x10)), 4,
+              2);
     p.setPen(QPen(QColor(0xa0, 0x50, 0x00), 1));
     for (int k = 0; k < 3; ++k)
         p.drawLine(QPointF(-12 + k * 6, -3), QPointF(-12 + k * 6, 3));
     p.restore();
 }
 
-void screenGame(QPainter& p, const QRectF& r, int frame)
-{
+void screenGame(QPainter& p, const QRectF& r, int frame) {
     // A tiny fighting game on the new screen, in the spirit of his own tournament.
     p.save();
     p.fillRect(r, vgrad(r, QColor(0x50, 0xa8, 0xff), QColor(0xb8, 0xe8, 0xff)));
@@ -296,19 +302,22 @@ void screenGame(QPainter& p, const QRectF& r, int frame)
     p.setBrush(QColor(0x50, 0xe0, 0x60));
     p.drawRect(QRectF(r.left() + w * 0.06, r.top() + h * 0.075, w * 0.36, h * 0.04));
     p.setBrush(QColor(0xff, 0xa0, 0x30));
-    p.drawRect(QRectF(r.left() + w * 0.58 + w * 0.02 * frame, r.top() + h * 0.075, w * 0.22 - w * 0.02 * frame, h * 0.04));
+    p.drawRect(QRectF(r.left() + w * 0.58 + w * 0.02 * frame, r.top() + h * 0.075,
+                      w * 0.22 - w * 0.02 * frame, h * 0.04));
     // Two little fighters
     auto fighter = [&](double fx, const QColor& c, bool left) {
         const QPointF base(r.left() + w * fx, r.top() + h * 0.75);
         p.setBrush(c);
-        p.drawRoundedRect(QRectF(base.x() - w * 0.04, base.y() - h * 0.3, w * 0.08, h * 0.22), 2, 2);
+        p.drawRoundedRect(QRectF(base.x() - w * 0.04, base.y() - h * 0.3, w * 0.08, h * 0.22), 2,
+                          2);
         p.setBrush(QColor(0xff, 0xd6, 0xae));
         p.drawEllipse(QPointF(base.x(), base.y() - h * 0.36), w * 0.045, w * 0.045);
         p.setBrush(c.darker(130));
         p.drawRect(QRectF(base.x() - w * 0.035, base.y() - h * 0.1, w * 0.025, h * 0.1));
         p.drawRect(QRectF(base.x() + w * 0.01, base.y() - h * 0.1, w * 0.025, h * 0.1));
         p.setBrush(c);
-        p.drawRect(QRectF(left ? base.x() : base.x() - w * 0.1, base.y() - h * 0.26, w * 0.1, h * 0.045));
+        p.drawRect(
+            QRectF(left ? base.x() : base.x() - w * 0.1, base.y() - h * 0.26, w * 0.1, h * 0.045));
     };
     fighter(0.38, QColor(0xf0, 0xf0, 0xf0), true);
     fighter(0.62, QColor(0xd0, 0x40, 0x40), false);
@@ -322,12 +331,12 @@ void screenGame(QPainter& p, const QRectF& r, int frame)
     p.restore();
 }
 
-void screenCode(QPainter& p, const QRectF& r)
-{
+void screenCode(QPainter& p, const QRectF& r) {
     p.save();
     p.fillRect(r, QColor(0x14, 0x1a, 0x2c));
-    static const QColor cols[] = {QColor(0x7a, 0xd0, 0xff), QColor(0xff, 0xc8, 0x6a), QColor(0xa0, 0xf0, 0x90),
-                                  QColor(0xff, 0x8a, 0xb0), QColor(0xd0, 0xd4, 0xe0)};
+    static const QColor cols[] = {QColor(0x7a, 0xd0, 0xff), QColor(0xff, 0xc8, 0x6a),
+                                  QColor(0xa0, 0xf0, 0x90), QColor(0xff, 0x8a, 0xb0),
+                                  QColor(0xd0, 0xd4, 0xe0)};
     Rng rng(31);
     const double lh = r.height() / 14.0;
     p.setPen(Qt::NoPen);

@@ -12,8 +12,8 @@ namespace art {
 namespace {
 
 // One word, big and bold, readable at a glance.
-void flashWord(QPainter& p, const QString& word, const QRectF& r, const QColor& top, const QColor& bottom)
-{
+void flashWord(QPainter& p, const QString& word, const QRectF& r, const QColor& top,
+               const QColor& bottom) {
     TextStyle st;
     st.top = top;
     st.bottom = bottom;
@@ -27,14 +27,13 @@ void flashWord(QPainter& p, const QString& word, const QRectF& r, const QColor& 
     drawText(p, word, font(Face::Round, 110, true), r, Qt::AlignCenter, st);
 }
 
-void nightSky(QPainter& p, std::uint32_t seed)
-{
+void nightSky(QPainter& p, std::uint32_t seed) {
     sky(p, kFull, QColor(0x0a, 0x10, 0x34), QColor(0x34, 0x3c, 0x80));
     stars(p, QRectF(0, 0, kSceneW, 260), 90, seed);
 }
 
-void spotBeam(QPainter& p, const QPointF& base, double angle, double len, double spread, const QColor& col)
-{
+void spotBeam(QPainter& p, const QPointF& base, double angle, double len, double spread,
+              const QColor& col) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -51,8 +50,7 @@ void spotBeam(QPainter& p, const QPointF& base, double angle, double len, double
     p.restore();
 }
 
-void hallAtNight(QPainter& p)
-{
+void hallAtNight(QPainter& p) {
     nightSky(p, 501);
     spotBeam(p, QPointF(300, 300), -28, 380, 40, QColor(255, 250, 210, 90));
     spotBeam(p, QPointF(420, 300), 24, 380, 40, QColor(200, 230, 255, 80));
@@ -79,8 +77,7 @@ void hallAtNight(QPainter& p)
     p.restore();
 }
 
-void computerDesk(QPainter& p)
-{
+void computerDesk(QPainter& p) {
     roomInterior(p, true, 300);
     p.fillRect(kFull, QColor(0x08, 0x0c, 0x24, 110));
     glow(p, QPointF(370, 150), 220, QColor(0x60, 0xb0, 0xff, 90));
@@ -93,8 +90,7 @@ void computerDesk(QPainter& p)
     inkedRect(p, QRectF(480, 238, 18, 24), QColor(0xff, 0x8a, 0x5a), 3, 2);
 }
 
-void townAtNight(QPainter& p)
-{
+void townAtNight(QPainter& p) {
     nightSky(p, 777);
     moon(p, QPointF(404, 78), 34);
     // A shooting star
@@ -117,8 +113,7 @@ void townAtNight(QPainter& p)
     p.fillRect(QRectF(0, 330, kSceneW, 55), QColor(0x18, 0x1a, 0x38));
 }
 
-void ringArena(QPainter& p)
-{
+void ringArena(QPainter& p) {
     sky(p, kFull, QColor(0x12, 0x0c, 0x2a), QColor(0x3a, 0x18, 0x40));
     spotBeam(p, QPointF(256, 300), -18, 340, 50, QColor(255, 250, 220, 70));
     spotBeam(p, QPointF(256, 300), 18, 340, 50, QColor(255, 250, 220, 70));
@@ -142,16 +137,21 @@ void ringArena(QPainter& p)
         }
     }
     // Ring: apron, mat and three ropes, seen a little from above.
-    const QPolygonF mat = QPolygonF() << QPointF(96, 268) << QPointF(416, 268) << QPointF(492, 330) << QPointF(20, 330);
+    const QPolygonF mat = QPolygonF() << QPointF(96, 268) << QPointF(416, 268) << QPointF(492, 330)
+                                      << QPointF(20, 330);
     QPainterPath mp;
     mp.addPolygon(mat);
     mp.closeSubpath();
-    inkedRect(p, QRectF(20, 330, 472, 40), vgrad(QRectF(20, 330, 472, 40), QColor(0x2f, 0x5f, 0xc0), QColor(0x1a, 0x3a, 0x8a)), 0, 2.5);
-    inked(p, mp, vgrad(QRectF(0, 268, 10, 62), QColor(0xe8, 0xe4, 0xf0), QColor(0xc8, 0xc4, 0xd8)), 2.5);
-    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true), QRectF(180, 334, 152, 32), Qt::AlignCenter,
-             inkText(Qt::white, 2));
+    inkedRect(p, QRectF(20, 330, 472, 40),
+              vgrad(QRectF(20, 330, 472, 40), QColor(0x2f, 0x5f, 0xc0), QColor(0x1a, 0x3a, 0x8a)),
+              0, 2.5);
+    inked(p, mp, vgrad(QRectF(0, 268, 10, 62), QColor(0xe8, 0xe4, 0xf0), QColor(0xc8, 0xc4, 0xd8)),
+          2.5);
+    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true),
+             QRectF(180, 334, 152, 32), Qt::AlignCenter, inkText(Qt::white, 2));
     const QPointF posts[] = {{96, 268}, {416, 268}, {492, 330}, {20, 330}};
-    static const QColor ropes[] = {QColor(0xe8, 0x3a, 0x3a), QColor(0xf4, 0xf4, 0xf4), QColor(0x3a, 0x6a, 0xe8)};
+    static const QColor ropes[] = {QColor(0xe8, 0x3a, 0x3a), QColor(0xf4, 0xf4, 0xf4),
+                                   QColor(0x3a, 0x6a, 0xe8)};
     for (int r = 0; r < 3; ++r) {
         const double up = 22 + r * 20;
         p.setPen(QPen(kInk, 5.5, Qt::SolidLine, Qt::RoundCap));
@@ -171,30 +171,34 @@ void ringArena(QPainter& p)
     }
     for (int s = 0; s < 4; ++s) {
         const double h = s >= 2 ? 96 : 80;
-        inkedRect(p, QRectF(posts[s].x() - 5, posts[s].y() - h, 10, h), QColor(0xd0, 0xd4, 0xdc), 2, 2.5);
-        inkedRect(p, QRectF(posts[s].x() - 7, posts[s].y() - h - 4, 14, 8), s % 2 ? QColor(0x3a, 0x6a, 0xe8) : QColor(0xe8, 0x3a, 0x3a), 2, 2);
+        inkedRect(p, QRectF(posts[s].x() - 5, posts[s].y() - h, 10, h), QColor(0xd0, 0xd4, 0xdc), 2,
+                  2.5);
+        inkedRect(p, QRectF(posts[s].x() - 7, posts[s].y() - h - 4, 14, 8),
+                  s % 2 ? QColor(0x3a, 0x6a, 0xe8) : QColor(0xe8, 0x3a, 0x3a), 2, 2);
     }
 }
 
 } // namespace
 
-QImage creditCard(int n)
-{
+QImage creditCard(int n) {
     QImage img = canvas(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {
     case 5:
         hallAtNight(p);
-        flashWord(p, say(u"優勝！", u"CHAMPION!"), QRectF(16, 90, 480, 170), QColor(0xff, 0xf6, 0xb0), QColor(0xff, 0x9a, 0x10));
+        flashWord(p, say(u"優勝！", u"CHAMPION!"), QRectF(16, 90, 480, 170),
+                  QColor(0xff, 0xf6, 0xb0), QColor(0xff, 0x9a, 0x10));
         break;
     case 6:
         computerDesk(p);
-        flashWord(p, say(u"新PC！", u"NEW PC!"), QRectF(8, 70, 300, 150), QColor(0xb8, 0xf0, 0xff), QColor(0x20, 0x8a, 0xf0));
+        flashWord(p, say(u"新PC！", u"NEW PC!"), QRectF(8, 70, 300, 150), QColor(0xb8, 0xf0, 0xff),
+                  QColor(0x20, 0x8a, 0xf0));
         break;
     case 7:
         townAtNight(p);
-        flashWord(p, say(u"おつかれ！", u"GOOD JOB!"), QRectF(16, 120, 480, 130), QColor(0xff, 0xf0, 0xc0), QColor(0xf0, 0x80, 0x40));
+        flashWord(p, say(u"おつかれ！", u"GOOD JOB!"), QRectF(16, 120, 480, 130),
+                  QColor(0xff, 0xf0, 0xc0), QColor(0xf0, 0x80, 0x40));
         break;
     case 8: {
         // The road home at sunset, with the tune drifting over it.
@@ -208,20 +212,24 @@ QImage creditCard(int n)
         st.outline = QColor(0x50, 0x20, 0x50);
         const QPointF notes[] = {{60, 70}, {120, 40}, {420, 60}, {470, 110}, {40, 150}};
         for (int i = 0; i < 5; ++i)
-            drawText(p, i % 2 ? QStringLiteral("♫") : QStringLiteral("♪"), font(Face::Gothic, 30 - i * 2, true),
+            drawText(p, i % 2 ? QStringLiteral("♫") : QStringLiteral("♪"),
+                     font(Face::Gothic, 30 - i * 2, true),
                      QRectF(notes[i].x() - 20, notes[i].y() - 20, 40, 40), Qt::AlignCenter, st);
         // The picture is the tune itself: one big note over the road home.
-        flashWord(p, QStringLiteral("♪"), QRectF(136, 40, 240, 240), QColor(0xff, 0xe0, 0xf4), QColor(0xe0, 0x40, 0xa0));
+        flashWord(p, QStringLiteral("♪"), QRectF(136, 40, 240, 240), QColor(0xff, 0xe0, 0xf4),
+                  QColor(0xe0, 0x40, 0xa0));
         break;
     }
     case 9:
         ringArena(p);
-        flashWord(p, say(u"最強！", u"STRONGEST!"), QRectF(16, 30, 480, 160), QColor(0xff, 0xc8, 0xc0), QColor(0xe0, 0x20, 0x30));
+        flashWord(p, say(u"最強！", u"STRONGEST!"), QRectF(16, 30, 480, 160),
+                  QColor(0xff, 0xc8, 0xc0), QColor(0xe0, 0x20, 0x30));
         break;
     case 10: {
         roomInterior(p, true, 300);
         p.fillRect(kFull, QColor(0x08, 0x0c, 0x24, 60));
-        monitor(p, QRectF(60, 190, 90, 60), [](QPainter& q, const QRectF& r) { screenGame(q, r, 4); });
+        monitor(p, QRectF(60, 190, 90, 60),
+                [](QPainter& q, const QRectF& r) { screenGame(q, r, 4); });
         inkedRect(p, QRectF(30, 270, 150, 10), QColor(0xc0, 0x8a, 0x58), 2, 2);
         inkedRect(p, QRectF(40, 280, 10, 40), QColor(0x9a, 0x6a, 0x40), 0, 2);
         inkedRect(p, QRectF(160, 280, 10, 40), QColor(0x9a, 0x6a, 0x40), 0, 2);
@@ -235,7 +243,8 @@ QImage creditCard(int n)
         const QPointF hip = hipOnGround(pose, 186, 372, scale);
         shadowBlob(p, QPointF(186, 372), 40);
         drawCharacter(p, heroLook(), pose, hip, scale);
-        flashWord(p, say(u"感謝！", u"THANKS!"), QRectF(230, 80, 272, 170), QColor(0xff, 0xe0, 0xf0), QColor(0xf0, 0x50, 0x90));
+        flashWord(p, say(u"感謝！", u"THANKS!"), QRectF(230, 80, 272, 170),
+                  QColor(0xff, 0xe0, 0xf0), QColor(0xf0, 0x50, 0x90));
         break;
     }
     default: {
@@ -253,7 +262,8 @@ QImage creditCard(int n)
         confetti(p, QRectF(0, 0, kSceneW, 230), 40, 111, 10);
         const QRectF floor(0, 206, kSceneW, 30);
         p.fillRect(floor, vgrad(floor, QColor(0xd0, 0x8a, 0x60), QColor(0xa8, 0x68, 0x48)));
-        monitor(p, QRectF(370, 118, 82, 54), [](QPainter& q, const QRectF& r) { screenGame(q, r, 5); });
+        monitor(p, QRectF(370, 118, 82, 54),
+                [](QPainter& q, const QRectF& r) { screenGame(q, r, 5); });
         pcTower(p, QRectF(462, 112, 34, 80), false, true);
         inkedRect(p, QRectF(354, 192, 150, 9), QColor(0xc0, 0x8a, 0x58), 2, 2);
         Pose pose = standPose();
@@ -276,7 +286,8 @@ QImage creditCard(int n)
         big.shadow = QColor(0x60, 0x10, 0x30, 110);
         big.shadowOffset = QPointF(2, 3);
         big.gloss = true;
-        drawText(p, say(u"おしまい", u"THE END"), font(Face::Round, 44, true), QRectF(140, 2, 232, 56), Qt::AlignCenter, big);
+        drawText(p, say(u"おしまい", u"THE END"), font(Face::Round, 44, true),
+                 QRectF(140, 2, 232, 56), Qt::AlignCenter, big);
 
         // The staff roll on a dark glass panel, readable on any colour.
         const QRectF panel(10, 236, kSceneW - 20, kSceneH - 244);
@@ -290,20 +301,24 @@ QImage creditCard(int n)
         const QFont roleFont = font(Face::PGothic, 15, true);
         const QFont nameFont = font(Face::PGothic, 16, true);
         const QString team = say(u"Kobusato チーム", u"Team Kobusato");
-        const QString roles[] = {say(u"企画", u"Concept"), say(u"音楽", u"Music"), say(u"プログラム", u"Programming"),
-                                 say(u"テストプレイ", u"Playtesting"), say(u"グラフィック", u"Graphics")};
+        const QString roles[] = {
+            say(u"企画", u"Concept"), say(u"音楽", u"Music"), say(u"プログラム", u"Programming"),
+            say(u"テストプレイ", u"Playtesting"), say(u"グラフィック", u"Graphics")};
         for (int i = 0; i < 5; ++i) {
             const double x = panel.left() + 14 + (i % 2) * (panel.width() / 2);
             const double y = panel.top() + 8 + (i / 2) * 23;
-            drawText(p, roles[i], roleFont, QRectF(x, y, 100, 22), Qt::AlignLeft | Qt::AlignVCenter, role);
+            drawText(p, roles[i], roleFont, QRectF(x, y, 100, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     role);
             drawText(p, team, nameFont, QRectF(x + 96, y, panel.width() / 2 - 110, 22),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
         }
         const double thanksY = panel.top() + 8 + 3 * 23 + 2;
-        drawText(p, say(u"スペシャルサンクス", u"Special Thanks"), roleFont, QRectF(panel.left() + 14, thanksY, 160, 22),
-                 Qt::AlignLeft | Qt::AlignVCenter, role);
+        drawText(p, say(u"スペシャルサンクス", u"Special Thanks"), roleFont,
+                 QRectF(panel.left() + 14, thanksY, 160, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                 role);
         drawText(p, say(u"プレイしてくれたあなた", u"You, the player"), nameFont,
-                 QRectF(panel.left() + 14 + 150, thanksY, panel.width() - 180, 22), Qt::AlignLeft | Qt::AlignVCenter, name);
+                 QRectF(panel.left() + 14 + 150, thanksY, panel.width() - 180, 22),
+                 Qt::AlignLeft | Qt::AlignVCenter, name);
         TextStyle en;
         en.top = QColor(0xff, 0xff, 0xff);
         en.bottom = QColor(0xff, 0xe8, 0xa0);

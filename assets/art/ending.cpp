@@ -8,15 +8,13 @@ const char* const kFlipNames[kFlipCount] = {"2",  "3",  "4-5", "5",  "7",  "9", 
                                             "13", "14", "15",  "16", "17", "18", "20", "21", "22",
                                             "24", "25", "26",  "27", "28", "29", "30"};
 
-QImage canvas(const QColor& background)
-{
+QImage canvas(const QColor& background) {
     QImage img(kSceneW, kSceneH, QImage::Format_RGB32);
     img.fill(background);
     return img;
 }
 
-QImage flipFrame(int index)
-{
+QImage flipFrame(int index) {
     QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -35,8 +33,7 @@ QImage flipFrame(int index)
     return img;
 }
 
-QImage unpackingPicture()
-{
+QImage unpackingPicture() {
     QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -44,18 +41,25 @@ QImage unpackingPicture()
     return img;
 }
 
-QImage backgroundPicture(int n)
-{
+QImage backgroundPicture(int n) {
     if (n >= 5)
         return creditCard(n);
     QImage img = canvas(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (n) {
-    case 1: assembling(p); break;
-    case 2: powerOn(p); break;
-    case 3: delighted(p); break;
-    default: playing(p); break;
+    case 1:
+        assembling(p);
+        break;
+    case 2:
+        powerOn(p);
+        break;
+    case 3:
+        delighted(p);
+        break;
+    default:
+        playing(p);
+        break;
     }
     return img;
 }

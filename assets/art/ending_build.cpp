@@ -6,8 +6,7 @@
 
 namespace art {
 
-void unpacking(QPainter& p)
-{
+void unpacking(QPainter& p) {
     roomInterior(p, false, 250);
     brokenPc(p, QPointF(480, 252), 0.75);
     // Open boxes and packing scattered on the floor
@@ -47,32 +46,33 @@ void unpacking(QPainter& p)
     drawCharacter(p, heroLook(), pose, hip, scale);
     for (int s = 0; s < 6; ++s) {
         const double a = s * M_PI / 3 + 0.3;
-        sparkle(p, QPointF(262 + std::cos(a) * 64, 216 + std::sin(a) * 48), 8 - (s % 2) * 3, QColor(0xff, 0xf0, 0x70));
+        sparkle(p, QPointF(262 + std::cos(a) * 64, 216 + std::sin(a) * 48), 8 - (s % 2) * 3,
+                QColor(0xff, 0xf0, 0x70));
     }
     TextStyle st;
     st.top = QColor(0xff, 0xf4, 0x70);
     st.bottom = QColor(0xff, 0x90, 0x20);
     st.outlineWidth = 3;
-    drawText(p, say(u"ピカピカだ…！", u"So shiny…!"), font(Face::Round, 24, true), QRectF(240, 150, 200, 36), Qt::AlignCenter, st);
+    drawText(p, say(u"ピカピカだ…！", u"So shiny…!"), font(Face::Round, 24, true),
+             QRectF(240, 150, 200, 36), Qt::AlignCenter, st);
 }
 
 namespace {
 
-void deskFront(QPainter& p, double top, double left = -6)
-{
+void deskFront(QPainter& p, double top, double left = -6) {
     const QRectF slab(left, top, kSceneW + 6 - left, 12);
     inkedRect(p, slab, vgrad(slab, QColor(0xe0, 0xb0, 0x78), QColor(0xb8, 0x84, 0x50)), 0, 2.5);
     const QRectF face(left, top + 12, kSceneW + 6 - left, kSceneH - top);
     inkedRect(p, face, vgrad(face, QColor(0xb0, 0x7a, 0x48), QColor(0x8a, 0x5a, 0x34)), 0, 2.5);
     p.setPen(QPen(QColor(0x7a, 0x4a, 0x28), 1.4));
     for (int k = 0; k < 5; ++k)
-        p.drawLine(QPointF(left + 2, top + 30 + k * 20), QPointF(kSceneW, top + 30 + k * 20 + (k % 2) * 4));
+        p.drawLine(QPointF(left + 2, top + 30 + k * 20),
+                   QPointF(kSceneW, top + 30 + k * 20 + (k % 2) * 4));
 }
 
 } // namespace
 
-void assembling(QPainter& p)
-{
+void assembling(QPainter& p) {
     roomInterior(p, false, 300);
     // Desk lamp pooling light on the work.
     glow(p, QPointF(330, 180), 200, QColor(255, 240, 190, 120));
@@ -112,15 +112,16 @@ void assembling(QPainter& p)
 
     // Screws, the manual and a spare memory stick on the desk.
     for (int s = 0; s < 5; ++s)
-        inkedEllipse(p, QPointF(70 + s * 13, 296 + (s % 2) * 6), 3.5, 2.2, QColor(0xc8, 0xcc, 0xd4), 1.2);
+        inkedEllipse(p, QPointF(70 + s * 13, 296 + (s % 2) * 6), 3.5, 2.2, QColor(0xc8, 0xcc, 0xd4),
+                     1.2);
     QPolygonF book;
     book << QPointF(330, 290) << QPointF(410, 284) << QPointF(420, 306) << QPointF(338, 314);
     QPainterPath bp;
     bp.addPolygon(book);
     bp.closeSubpath();
     inked(p, bp, Qt::white, 2);
-    drawText(p, say(u"説明書", u"MANUAL"), font(Face::Gothic, 13, true), QRectF(344, 288, 66, 20), Qt::AlignCenter,
-             inkText(QColor(0x2a, 0x50, 0xa0), 0));
+    drawText(p, say(u"説明書", u"MANUAL"), font(Face::Gothic, 13, true), QRectF(344, 288, 66, 20),
+             Qt::AlignCenter, inkText(QColor(0x2a, 0x50, 0xa0), 0));
     ramStick(p, QRectF(430, 292, 56, 12));
 
     TextStyle st;
@@ -130,12 +131,12 @@ void assembling(QPainter& p)
     p.save();
     p.translate(418, 62);
     p.rotate(-10);
-    drawText(p, say(u"キュッ キュッ", u"Squeak squeak"), font(Face::Round, 22, true), QRectF(-80, -16, 160, 32), Qt::AlignCenter, st);
+    drawText(p, say(u"キュッ キュッ", u"Squeak squeak"), font(Face::Round, 22, true),
+             QRectF(-80, -16, 160, 32), Qt::AlignCenter, st);
     p.restore();
 }
 
-void powerOn(QPainter& p)
-{
+void powerOn(QPainter& p) {
     roomInterior(p, true, 300);
     p.fillRect(kFull, QColor(0x08, 0x0c, 0x24, 150));
     const QRectF screen(246, 104, 176, 118);
@@ -154,8 +155,8 @@ void powerOn(QPainter& p)
         st.bottom = QColor(0x10, 0x40, 0xa0);
         st.outlineWidth = 2.5;
         st.outline = Qt::white;
-        drawText(q, QStringLiteral("WELCOME!"), font(Face::Sans, 30, true, true), QRectF(r.left(), r.top() + 18, r.width(), 44),
-                 Qt::AlignCenter, st);
+        drawText(q, QStringLiteral("WELCOME!"), font(Face::Sans, 30, true, true),
+                 QRectF(r.left(), r.top() + 18, r.width(), 44), Qt::AlignCenter, st);
         // Boot progress bar, full.
         const QRectF bar(r.left() + 24, r.bottom() - 34, r.width() - 48, 12);
         inkedRect(q, bar, QColor(0x20, 0x40, 0x70), 6, 1.5);
@@ -187,13 +188,14 @@ void powerOn(QPainter& p)
     p.save();
     p.translate(350, 60);
     p.rotate(-6);
-    drawText(p, say(u"ピコーン！", u"Bing!"), font(Face::Round, 30, true), QRectF(-110, -22, 220, 44), Qt::AlignCenter, st);
+    drawText(p, say(u"ピコーン！", u"Bing!"), font(Face::Round, 30, true),
+             QRectF(-110, -22, 220, 44), Qt::AlignCenter, st);
     p.restore();
-    drawText(p, say(u"ポチッ", u"Click"), font(Face::Round, 16, true), QRectF(436, 118, 70, 24), Qt::AlignCenter, st);
+    drawText(p, say(u"ポチッ", u"Click"), font(Face::Round, 16, true), QRectF(436, 118, 70, 24),
+             Qt::AlignCenter, st);
 }
 
-void delighted(QPainter& p)
-{
+void delighted(QPainter& p) {
     burst(p, QPointF(256, 210), 480, 24, QColor(0xff, 0xd8, 0x4a), QColor(0xff, 0xb0, 0x30), 0.5);
     glow(p, QPointF(256, 210), 200, QColor(255, 255, 230, 200));
     confetti(p, kFull, 90, 33, 40);
@@ -215,7 +217,8 @@ void delighted(QPainter& p)
     drawCharacter(p, heroLook(), pose, QPointF(236, 262), 0.98);
     for (int s = 0; s < 8; ++s) {
         const double a = s * M_PI / 4;
-        sparkle(p, QPointF(236 + std::cos(a) * 150, 210 + std::sin(a) * 120), 10 - (s % 2) * 4, Qt::white);
+        sparkle(p, QPointF(236 + std::cos(a) * 150, 210 + std::sin(a) * 120), 10 - (s % 2) * 4,
+                Qt::white);
     }
     TextStyle st;
     st.top = QColor(0xff, 0x6a, 0x5a);
@@ -226,11 +229,11 @@ void delighted(QPainter& p)
     st.shadow = QColor(0x80, 0x30, 0x00, 120);
     st.shadowOffset = QPointF(3, 4);
     st.gloss = true;
-    drawText(p, say(u"やったー！", u"Hooray!"), font(Face::Round, 64, true), QRectF(40, 8, 432, 86), Qt::AlignCenter, st);
+    drawText(p, say(u"やったー！", u"Hooray!"), font(Face::Round, 64, true), QRectF(40, 8, 432, 86),
+             Qt::AlignCenter, st);
 }
 
-void playing(QPainter& p)
-{
+void playing(QPainter& p) {
     roomInterior(p, true, 300);
     p.fillRect(kFull, QColor(0x10, 0x10, 0x30, 60));
     // Desk in side view on the right
@@ -238,7 +241,8 @@ void playing(QPainter& p)
     glow(p, QPointF(390, 170), 170, QColor(0x80, 0xd0, 0xff, 110));
     inkedRect(p, QRectF(496, 254, 12, 60), QColor(0x9a, 0x6a, 0x40), 0, 2);
     inkedRect(p, QRectF(252, 254, 12, 60), QColor(0x9a, 0x6a, 0x40), 0, 2);
-    monitor(p, QRectF(318, 112, 150, 98), [](QPainter& q, const QRectF& r) { screenGame(q, r, 3); });
+    monitor(p, QRectF(318, 112, 150, 98),
+            [](QPainter& q, const QRectF& r) { screenGame(q, r, 3); });
     pcTower(p, QRectF(478, 150, 44, 96), false, true);
     // Mug
     inkedRect(p, QRectF(286, 222, 18, 22), QColor(0xff, 0x8a, 0x5a), 3, 2);
@@ -276,9 +280,12 @@ void playing(QPainter& p)
     st.top = QColor(0xff, 0xf4, 0x70);
     st.bottom = QColor(0xff, 0x9a, 0x30);
     st.outlineWidth = 2.5;
-    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 30, true), QRectF(196, 108, 36, 36), Qt::AlignCenter, st);
-    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 22, true), QRectF(236, 86, 30, 30), Qt::AlignCenter, st);
-    drawText(p, say(u"楽しい！", u"So fun!"), font(Face::Round, 22, true), QRectF(30, 206, 110, 32), Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 30, true), QRectF(196, 108, 36, 36),
+             Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 22, true), QRectF(236, 86, 30, 30),
+             Qt::AlignCenter, st);
+    drawText(p, say(u"楽しい！", u"So fun!"), font(Face::Round, 22, true), QRectF(30, 206, 110, 32),
+             Qt::AlignCenter, st);
 }
 
 } // namespace art

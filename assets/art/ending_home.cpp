@@ -9,8 +9,7 @@ namespace art {
 // ------------------------------------------------------------ walking home
 namespace {
 
-void sunsetSky(QPainter& p, double sunY)
-{
+void sunsetSky(QPainter& p, double sunY) {
     QLinearGradient g(0, 0, 0, 300);
     g.setColorAt(0, QColor(0x6a, 0x58, 0xb0));
     g.setColorAt(0.55, QColor(0xff, 0x8a, 0x6a));
@@ -20,8 +19,7 @@ void sunsetSky(QPainter& p, double sunY)
     inkedEllipse(p, QPointF(392, sunY), 36, 36, QColor(0xff, 0xf0, 0xb0), 0);
 }
 
-void sunsetStreet(QPainter& p, double sunY, int birds)
-{
+void sunsetStreet(QPainter& p, double sunY, int birds) {
     sunsetSky(p, sunY);
     townRow(p, 304, 140, 44, QColor(0xc0, 0x50, 0x60), 0.45);
     // Wires between the poles
@@ -61,8 +59,7 @@ void sunsetStreet(QPainter& p, double sunY, int birds)
 }
 
 // The stack he carries, in his own coordinates, wobbling a little.
-void carriedStack(QPainter& p, double wobble)
-{
+void carriedStack(QPainter& p, double wobble) {
     p.save();
     p.translate(52, 10);
     p.rotate(wobble);
@@ -76,8 +73,7 @@ void carriedStack(QPainter& p, double wobble)
     p.restore();
 }
 
-Pose carryPose(Pose pose, double wobble)
-{
+Pose carryPose(Pose pose, double wobble) {
     pose.armFront = reachArm(pose, true, QPointF(26, -6));
     pose.armBack = reachArm(pose, false, QPointF(24, -8));
     pose.lean = -3;
@@ -87,8 +83,7 @@ Pose carryPose(Pose pose, double wobble)
 
 } // namespace
 
-void walkHomeFrame(QPainter& p, int k)
-{
+void walkHomeFrame(QPainter& p, int k) {
     sunsetStreet(p, 168 + 8 * k, k);
     const double wobble = (k % 2 ? 3.0 : -2.0);
     Pose pose = carryPose(walkPose((18 + k) * kStep), wobble);
@@ -107,35 +102,41 @@ void walkHomeFrame(QPainter& p, int k)
         st.top = Qt::white;
         st.bottom = QColor(0xff, 0xe8, 0xc0);
         st.outlineWidth = 2.5;
-        drawText(p, say(u"よいしょ", u"Heave-ho"), font(Face::Round, 17, true), QRectF(x - 96, 190, 90, 26), Qt::AlignCenter, st);
+        drawText(p, say(u"よいしょ", u"Heave-ho"), font(Face::Round, 17, true),
+                 QRectF(x - 96, 190, 90, 26), Qt::AlignCenter, st);
     }
 }
 
 // ------------------------------------------------------------ his apartment
 namespace {
 
-void apartment(QPainter& p, bool night, double doorOpen)
-{
+void apartment(QPainter& p, bool night, double doorOpen) {
     const QColor wall = night ? QColor(0x7a, 0x7a, 0x9a) : QColor(0xe8, 0xc8, 0xb0);
     const QRectF b(150, 120, 380, 190);
     inkedRect(p, b, wall, 0, 2.5);
-    inkedRect(p, QRectF(142, 110, 396, 12), night ? QColor(0x4a, 0x4a, 0x6a) : QColor(0x8a, 0x5a, 0x4a), 0, 2.5);
+    inkedRect(p, QRectF(142, 110, 396, 12),
+              night ? QColor(0x4a, 0x4a, 0x6a) : QColor(0x8a, 0x5a, 0x4a), 0, 2.5);
     // Upper corridor rail
-    inkedRect(p, QRectF(150, 200, 380, 10), night ? QColor(0x5a, 0x5a, 0x78) : QColor(0xb0, 0x8a, 0x7a), 0, 2);
+    inkedRect(p, QRectF(150, 200, 380, 10),
+              night ? QColor(0x5a, 0x5a, 0x78) : QColor(0xb0, 0x8a, 0x7a), 0, 2);
     p.setPen(QPen(kInk, 1.6));
     for (double x = 156; x < 530; x += 12)
         p.drawLine(QPointF(x, 176), QPointF(x, 200));
     p.drawLine(QPointF(150, 176), QPointF(530, 176));
     // Upstairs doors and windows
     for (double x : {200.0, 330.0, 460.0}) {
-        inkedRect(p, QRectF(x, 130, 34, 44), night ? QColor(0x5a, 0x60, 0x80) : QColor(0xc0, 0x8a, 0x6a), 0, 2);
+        inkedRect(p, QRectF(x, 130, 34, 44),
+                  night ? QColor(0x5a, 0x60, 0x80) : QColor(0xc0, 0x8a, 0x6a), 0, 2);
         const bool lit = night && x > 400;
-        inkedRect(p, QRectF(x + 48, 136, 44, 30), lit ? QColor(0xff, 0xd8, 0x8a) : (night ? QColor(0x3a, 0x40, 0x60) : QColor(0xb0, 0xd8, 0xf0)), 0, 2);
+        inkedRect(p, QRectF(x + 48, 136, 44, 30),
+                  lit ? QColor(0xff, 0xd8, 0x8a)
+                      : (night ? QColor(0x3a, 0x40, 0x60) : QColor(0xb0, 0xd8, 0xf0)),
+                  0, 2);
     }
     // Name plate: "Kobu-so", a cheap wooden apartment.
     inkedRect(p, QRectF(160, 214, 62, 22), QColor(0xf4, 0xe8, 0xc8), 2, 2);
-    drawText(p, say(u"コブ荘", u"Kobu Manor"), font(Face::Mincho, 15, true), QRectF(162, 215, 58, 20), Qt::AlignCenter,
-             inkText(kInk, 0));
+    drawText(p, say(u"コブ荘", u"Kobu Manor"), font(Face::Mincho, 15, true),
+             QRectF(162, 215, 58, 20), Qt::AlignCenter, inkText(kInk, 0));
     // External stairs on the left
     p.setPen(QPen(night ? QColor(0x5a, 0x5a, 0x78) : QColor(0x9a, 0x6a, 0x5a), 5));
     p.drawLine(QPointF(150, 206), QPointF(70, 310));
@@ -152,19 +153,20 @@ void apartment(QPainter& p, bool night, double doorOpen)
         inkedRect(p, door, QColor(0xff, 0xe0, 0x90), 0, 2.5);
         glow(p, door.center(), 60, QColor(255, 220, 140, 110));
         QPolygonF leaf;
-        leaf << door.topRight() << door.topRight() + QPointF(16 * doorOpen, 6) << door.bottomRight() + QPointF(16 * doorOpen, 2)
-             << door.bottomRight();
+        leaf << door.topRight() << door.topRight() + QPointF(16 * doorOpen, 6)
+             << door.bottomRight() + QPointF(16 * doorOpen, 2) << door.bottomRight();
         QPainterPath lp;
         lp.addPolygon(leaf);
         lp.closeSubpath();
         inked(p, lp, QColor(0x9a, 0x6a, 0x4a), 2.5);
     } else {
         inkedRect(p, door, QColor(0x9a, 0x6a, 0x4a), 0, 2.5);
-        inkedEllipse(p, QPointF(door.right() - 8, door.center().y()), 2.5, 2.5, QColor(0xe0, 0xc0, 0x60), 1.2);
+        inkedEllipse(p, QPointF(door.right() - 8, door.center().y()), 2.5, 2.5,
+                     QColor(0xe0, 0xc0, 0x60), 1.2);
     }
     inkedRect(p, QRectF(door.left() + 12, door.top() - 14, 20, 10), Qt::white, 1, 1.5);
-    drawText(p, QStringLiteral("101"), font(Face::Sans, 9, true), QRectF(door.left() + 12, door.top() - 14, 20, 10),
-             Qt::AlignCenter, inkText(kInk, 0));
+    drawText(p, QStringLiteral("101"), font(Face::Sans, 9, true),
+             QRectF(door.left() + 12, door.top() - 14, 20, 10), Qt::AlignCenter, inkText(kInk, 0));
 
     const QRectF win(370, 236, 96, 56);
     if (night) {
@@ -180,8 +182,8 @@ void apartment(QPainter& p, bool night, double doorOpen)
         s.armFront = {80, 10};
         s.armBack = {80, 10};
         Look shadow = heroLook();
-        shadow.skin = shadow.hair = shadow.top = shadow.trim = shadow.pants = shadow.belt = shadow.shoes =
-            QColor(0x30, 0x3a, 0x60);
+        shadow.skin = shadow.hair = shadow.top = shadow.trim = shadow.pants = shadow.belt =
+            shadow.shoes = QColor(0x30, 0x3a, 0x60);
         drawCharacter(p, shadow, s, QPointF(396, 300), 0.46);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x30, 0x3a, 0x60));
@@ -201,15 +203,16 @@ void apartment(QPainter& p, bool night, double doorOpen)
         p.drawLine(QPointF(win.center().x(), win.top()), QPointF(win.center().x(), win.bottom()));
     }
     // Potted plant and a mailbox by the door.
-    inkedRect(p, QRectF(348, 282, 16, 28), night ? QColor(0x8a, 0x4a, 0x4a) : QColor(0xd8, 0x4a, 0x3a), 2, 2);
-    inkedEllipse(p, QPointF(486, 292), 14, 14, night ? QColor(0x3a, 0x6a, 0x4a) : QColor(0x5c, 0xb8, 0x5a), 2);
+    inkedRect(p, QRectF(348, 282, 16, 28),
+              night ? QColor(0x8a, 0x4a, 0x4a) : QColor(0xd8, 0x4a, 0x3a), 2, 2);
+    inkedEllipse(p, QPointF(486, 292), 14, 14,
+                 night ? QColor(0x3a, 0x6a, 0x4a) : QColor(0x5c, 0xb8, 0x5a), 2);
     inkedRect(p, QRectF(478, 298, 16, 14), QColor(0xb0, 0x6a, 0x40), 2, 2);
 }
 
 } // namespace
 
-void homeDuskFrame(QPainter& p)
-{
+void homeDuskFrame(QPainter& p) {
     QLinearGradient g(0, 0, 0, 310);
     g.setColorAt(0, QColor(0x3a, 0x3a, 0x88));
     g.setColorAt(0.6, QColor(0xb0, 0x68, 0x9a));
@@ -228,11 +231,11 @@ void homeDuskFrame(QPainter& p)
     st.top = Qt::white;
     st.bottom = QColor(0xff, 0xe8, 0xc0);
     st.outlineWidth = 2.5;
-    drawText(p, say(u"ただいまー！", u"I'm home!"), font(Face::Round, 18, true), QRectF(112, 244, 136, 28), Qt::AlignCenter, st);
+    drawText(p, say(u"ただいまー！", u"I'm home!"), font(Face::Round, 18, true),
+             QRectF(112, 244, 136, 28), Qt::AlignCenter, st);
 }
 
-void homeNightFrame(QPainter& p)
-{
+void homeNightFrame(QPainter& p) {
     sky(p, kFull, QColor(0x0e, 0x14, 0x3a), QColor(0x30, 0x3a, 0x7a));
     stars(p, QRectF(0, 0, kSceneW, 130), 60, 72);
     moon(p, QPointF(86, 62), 22);
@@ -246,8 +249,10 @@ void homeNightFrame(QPainter& p)
     st.top = QColor(0xb8, 0xf0, 0xff);
     st.bottom = QColor(0x60, 0xc0, 0xff);
     st.outlineWidth = 2;
-    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 22, true), QRectF(430, 200, 30, 30), Qt::AlignCenter, st);
-    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 16, true), QRectF(456, 186, 24, 24), Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 22, true), QRectF(430, 200, 30, 30),
+             Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("♪"), font(Face::Gothic, 16, true), QRectF(456, 186, 24, 24),
+             Qt::AlignCenter, st);
 }
 
 } // namespace art

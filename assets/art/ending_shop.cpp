@@ -9,19 +9,21 @@
 namespace art {
 
 // ------------------------------------------------------------ tournament hall
-void hallFrame(QPainter& p, int k)
-{
+void hallFrame(QPainter& p, int k) {
     daySky(p, k);
     // Trees behind the plaza
     p.setPen(Qt::NoPen);
     for (int t = 0; t < 7; ++t) {
         const double x = 300 + t * 36;
-        inkedEllipse(p, QPointF(x, 286 - (t % 2) * 10), 30, 34, QColor(0x5c, 0xb8, 0x5a).darker(100 + (t % 3) * 8), 2);
+        inkedEllipse(p, QPointF(x, 286 - (t % 2) * 10), 30, 34,
+                     QColor(0x5c, 0xb8, 0x5a).darker(100 + (t % 3) * 8), 2);
     }
     paving(p, 298, QColor(0xe8, 0xdb, 0xbc));
     tournamentHall(p, k * kStep, false);
-    nobori(p, 372, 318, 150, QColor(0xd9, 0x2b, 0x2b), say(u"祝優勝", u"CHAMPION"), 3 * std::sin(k * 1.6));
-    nobori(p, 448, 318, 150, QColor(0x2f, 0x6f, 0xd6), say(u"格闘大会", u"TOURNAMENT"), 3 * std::sin(k * 1.6 + 1));
+    nobori(p, 372, 318, 150, QColor(0xd9, 0x2b, 0x2b), say(u"祝優勝", u"CHAMPION"),
+           3 * std::sin(k * 1.6));
+    nobori(p, 448, 318, 150, QColor(0x2f, 0x6f, 0xd6), say(u"格闘大会", u"TOURNAMENT"),
+           3 * std::sin(k * 1.6 + 1));
 
     Pose pose = sackPose(walkPose(k * kStep));
     pose.expr = k % 3 == 2 ? Expr::Joy : Expr::Grin;
@@ -32,8 +34,7 @@ void hallFrame(QPainter& p, int k)
 // ------------------------------------------------------------ shop front
 namespace {
 
-void shopFront(QPainter& p, double doorOpen, double wave)
-{
+void shopFront(QPainter& p, double doorOpen, double wave) {
     const QColor facade(0x2b, 0x62, 0xc0);
     const QRectF b(262, 112, 262, 192);
     inkedRect(p, b, vgrad(b, facade.lighter(112), facade.darker(105)), 0, 2.5);
@@ -46,7 +47,8 @@ void shopFront(QPainter& p, double doorOpen, double wave)
     st.outlineWidth = 2.5;
     st.outline = Qt::white;
     st.shadow = QColor(0, 0, 0, 70);
-    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 34, true), sign.adjusted(8, 2, -8, -2), Qt::AlignCenter, st);
+    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 34, true),
+             sign.adjusted(8, 2, -8, -2), Qt::AlignCenter, st);
     // Striped awning with a scalloped edge
     QPainterPath awn;
     awn.moveTo(266, 178);
@@ -83,8 +85,8 @@ void shopFront(QPainter& p, double doorOpen, double wave)
     p.translate(486, 226);
     p.rotate(14);
     inkedEllipse(p, QPointF(0, 0), 20, 13, QColor(0xff, 0xe0, 0x30), 2);
-    drawText(p, QStringLiteral("SALE"), font(Face::Sans, 12, true), QRectF(-18, -9, 36, 18), Qt::AlignCenter,
-             inkText(QColor(0xe0, 0x20, 0x20), 0));
+    drawText(p, QStringLiteral("SALE"), font(Face::Sans, 12, true), QRectF(-18, -9, 36, 18),
+             Qt::AlignCenter, inkText(QColor(0xe0, 0x20, 0x20), 0));
     p.restore();
 
     // Automatic glass door: two panels sliding apart.
@@ -99,16 +101,17 @@ void shopFront(QPainter& p, double doorOpen, double wave)
             continue;
         inkedRect(p, panel, QColor(0xb8, 0xe4, 0xff, 210), 0, 2);
         p.setPen(QPen(QColor(255, 255, 255, 200), 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(panel.topLeft() + QPointF(6, 40), panel.topLeft() + QPointF(std::min(24.0, panel.width() - 4), 12));
+        p.drawLine(panel.topLeft() + QPointF(6, 40),
+                   panel.topLeft() + QPointF(std::min(24.0, panel.width() - 4), 12));
     }
-    inkedRect(p, QRectF(door.left() - 4, door.top() - 6, door.width() + 8, 6), QColor(0x9a, 0xa4, 0xb8), 0, 2);
+    inkedRect(p, QRectF(door.left() - 4, door.top() - 6, door.width() + 8, 6),
+              QColor(0x9a, 0xa4, 0xb8), 0, 2);
     nobori(p, 252, 314, 140, QColor(0xff, 0x8a, 0x1a), say(u"特価", u"SALE"), wave);
 }
 
 } // namespace
 
-void shopFrontFrame(QPainter& p, int k)
-{
+void shopFrontFrame(QPainter& p, int k) {
     daySky(p, k + 6);
     townRow(p, 302, 20, 12, QColor(0xc0, 0xe0, 0xff), 0.25);
     powerPole(p, 60, 308, QColor(0xb8, 0xb4, 0xae));
@@ -125,15 +128,15 @@ void shopFrontFrame(QPainter& p, int k)
         st.top = QColor(0xff, 0xf0, 0x60);
         st.bottom = QColor(0xff, 0x90, 0x20);
         st.outlineWidth = 2.5;
-        drawText(p, say(u"ウィーン", u"Whoosh"), font(Face::Round, 18, true), QRectF(296, 186, 90, 26), Qt::AlignCenter, st);
+        drawText(p, say(u"ウィーン", u"Whoosh"), font(Face::Round, 18, true),
+                 QRectF(296, 186, 90, 26), Qt::AlignCenter, st);
     }
 }
 
 // ------------------------------------------------------------ inside the shop
 namespace {
 
-void shopShelves(QPainter& p)
-{
+void shopShelves(QPainter& p) {
     const QRectF wall(0, 0, kSceneW, 292);
     p.fillRect(wall, vgrad(wall, QColor(0xfa, 0xf4, 0xe6), QColor(0xf0, 0xe4, 0xcc)));
     // Ceiling lights
@@ -164,8 +167,9 @@ void shopShelves(QPainter& p)
     inkedRect(p, QRectF(-4, 284, kSceneW + 8, 9), QColor(0x8a, 0x9a, 0xb8), 0, 2);
 
     // Shelves of boxed parts along the back wall
-    static const QColor boxCols[] = {QColor(0x3a, 0x7a, 0xe0), QColor(0xe8, 0x4a, 0x4a), QColor(0x40, 0xb0, 0x60),
-                                     QColor(0xff, 0xb0, 0x30), QColor(0x8a, 0x5a, 0xd0), QColor(0x40, 0x40, 0x50)};
+    static const QColor boxCols[] = {QColor(0x3a, 0x7a, 0xe0), QColor(0xe8, 0x4a, 0x4a),
+                                     QColor(0x40, 0xb0, 0x60), QColor(0xff, 0xb0, 0x30),
+                                     QColor(0x8a, 0x5a, 0xd0), QColor(0x40, 0x40, 0x50)};
     const QRectF unit(16, 56, 250, 228);
     inkedRect(p, unit, QColor(0xc8, 0x9a, 0x66), 0, 2.5);
     inkedRect(p, unit.adjusted(8, 8, -8, 0), QColor(0x9a, 0x6e, 0x44), 0, 2);
@@ -187,7 +191,8 @@ void shopShelves(QPainter& p)
             inkedRect(p, QRectF(40 + t * 56, shelfY + 1, 14, 5), QColor(0xff, 0xe0, 0x40), 0, 1);
     }
     // Section signs hanging from the ceiling
-    const QString sections[] = {QStringLiteral("CPU"), say(u"メモリ", u"RAM"), say(u"ケース", u"CASE")};
+    const QString sections[] = {QStringLiteral("CPU"), say(u"メモリ", u"RAM"),
+                                say(u"ケース", u"CASE")};
     for (int s = 0; s < 3; ++s) {
         const QRectF tag(30 + s * 78, 24, 64, 24);
         p.setPen(QPen(kInk, 1.5));
@@ -201,25 +206,26 @@ void shopShelves(QPainter& p)
     const QRectF poster(300, 46, 120, 84);
     inkedRect(p, poster, QColor(0x20, 0x28, 0x48), 3, 2.5);
     pcTower(p, QRectF(312, 58, 30, 62), false, true);
-    drawText(p, say(u"新作PC", u"NEW PC"), font(Face::Gothic, 18, true), QRectF(346, 58, 70, 28), Qt::AlignCenter,
-             inkText(QColor(0xff, 0xe0, 0x40), 2));
-    drawText(p, say(u"最速！", u"FASTEST!"), font(Face::Gothic, 18, true), QRectF(346, 88, 70, 28), Qt::AlignCenter,
-             inkText(QColor(0x60, 0xe0, 0xff), 2));
+    drawText(p, say(u"新作PC", u"NEW PC"), font(Face::Gothic, 18, true), QRectF(346, 58, 70, 28),
+             Qt::AlignCenter, inkText(QColor(0xff, 0xe0, 0x40), 2));
+    drawText(p, say(u"最速！", u"FASTEST!"), font(Face::Gothic, 18, true), QRectF(346, 88, 70, 28),
+             Qt::AlignCenter, inkText(QColor(0x60, 0xe0, 0xff), 2));
 }
 
-void counter(QPainter& p)
-{
+void counter(QPainter& p) {
     const QRectF front(288, 280, 236, 62);
     inkedRect(p, front, vgrad(front, QColor(0x3a, 0x72, 0xd0), QColor(0x2a, 0x52, 0xa0)), 0, 2.5);
-    inkedRect(p, QRectF(280, 270, 244, 12), vgrad(QRectF(280, 270, 244, 12), QColor(0xe8, 0xc0, 0x8a), QColor(0xc0, 0x90, 0x5a)), 3, 2.5);
+    inkedRect(p, QRectF(280, 270, 244, 12),
+              vgrad(QRectF(280, 270, 244, 12), QColor(0xe8, 0xc0, 0x8a), QColor(0xc0, 0x90, 0x5a)),
+              3, 2.5);
     TextStyle st = inkText(QColor(0xff, 0xe0, 0x50), 2);
-    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 20, true), QRectF(300, 292, 200, 36), Qt::AlignCenter, st);
+    drawText(p, say(u"PCパーツ館", u"PC PARTS"), font(Face::Gothic, 20, true),
+             QRectF(300, 292, 200, 36), Qt::AlignCenter, st);
 }
 
 } // namespace
 
-void shopInsideFrame(QPainter& p, int k)
-{
+void shopInsideFrame(QPainter& p, int k) {
     shopShelves(p);
 
     // The clerk stands behind the counter, so only his upper half shows.
@@ -296,13 +302,17 @@ void shopInsideFrame(QPainter& p, int k)
     drawHeroAt(p, hero, x, 352, kWalkScale);
 
     if (k == 0)
-        speechBubble(p, QRectF(330, 160, 150, 38), QPointF(440, 206), say(u"いらっしゃいませ！", u"Welcome!"), 15);
+        speechBubble(p, QRectF(330, 160, 150, 38), QPointF(440, 206),
+                     say(u"いらっしゃいませ！", u"Welcome!"), 15);
     if (k >= 2 && k <= 4)
-        speechBubble(p, QRectF(120, 118, 128, 38), QPointF(212, 176), say(u"全部ください！", u"I'll take it all!"), 15);
+        speechBubble(p, QRectF(120, 118, 128, 38), QPointF(212, 176),
+                     say(u"全部ください！", u"I'll take it all!"), 15);
     if (k == 5)
-        speechBubble(p, QRectF(110, 128, 132, 38), QPointF(214, 180), say(u"これで！", u"Here you go!"), 16);
+        speechBubble(p, QRectF(110, 128, 132, 38), QPointF(214, 180),
+                     say(u"これで！", u"Here you go!"), 16);
     if (k == 6)
-        speechBubble(p, QRectF(300, 120, 200, 40), QPointF(450, 172), say(u"毎度ありがとうございます！", u"Thank you, come again!"), 14);
+        speechBubble(p, QRectF(300, 120, 200, 40), QPointF(450, 172),
+                     say(u"毎度ありがとうございます！", u"Thank you, come again!"), 14);
     if (k == 6) {
         for (int s = 0; s < 5; ++s)
             sparkle(p, QPointF(170 + s * 30, 170 + (s % 2) * 22), 7, QColor(0xff, 0xe0, 0x40));

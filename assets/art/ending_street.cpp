@@ -6,8 +6,7 @@
 
 namespace art {
 
-void daySky(QPainter& p, int k)
-{
+void daySky(QPainter& p, int k) {
     sky(p, kFull, QColor(0x58, 0xb4, 0xff), QColor(0xd8, 0xf2, 0xff));
     cloud(p, QPointF(392 + 3 * k, 58), 1.0);
     cloud(p, QPointF(478 + 2 * k, 118), 0.7);
@@ -15,8 +14,7 @@ void daySky(QPainter& p, int k)
     cloud(p, QPointF(40 + 2 * k, 70), 0.6);
 }
 
-void paving(QPainter& p, double top, const QColor& col)
-{
+void paving(QPainter& p, double top, const QColor& col) {
     const QRectF r(0, top, kSceneW, kSceneH - top);
     p.fillRect(r, vgrad(r, col.darker(104), col));
     p.setPen(QPen(col.darker(118), 1.2));
@@ -33,8 +31,7 @@ void paving(QPainter& p, double top, const QColor& col)
 
 // Nobori: the tall banner flags outside Japanese shops and events.
 void nobori(QPainter& p, double x, double groundY, double h, const QColor& col, const QString& text,
-            double wave)
-{
+            double wave) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inkedRect(p, QRectF(x - 2, groundY - h - 10, 4, h + 10), QColor(0xe0, 0xe0, 0xe4), 1, 1.6);
@@ -53,8 +50,8 @@ void nobori(QPainter& p, double x, double groundY, double h, const QColor& col, 
         const double len = h - 36;
         p.translate(x + 2 + w / 2, groundY - h + 4 + len / 2 + wave * 0.5);
         p.rotate(90);
-        drawText(p, text, font(Face::Gothic, int(w * 0.8), true), QRectF(-len / 2, -(w - 2) / 2, len, w - 2),
-                 Qt::AlignCenter, st);
+        drawText(p, text, font(Face::Gothic, int(w * 0.8), true),
+                 QRectF(-len / 2, -(w - 2) / 2, len, w - 2), Qt::AlignCenter, st);
         p.restore();
         return;
     }
@@ -62,13 +59,13 @@ void nobori(QPainter& p, double x, double groundY, double h, const QColor& col, 
     const double cell = (h - 36) / std::max(1, n);
     for (int i = 0; i < n; ++i)
         drawText(p, text.mid(i, 1), font(Face::Gothic, int(std::min(cell, w) * 0.8), true),
-                 QRectF(x + 3, groundY - h + 4 + i * cell + wave * 0.5, w - 2, cell), Qt::AlignCenter, st);
+                 QRectF(x + 3, groundY - h + 4 + i * cell + wave * 0.5, w - 2, cell),
+                 Qt::AlignCenter, st);
     p.restore();
 }
 
 // The prize sack slung over his back; the rope goes to his front hand.
-Pose sackPose(Pose pose)
-{
+Pose sackPose(Pose pose) {
     pose.armFront = {35, 150};
     pose.heldBack = [](QPainter& p) { moneyBag(p, QPointF(-26, -50), 72, true); };
     const QPointF hand = handPos(pose, true);
@@ -83,8 +80,7 @@ Pose sackPose(Pose pose)
     return pose;
 }
 
-void drawHeroAt(QPainter& p, const Pose& pose, double x, double groundY, double scale)
-{
+void drawHeroAt(QPainter& p, const Pose& pose, double x, double groundY, double scale) {
     const QPointF hip = hipOnGround(pose, x, groundY, scale);
     shadowBlob(p, QPointF(x + 4, groundY), 30 * scale / 0.64);
     drawCharacter(p, heroLook(), pose, hip, scale);

@@ -4,8 +4,7 @@
 
 namespace art {
 
-QImage appIcon(int size)
-{
+QImage appIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);

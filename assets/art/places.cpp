@@ -9,12 +9,12 @@
 namespace art {
 
 void townRow(QPainter& p, double groundY, double offset, std::uint32_t seed, const QColor& tint,
-             double tintAmount)
-{
-    static const QColor walls[] = {QColor(0xf6, 0xd8, 0xa8), QColor(0xd8, 0xe8, 0xf4), QColor(0xf4, 0xc6, 0xc0),
-                                   QColor(0xe0, 0xf0, 0xd0), QColor(0xf0, 0xe6, 0xd6), QColor(0xc8, 0xd4, 0xe8)};
-    static const QColor roofs[] = {QColor(0x8a, 0x4a, 0x3a), QColor(0x3f, 0x5f, 0x8a), QColor(0x5a, 0x7a, 0x4a),
-                                   QColor(0x6a, 0x5a, 0x7a)};
+             double tintAmount) {
+    static const QColor walls[] = {QColor(0xf6, 0xd8, 0xa8), QColor(0xd8, 0xe8, 0xf4),
+                                   QColor(0xf4, 0xc6, 0xc0), QColor(0xe0, 0xf0, 0xd0),
+                                   QColor(0xf0, 0xe6, 0xd6), QColor(0xc8, 0xd4, 0xe8)};
+    static const QColor roofs[] = {QColor(0x8a, 0x4a, 0x3a), QColor(0x3f, 0x5f, 0x8a),
+                                   QColor(0x5a, 0x7a, 0x4a), QColor(0x6a, 0x5a, 0x7a)};
     auto mix = [&](const QColor& c) {
         return QColor::fromRgbF(float(c.redF() * (1 - tintAmount) + tint.redF() * tintAmount),
                                 float(c.greenF() * (1 - tintAmount) + tint.greenF() * tintAmount),
@@ -49,11 +49,13 @@ void townRow(QPainter& p, double groundY, double offset, std::uint32_t seed, con
             for (int fy = 0; fy < floors; ++fy) {
                 for (int fx = 0; fx < cols; ++fx) {
                     const double ww = w / (cols * 2.2);
-                    const QRectF win(sx + w * (fx + 0.5) / cols - ww / 2, groundY - h + 12 + fy * (h - 20) / floors,
-                                     ww, std::min(20.0, (h - 20) / floors * 0.55));
+                    const QRectF win(sx + w * (fx + 0.5) / cols - ww / 2,
+                                     groundY - h + 12 + fy * (h - 20) / floors, ww,
+                                     std::min(20.0, (h - 20) / floors * 0.55));
                     inkedRect(p, win, mix(QColor(0x9c, 0xd4, 0xf4)), 1.5, 1.5);
                     p.setPen(QPen(QColor(255, 255, 255, 120), 1.4));
-                    p.drawLine(win.topLeft() + QPointF(2, win.height() - 3), win.topLeft() + QPointF(win.width() - 3, 2));
+                    p.drawLine(win.topLeft() + QPointF(2, win.height() - 3),
+                               win.topLeft() + QPointF(win.width() - 3, 2));
                 }
             }
         }
@@ -62,8 +64,7 @@ void townRow(QPainter& p, double groundY, double offset, std::uint32_t seed, con
     p.restore();
 }
 
-void powerPole(QPainter& p, double x, double groundY, const QColor& col)
-{
+void powerPole(QPainter& p, double x, double groundY, const QColor& col) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     inkedRect(p, QRectF(x - 4, groundY - 190, 8, 190), col, 2, 2);
@@ -72,8 +73,7 @@ void powerPole(QPainter& p, double x, double groundY, const QColor& col)
     p.restore();
 }
 
-void tournamentHall(QPainter& p, double flagPhase, bool night)
-{
+void tournamentHall(QPainter& p, double flagPhase, bool night) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QColor wall(0xf4, 0xe7, 0xc6);
@@ -89,8 +89,8 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
         line.quadTo(QPointF(240, 140), b);
         p.setBrush(Qt::NoBrush);
         p.drawPath(line);
-        static const QColor cols[] = {QColor(0xff, 0x4f, 0x6d), QColor(0xff, 0xc8, 0x2e), QColor(0x3d, 0xb8, 0xff),
-                                      QColor(0x5c, 0xd6, 0x6b)};
+        static const QColor cols[] = {QColor(0xff, 0x4f, 0x6d), QColor(0xff, 0xc8, 0x2e),
+                                      QColor(0x3d, 0xb8, 0xff), QColor(0x5c, 0xd6, 0x6b)};
         for (int k = 1; k < 10; ++k) {
             const double t = k / 10.0;
             const QPointF pt = line.pointAtPercent(t);
@@ -167,7 +167,8 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
     st.top = QColor(0xff, 0xf0, 0xa0);
     st.bottom = QColor(0xff, 0xc0, 0x30);
     st.outlineWidth = 0;
-    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true), board.adjusted(6, 3, -6, -3), Qt::AlignCenter, st);
+    drawText(p, say(u"格闘大会", u"TOURNAMENT"), font(Face::Mincho, 22, true),
+             board.adjusted(6, 3, -6, -3), Qt::AlignCenter, st);
     // Steps
     for (int k = 0; k < 3; ++k) {
         const QRectF step(90 - k * 10, 300 + k * 6, 96 + k * 20, 6);
@@ -177,7 +178,8 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
     for (double x : {96.0, 180.0}) {
         if (night)
             glow(p, QPointF(x, 228), 26, QColor(0xff, 0xa0, 0x40, 150));
-        inkedEllipse(p, QPointF(x, 228), 8, 11, night ? QColor(0xff, 0x90, 0x50) : QColor(0xe8, 0x50, 0x40), 2);
+        inkedEllipse(p, QPointF(x, 228), 8, 11,
+                     night ? QColor(0xff, 0x90, 0x50) : QColor(0xe8, 0x50, 0x40), 2);
         p.setPen(QPen(kInk, 1.2));
         p.drawLine(QPointF(x - 7, 224), QPointF(x + 7, 224));
         p.drawLine(QPointF(x - 7, 232), QPointF(x + 7, 232));
@@ -185,8 +187,7 @@ void tournamentHall(QPainter& p, double flagPhase, bool night)
     p.restore();
 }
 
-void roomInterior(QPainter& p, bool night, double floorY)
-{
+void roomInterior(QPainter& p, bool night, double floorY) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QColor wall = night ? QColor(0x6a, 0x6e, 0x9a) : QColor(0xf3, 0xe4, 0xc8);
@@ -231,7 +232,8 @@ void roomInterior(QPainter& p, bool night, double floorY)
         c.closeSubpath();
         inked(p, c, cur, 2);
     }
-    inkedRect(p, QRectF(win.left() - 22, win.top() - 20, win.width() + 44, 6), QColor(0xa0, 0x80, 0x60), 2, 2);
+    inkedRect(p, QRectF(win.left() - 22, win.top() - 20, win.width() + 44, 6),
+              QColor(0xa0, 0x80, 0x60), 2, 2);
 
     // A calligraphy poster: "guts", the hero's motto.
     const QRectF poster(300, 40, 56, 92);
@@ -245,10 +247,13 @@ void roomInterior(QPainter& p, bool night, double floorY)
         const QString word = QStringLiteral("GUTS");
         for (int i = 0; i < int(word.size()); ++i)
             drawText(p, word.mid(i, 1), font(Face::Mincho, 24, true),
-                     QRectF(poster.left(), poster.top() + 4 + i * 21, poster.width(), 21), Qt::AlignCenter, pt);
+                     QRectF(poster.left(), poster.top() + 4 + i * 21, poster.width(), 21),
+                     Qt::AlignCenter, pt);
     } else {
-        drawText(p, QStringLiteral("根"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 4, poster.width(), 42), Qt::AlignCenter, pt);
-        drawText(p, QStringLiteral("性"), font(Face::Mincho, 34, true), QRectF(poster.left(), poster.top() + 44, poster.width(), 42), Qt::AlignCenter, pt);
+        drawText(p, QStringLiteral("根"), font(Face::Mincho, 34, true),
+                 QRectF(poster.left(), poster.top() + 4, poster.width(), 42), Qt::AlignCenter, pt);
+        drawText(p, QStringLiteral("性"), font(Face::Mincho, 34, true),
+                 QRectF(poster.left(), poster.top() + 44, poster.width(), 42), Qt::AlignCenter, pt);
     }
 
     // Floor planks

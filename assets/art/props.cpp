@@ -7,8 +7,7 @@
 namespace art {
 
 void box3d(QPainter& p, const QRectF& f, double depth, const QColor& col, const QString& label,
-           bool open)
-{
+           bool open) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF off(depth * 0.75, -depth * 0.6);
@@ -27,9 +26,11 @@ void box3d(QPainter& p, const QRectF& f, double depth, const QColor& col, const 
         // Inside of the box, then the four flaps folded outward.
         inked(p, tp, col.darker(220), 2);
         QPolygonF flapL, flapR;
-        flapL << f.topLeft() << f.topLeft() + off << f.topLeft() + off + QPointF(-depth * 0.9, -depth * 0.2)
+        flapL << f.topLeft() << f.topLeft() + off
+              << f.topLeft() + off + QPointF(-depth * 0.9, -depth * 0.2)
               << f.topLeft() + QPointF(-depth * 0.9, -depth * 0.35);
-        flapR << f.topRight() << f.topRight() + off << f.topRight() + off + QPointF(depth * 0.8, -depth * 0.5)
+        flapR << f.topRight() << f.topRight() + off
+              << f.topRight() + off + QPointF(depth * 0.8, -depth * 0.5)
               << f.topRight() + QPointF(depth * 0.8, -depth * 0.4);
         QPainterPath lp, rp;
         lp.addPolygon(flapL);
@@ -53,13 +54,13 @@ void box3d(QPainter& p, const QRectF& f, double depth, const QColor& col, const 
         st.bottom = col.darker(190);
         st.outlineWidth = 0;
         const int px = int(std::max(8.0, band.height() * 0.95));
-        drawText(p, label, font(Face::Sans, px, true), band.adjusted(2, 0, -2, 0), Qt::AlignCenter, st);
+        drawText(p, label, font(Face::Sans, px, true), band.adjusted(2, 0, -2, 0), Qt::AlignCenter,
+                 st);
     }
     p.restore();
 }
 
-void moneyBag(QPainter& p, const QPointF& c, double s, bool label)
-{
+void moneyBag(QPainter& p, const QPointF& c, double s, bool label) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(c);
@@ -91,7 +92,8 @@ void moneyBag(QPainter& p, const QPointF& c, double s, bool label)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(0, 10), 14, 14);
     TextStyle st = inkText(QColor(0xb0, 0x6a, 0x00), 0);
-    drawText(p, QStringLiteral("G"), font(Face::Sans, 24, true), QRectF(-14, -4, 28, 28), Qt::AlignCenter, st);
+    drawText(p, QStringLiteral("G"), font(Face::Sans, 24, true), QRectF(-14, -4, 28, 28),
+             Qt::AlignCenter, st);
     if (label) {
         TextStyle lt;
         lt.top = QColor(0xff, 0xf4, 0x9a);

@@ -12,14 +12,12 @@ namespace art {
 
 namespace {
 
-bool hasFamily(const QString& name)
-{
+bool hasFamily(const QString& name) {
     static const QStringList families = QFontDatabase::families();
     return families.contains(name, Qt::CaseInsensitive);
 }
 
-QString firstFamily(std::initializer_list<const char*> names)
-{
+QString firstFamily(std::initializer_list<const char*> names) {
     for (const char* n : names)
         if (hasFamily(QString::fromUtf8(n)))
             return QString::fromUtf8(n);
@@ -33,17 +31,16 @@ QStringList gUntranslated;
 // Kana, kanji, Japanese punctuation and full-width forms: lettering only a
 // Japanese reader reads. Latin letters, digits and symbols such as ♪ serve
 // both pictures.
-bool isJapaneseScript(QChar c)
-{
+bool isJapaneseScript(QChar c) {
     const char16_t u = c.unicode();
-    return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x31f0 && u <= 0x31ff) || (u >= 0x3400 && u <= 0x4dbf) ||
-           (u >= 0x4e00 && u <= 0x9fff) || (u >= 0xf900 && u <= 0xfaff) || (u >= 0xff00 && u <= 0xffef);
+    return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x31f0 && u <= 0x31ff) ||
+           (u >= 0x3400 && u <= 0x4dbf) || (u >= 0x4e00 && u <= 0x9fff) ||
+           (u >= 0xf900 && u <= 0xfaff) || (u >= 0xff00 && u <= 0xffef);
 }
 
 } // namespace
 
-void noteLettering(const QString& text)
-{
+void noteLettering(const QString& text) {
     if (!std::any_of(text.begin(), text.end(), isJapaneseScript))
         return;
     if (gLanguage == Language::Japanese)
@@ -52,24 +49,29 @@ void noteLettering(const QString& text)
         gUntranslated << text;
 }
 
-void setLanguage(Language language) { gLanguage = language; }
-Language language() { return gLanguage; }
+void setLanguage(Language language) {
+    gLanguage = language;
+}
+Language language() {
+    return gLanguage;
+}
 
-QString say(const char16_t* japanese, const char16_t* english)
-{
+QString say(const char16_t* japanese, const char16_t* english) {
     return QString::fromUtf16(gLanguage == Language::English ? english : japanese);
 }
 
-void resetLetteringRecord()
-{
+void resetLetteringRecord() {
     gDrewJapanese = false;
     gUntranslated.clear();
 }
-bool drewJapanese() { return gDrewJapanese; }
-QStringList untranslatedLettering() { return gUntranslated; }
+bool drewJapanese() {
+    return gDrewJapanese;
+}
+QStringList untranslatedLettering() {
+    return gUntranslated;
+}
 
-QFont font(Face face, int pixelSize, bool bold, bool italic)
-{
+QFont font(Face face, int pixelSize, bool bold, bool italic) {
     // The Japanese faces set Latin letters at a fixed pitch, which leaves
     // English words gappy: English lettering takes the proportional sibling
     // of each, and a rounded Latin face for the round one.
@@ -77,18 +79,26 @@ QFont font(Face face, int pixelSize, bool bold, bool italic)
     QString family;
     switch (face) {
     case Face::Gothic:
-        family = english ? firstFamily({"IPAPGothic", "IPAGothic"}) : firstFamily({"IPAGothic", "IPAPGothic"});
+        family = english ? firstFamily({"IPAPGothic", "IPAGothic"})
+                         : firstFamily({"IPAGothic", "IPAPGothic"});
         break;
-    case Face::PGothic: family = firstFamily({"IPAPGothic", "IPAGothic"}); break;
+    case Face::PGothic:
+        family = firstFamily({"IPAPGothic", "IPAGothic"});
+        break;
     case Face::Mincho:
         family = english ? firstFamily({"IPAPMincho", "IPAMincho", "IPAPGothic"})
                          : firstFamily({"IPAMincho", "IPAPMincho", "IPAPGothic"});
         break;
     case Face::Round:
-        family = english ? firstFamily({"Quicksand", "IPAPGothic"}) : firstFamily({"MotoyaLMaru", "IPAPGothic"});
+        family = english ? firstFamily({"Quicksand", "IPAPGothic"})
+                         : firstFamily({"MotoyaLMaru", "IPAPGothic"});
         break;
-    case Face::Sans: family = firstFamily({"Liberation Sans", "IPAPGothic"}); break;
-    case Face::Serif: family = firstFamily({"Liberation Serif", "IPAPMincho", "IPAMincho"}); break;
+    case Face::Sans:
+        family = firstFamily({"Liberation Sans", "IPAPGothic"});
+        break;
+    case Face::Serif:
+        family = firstFamily({"Liberation Serif", "IPAPMincho", "IPAMincho"});
+        break;
     }
     QFont f(family);
     f.setPixelSize(std::max(1, pixelSize));
@@ -100,8 +110,7 @@ QFont font(Face face, int pixelSize, bool bold, bool italic)
     return f;
 }
 
-TextStyle inkText(const QColor& fill, double outline)
-{
+TextStyle inkText(const QColor& fill, double outline) {
     TextStyle s;
     s.top = fill;
     s.bottom = fill;
@@ -111,8 +120,7 @@ TextStyle inkText(const QColor& fill, double outline)
 }
 
 QRectF drawText(QPainter& p, const QString& text, const QFont& f, const QRectF& box,
-                Qt::Alignment align, const TextStyle& st)
-{
+                Qt::Alignment align, const TextStyle& st) {
     noteLettering(text);
     QPainterPath path;
     path.addText(0, 0, f, text);

@@ -5,15 +5,17 @@
 
 namespace art {
 
-const Palette kCool{QColor(0xa8, 0xdc, 0xff), QColor(0x3a, 0x86, 0xf0), QColor(0x16, 0x3a, 0x96), QColor(0xe8, 0xfa, 0xff)};
-const Palette kWarm{QColor(0xff, 0xc0, 0x90), QColor(0xf0, 0x50, 0x38), QColor(0x96, 0x1a, 0x16), QColor(0xff, 0xf0, 0xb0)};
+const Palette kCool{QColor(0xa8, 0xdc, 0xff), QColor(0x3a, 0x86, 0xf0), QColor(0x16, 0x3a, 0x96),
+                    QColor(0xe8, 0xfa, 0xff)};
+const Palette kWarm{QColor(0xff, 0xc0, 0x90), QColor(0xf0, 0x50, 0x38), QColor(0x96, 0x1a, 0x16),
+                    QColor(0xff, 0xf0, 0xb0)};
 
 namespace {
 
 constexpr double kIconLine = 1.3; // outline width in the 32-unit icon grid
 
-void speedLines(QPainter& p, const Palette& pal, double x0, double x1, std::initializer_list<double> ys)
-{
+void speedLines(QPainter& p, const Palette& pal, double x0, double x1,
+                std::initializer_list<double> ys) {
     p.setPen(QPen(pal.light, 1.8, Qt::SolidLine, Qt::RoundCap));
     double shrink = 0;
     for (double y : ys) {
@@ -24,8 +26,7 @@ void speedLines(QPainter& p, const Palette& pal, double x0, double x1, std::init
 
 } // namespace
 
-void fistIcon(QPainter& p, const Palette& pal)
-{
+void fistIcon(QPainter& p, const Palette& pal) {
     speedLines(p, pal, 1.5, 7, {11, 17, 23});
     const QRectF back(8.5, 9, 20, 16);
     inkedRect(p, back, vgrad(back, pal.base, pal.dark), 5, kIconLine);
@@ -49,8 +50,7 @@ void fistIcon(QPainter& p, const Palette& pal)
     sparkle(p, QPointF(28.5, 5), 3, pal.accent);
 }
 
-void shieldIcon(QPainter& p, const Palette& pal)
-{
+void shieldIcon(QPainter& p, const Palette& pal) {
     auto shape = [](double inset) {
         QPainterPath s;
         s.moveTo(3 + inset, 5 + inset * 0.6);
@@ -93,8 +93,7 @@ void shieldIcon(QPainter& p, const Palette& pal)
     p.restore();
 }
 
-void shoeIcon(QPainter& p, const Palette& pal)
-{
+void shoeIcon(QPainter& p, const Palette& pal) {
     speedLines(p, pal, 0.5, 6, {16, 21, 26});
     // Wing on the heel
     // Wing on the heel, three scalloped feathers sweeping back.
@@ -133,8 +132,8 @@ void shoeIcon(QPainter& p, const Palette& pal)
     p.drawLine(QPointF(11, 21.5), QPointF(21, 19));
 }
 
-std::function<void(QPainter&, const QRectF&)> icon(void (*fn)(QPainter&, const Palette&), const Palette& pal)
-{
+std::function<void(QPainter&, const QRectF&)> icon(void (*fn)(QPainter&, const Palette&),
+                                                   const Palette& pal) {
     return [fn, pal](QPainter& p, const QRectF& r) {
         p.save();
         p.scale(r.width() / 32.0, r.width() / 32.0);
@@ -146,12 +145,12 @@ std::function<void(QPainter&, const QRectF&)> icon(void (*fn)(QPainter&, const P
 namespace {
 
 // Crossed sword over a small shield, `scale` times its 32-unit grid.
-void equipmentIcon(QPainter& p, const QPointF& at, double scale)
-{
+void equipmentIcon(QPainter& p, const QPointF& at, double scale) {
     p.save();
     p.translate(at);
     p.scale(scale, scale);
-    const Palette purple{QColor(0xe0, 0xc0, 0xff), QColor(0x9a, 0x5a, 0xe8), QColor(0x4a, 0x1a, 0x8a), QColor(0xff, 0xf0, 0xb0)};
+    const Palette purple{QColor(0xe0, 0xc0, 0xff), QColor(0x9a, 0x5a, 0xe8),
+                         QColor(0x4a, 0x1a, 0x8a), QColor(0xff, 0xf0, 0xb0)};
     p.save();
     p.translate(6, 2);
     p.scale(0.8, 0.8);
@@ -179,20 +178,19 @@ const QColor kEquipTop(0xe8, 0xc8, 0xff), kEquipBottom(0x7a, 0x3a, 0xd0);
 
 } // namespace
 
-void equipmentLabel(QPainter& p, const QRectF& r)
-{
+void equipmentLabel(QPainter& p, const QRectF& r) {
     equipmentIcon(p, r.topLeft() + QPointF(2, 2), 2.4);
     // The word is shrunk to fit the narrow picture: a lighter outline and
     // rim than the other words keep its letters open.
-    drawText(p, QStringLiteral("Equipment"), font(Face::Sans, kStatusPx, true), QRectF(r.left() + 2, r.top() + 80, r.width() - 2, 66),
+    drawText(p, QStringLiteral("Equipment"), font(Face::Sans, kStatusPx, true),
+             QRectF(r.left() + 2, r.top() + 80, r.width() - 2, 66),
              Qt::AlignLeft | Qt::AlignVCenter, lettering(kEquipTop, kEquipBottom, 2.2, 1.4));
 }
 
-void smallEquipmentLabel(QPainter& p, const QRectF& r)
-{
+void smallEquipmentLabel(QPainter& p, const QRectF& r) {
     equipmentIcon(p, r.topLeft() + QPointF(1, 1), 1.2);
-    smallWord(p, QStringLiteral("Equipment"), QRectF(r.left(), r.top() + 40, r.width(), 33), 16, kEquipTop,
-              kEquipBottom);
+    smallWord(p, QStringLiteral("Equipment"), QRectF(r.left(), r.top() + 40, r.width(), 33), 16,
+              kEquipTop, kEquipBottom);
 }
 
 } // namespace art

@@ -9,8 +9,7 @@
 
 namespace art {
 
-TextStyle lettering(const QColor& top, const QColor& bottom, double outline, double rim)
-{
+TextStyle lettering(const QColor& top, const QColor& bottom, double outline, double rim) {
     TextStyle s;
     s.top = top;
     s.bottom = bottom;
@@ -27,23 +26,24 @@ TextStyle lettering(const QColor& top, const QColor& bottom, double outline, dou
 
 constexpr int kAllocPx = 32;
 
-std::function<void(QPainter&, const QRectF&)> statusWord(const char* word, QColor top, QColor bottom)
-{
+std::function<void(QPainter&, const QRectF&)> statusWord(const char* word, QColor top,
+                                                         QColor bottom) {
     return [=](QPainter& p, const QRectF& r) {
-        drawText(p, QString::fromUtf8(word), font(Face::Sans, kStatusPx, true), r.adjusted(2, 0, 0, 0),
-                 Qt::AlignLeft | Qt::AlignVCenter, lettering(top, bottom, 3.5, 2.5));
+        drawText(p, QString::fromUtf8(word), font(Face::Sans, kStatusPx, true),
+                 r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 lettering(top, bottom, 3.5, 2.5));
     };
 }
 
-std::function<void(QPainter&, const QRectF&)> allocWord(const char* word, QColor top, QColor bottom)
-{
+std::function<void(QPainter&, const QRectF&)> allocWord(const char* word, QColor top,
+                                                        QColor bottom) {
     return [=](QPainter& p, const QRectF& r) {
         // Shrunk to fit the row: room between the letters and a lighter
         // outline keep "tt" from running together.
         QFont f = font(Face::Sans, kAllocPx, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-        drawText(p, QString::fromUtf8(word), f, r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                 lettering(top, bottom, 2.0, 1.2));
+        drawText(p, QString::fromUtf8(word), f, r.adjusted(1, 0, 0, 0),
+                 Qt::AlignLeft | Qt::AlignVCenter, lettering(top, bottom, 2.0, 1.2));
     };
 }
 
@@ -51,8 +51,7 @@ std::function<void(QPainter&, const QRectF&)> allocWord(const char* word, QColor
 // one-pixel outline and a soft drop shadow, no rim and no gloss, which at
 // this size only blur the strokes.
 void smallWord(QPainter& p, const QString& word, const QRectF& r, int pixelSize, QColor top,
-               QColor bottom)
-{
+               QColor bottom) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setBold(true);
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -87,14 +86,18 @@ void smallWord(QPainter& p, const QString& word, const QRectF& r, int pixelSize,
     p.restore();
 }
 
-std::function<void(QPainter&, const QRectF&)> smallStatusWord(const char* word, QColor top, QColor bottom)
-{
-    return [=](QPainter& p, const QRectF& r) { smallWord(p, QString::fromUtf8(word), r, 22, top, bottom); };
+std::function<void(QPainter&, const QRectF&)> smallStatusWord(const char* word, QColor top,
+                                                              QColor bottom) {
+    return [=](QPainter& p, const QRectF& r) {
+        smallWord(p, QString::fromUtf8(word), r, 22, top, bottom);
+    };
 }
 
-std::function<void(QPainter&, const QRectF&)> smallAllocWord(const char* word, QColor top, QColor bottom)
-{
-    return [=](QPainter& p, const QRectF& r) { smallWord(p, QString::fromUtf8(word), r, 16, top, bottom); };
+std::function<void(QPainter&, const QRectF&)> smallAllocWord(const char* word, QColor top,
+                                                             QColor bottom) {
+    return [=](QPainter& p, const QRectF& r) {
+        smallWord(p, QString::fromUtf8(word), r, 16, top, bottom);
+    };
 }
 
 } // namespace art

@@ -6,8 +6,7 @@ namespace art {
 
 namespace {
 
-void capsule(QPainter& p, const QPointF& c, double angle, const QColor& a, const QColor& b)
-{
+void capsule(QPainter& p, const QPointF& c, double angle, const QColor& a, const QColor& b) {
     p.save();
     p.translate(c);
     p.rotate(angle);
@@ -29,8 +28,7 @@ void capsule(QPainter& p, const QPointF& c, double angle, const QColor& a, const
     p.restore();
 }
 
-void flexArm(QPainter& p, const QPointF& shoulder, double side)
-{
+void flexArm(QPainter& p, const QPointF& shoulder, double side) {
     // A stubby arm striking a bodybuilder pose.
     const QColor skin(0xff, 0xd6, 0xae);
     const QPointF elbow = shoulder + QPointF(side * 12, 1);
@@ -47,13 +45,13 @@ void flexArm(QPainter& p, const QPointF& shoulder, double side)
     inkedEllipse(p, fist, 3.6, 3.6, skin, 1.4);
     p.setPen(QPen(QColor(0xd8, 0x9a, 0x70), 1, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(shoulder.x() + (side > 0 ? 2 : -9), shoulder.y() - 8, 7, 6), 20 * 16, 140 * 16);
+    p.drawArc(QRectF(shoulder.x() + (side > 0 ? 2 : -9), shoulder.y() - 8, 7, 6), 20 * 16,
+              140 * 16);
 }
 
 } // namespace
 
-void powerPicture(QPainter& p, const QRectF& r)
-{
+void powerPicture(QPainter& p, const QRectF& r) {
     p.save();
     p.scale(r.width() / 151.0, r.height() / 71.0);
     // Soft burst behind the bottle
@@ -82,7 +80,9 @@ void powerPicture(QPainter& p, const QRectF& r)
     glass.setColorAt(0.35, QColor(0xff, 0xd0, 0x50));
     glass.setColorAt(1, QColor(0xe0, 0x6a, 0x10));
     inked(p, bottle, glass, 1.6);
-    inkedRect(p, QRectF(36.5, 5, 15, 8), vgrad(QRectF(36, 5, 15, 8), QColor(0xff, 0x5a, 0x4a), QColor(0xc0, 0x20, 0x20)), 2, 1.6);
+    inkedRect(p, QRectF(36.5, 5, 15, 8),
+              vgrad(QRectF(36, 5, 15, 8), QColor(0xff, 0x5a, 0x4a), QColor(0xc0, 0x20, 0x20)), 2,
+              1.6);
     p.setPen(QPen(QColor(0x90, 0x10, 0x10), 0.8));
     for (int k = 0; k < 5; ++k)
         p.drawLine(QPointF(38.5 + k * 2.6, 6.5), QPointF(38.5 + k * 2.6, 11.5));
@@ -93,8 +93,9 @@ void powerPicture(QPainter& p, const QRectF& r)
     p.setPen(QPen(kInk, 1.2));
     p.drawLine(label.topLeft(), label.topRight());
     p.drawLine(label.bottomLeft(), label.bottomRight());
-    drawText(p, QStringLiteral("MUSCLE"), font(Face::Sans, 8, true), QRectF(label.left(), label.top() + 1, label.width(), 8),
-             Qt::AlignCenter, inkText(QColor(0xd0, 0x20, 0x20), 0));
+    drawText(p, QStringLiteral("MUSCLE"), font(Face::Sans, 8, true),
+             QRectF(label.left(), label.top() + 1, label.width(), 8), Qt::AlignCenter,
+             inkText(QColor(0xd0, 0x20, 0x20), 0));
     // Little face on the label: the drink is proud of itself.
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
@@ -129,7 +130,8 @@ void powerPicture(QPainter& p, const QRectF& r)
     p.save();
     p.translate(104, 33);
     p.rotate(-10);
-    drawText(p, say(u"ムキッ！", u"FLEX!"), font(Face::Round, 15, true), QRectF(-22, -10, 44, 20), Qt::AlignCenter, st);
+    drawText(p, say(u"ムキッ！", u"FLEX!"), font(Face::Round, 15, true), QRectF(-22, -10, 44, 20),
+             Qt::AlignCenter, st);
     p.restore();
     p.restore();
 }

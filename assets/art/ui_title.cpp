@@ -6,8 +6,7 @@
 
 namespace art {
 
-QImage staffTitleCard()
-{
+QImage staffTitleCard() {
     QImage img(1024, 772, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
@@ -25,7 +24,8 @@ QImage staffTitleCard()
     // Spotlights meeting on him
     for (int s = -1; s <= 1; s += 2) {
         QPolygonF cone;
-        cone << QPointF(256 + s * 230, -10) << QPointF(256 + s * 190, -10) << QPointF(256 - s * 20, 340) << QPointF(256 + s * 90, 340);
+        cone << QPointF(256 + s * 230, -10) << QPointF(256 + s * 190, -10)
+             << QPointF(256 - s * 20, 340) << QPointF(256 + s * 90, 340);
         QLinearGradient g(0, 0, 0, 340);
         g.setColorAt(0, QColor(255, 250, 220, 150));
         g.setColorAt(1, QColor(255, 250, 220, 30));
@@ -59,7 +59,8 @@ QImage staffTitleCard()
     drawCharacter(p, heroLook(), pose, hip, scale);
     for (int s = 0; s < 7; ++s) {
         const double a = -M_PI * 0.1 - s * M_PI * 0.8 / 6;
-        sparkle(p, QPointF(250 + std::cos(a) * 170, 210 + std::sin(a) * 110), 9 - (s % 2) * 4, Qt::white);
+        sparkle(p, QPointF(250 + std::cos(a) * 170, 210 + std::sin(a) * 110), 9 - (s % 2) * 4,
+                Qt::white);
     }
 
     TextStyle title;
@@ -72,7 +73,8 @@ QImage staffTitleCard()
     title.shadow = QColor(0, 0, 0, 130);
     title.shadowOffset = QPointF(4, 5);
     title.gloss = true;
-    drawText(p, say(u"優勝！", u"CHAMPION!"), font(Face::Round, 96, true), QRectF(20, 6, 472, 116), Qt::AlignCenter, title);
+    drawText(p, say(u"優勝！", u"CHAMPION!"), font(Face::Round, 96, true), QRectF(20, 6, 472, 116),
+             Qt::AlignCenter, title);
 
     // Ribbon banner with the prize
     QPainterPath ribbon;
@@ -83,13 +85,15 @@ QImage staffTitleCard()
     ribbon.lineTo(70, 374);
     ribbon.lineTo(86, 354);
     ribbon.closeSubpath();
-    inked(p, ribbon, vgrad(QRectF(0, 334, 10, 40), QColor(0xff, 0x5a, 0x5a), QColor(0xc0, 0x18, 0x30)), 3);
+    inked(p, ribbon,
+          vgrad(QRectF(0, 334, 10, 40), QColor(0xff, 0x5a, 0x5a), QColor(0xc0, 0x18, 0x30)), 3);
     TextStyle prize;
     prize.top = Qt::white;
     prize.bottom = QColor(0xff, 0xf0, 0xa0);
     prize.outlineWidth = 2.5;
     prize.outline = QColor(0x60, 0x08, 0x18);
-    drawText(p, say(u"賞金 50000G 獲得！", u"You won 50000 G!"), font(Face::Round, 26, true), QRectF(96, 334, 320, 40), Qt::AlignCenter, prize);
+    drawText(p, say(u"賞金 50000G 獲得！", u"You won 50000 G!"), font(Face::Round, 26, true),
+             QRectF(96, 334, 320, 40), Qt::AlignCenter, prize);
     return img;
 }
 

@@ -1,5 +1,5 @@
-#include "platform/Errors.h"
 #include "platform/RecordFile.h"
+#include "platform/Errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,9 @@ TEST(RecordFile, WritingARecordKeepsWhatFollowsIt) {
         f.write("1234567890");
     }
     writeRecord(p, 4, 1, QByteArray("ab"));
-    EXPECT_EQ(fileBytes(p), QByteArray("ab\0\0" "567890", 10));
+    EXPECT_EQ(fileBytes(p), QByteArray("ab\0\0"
+                                       "567890",
+                                       10));
 }
 
 TEST(RecordFile, ReadingBeyondTheEndIsAnErrorAndCreatesNothing) {

@@ -2,8 +2,8 @@
 // activation under a window manager. Run by under-x.sh on Xvfb with openbox.
 
 #include "app/TownMenu.h"
-#include "battle/BattleWindow.h"
 #include "battle/BattleSupport.h"
+#include "battle/BattleWindow.h"
 #include "battle/Opponent.h"
 #include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
@@ -210,7 +210,8 @@ TEST_F(DesktopTest, TheRollsRunAboutSixtyTimesASecondOnAnyScreen) {
         runFor(2000);
         const double seconds = double(t.nsecsElapsed()) / 1e9;
         const double expected = std::min(frameRate, 60.0);
-        for (const double rate : {double(b.playerTicks) / seconds, double(b.opponentTicks) / seconds}) {
+        for (const double rate :
+             {double(b.playerTicks) / seconds, double(b.opponentTicks) / seconds}) {
             // A loaded machine may drop a tick now and then, never add one.
             EXPECT_LE(rate, expected * 1.05) << "screen " << frameRate << " Hz";
             EXPECT_GE(rate, expected * 0.92) << "screen " << frameRate << " Hz";

@@ -1,5 +1,5 @@
-#include "platform/Errors.h"
 #include "state/I16.h"
+#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@
 namespace testing_support {
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -23,21 +23,20 @@ namespace {
 int failures = 0;
 int written = 0;
 
-void save(const QImage& image, const QString& path, const char* format, int quality = -1)
-{
+void save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     QImageWriter writer(path, format);
     if (quality >= 0)
         writer.setQuality(quality);
     if (!writer.write(image)) {
-        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
         ++failures;
         return;
     }
     ++written;
 }
 
-bool makeDir(const QString& path)
-{
+bool makeDir(const QString& path) {
     if (QDir().mkpath(path))
         return true;
     std::fprintf(stderr, "artgen: cannot create %s\n", qPrintable(path));
@@ -47,8 +46,7 @@ bool makeDir(const QString& path)
 // Paints `file` in Japanese into `dir`, and in English into dir/en when its
 // lettering is Japanese. Returns the names written, relative to `dir`.
 QStringList paintBoth(const std::function<QImage()>& paint, const QString& dir, const QString& file,
-                      const char* format, int quality = -1)
-{
+                      const char* format, int quality = -1) {
     art::setLanguage(art::Language::Japanese);
     art::resetLetteringRecord();
     save(paint(), dir + u'/' + file, format, quality);
@@ -58,7 +56,8 @@ QStringList paintBoth(const std::function<QImage()>& paint, const QString& dir, 
     art::resetLetteringRecord();
     const QImage english = paint();
     for (const QString& text : art::untranslatedLettering()) {
-        std::fprintf(stderr, "artgen: %s: lettering \"%s\" has no English\n", qPrintable(file), qPrintable(text));
+        std::fprintf(stderr, "artgen: %s: lettering \"%s\" has no English\n", qPrintable(file),
+                     qPrintable(text));
         ++failures;
     }
     art::setLanguage(art::Language::Japanese);
@@ -71,8 +70,7 @@ QStringList paintBoth(const std::function<QImage()>& paint, const QString& dir, 
     return {file, QStringLiteral("en/") + file};
 }
 
-void writeResourceList(const QString& path, const QStringList& files)
-{
+void writeResourceList(const QString& path, const QStringList& files) {
     QString body = QStringLiteral("<RCC>\n  <qresource prefix=\"/ui\">\n");
     for (const QString& f : files)
         body += QStringLiteral("    <file>%1</file>\n").arg(f);
@@ -86,8 +84,7 @@ void writeResourceList(const QString& path, const QStringList& files)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The pictures need fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -116,20 +113,23 @@ int main(int argc, char** argv)
     }
 
     for (int i = 0; i < art::kFlipCount; ++i) {
-        const QString name = QStringLiteral("初期絵%1.bmp").arg(QString::fromUtf8(art::kFlipNames[i]));
-        paintBoth([i] { return art::flipFrame(i).convertToFormat(QImage::Format_RGB888); }, bmpDir, name, "BMP");
+        const QString name =
+            QStringLiteral("初期絵%1.bmp").arg(QString::fromUtf8(art::kFlipNames[i]));
+        paintBoth([i] { return art::flipFrame(i).convertToFormat(QImage::Format_RGB888); }, bmpDir,
+                  name, "BMP");
     }
     paintBoth([] { return art::unpackingPicture().convertToFormat(QImage::Format_RGB888); }, bmpDir,
               QStringLiteral("初期絵19.bmp"), "BMP");
 
     for (int n = 1; n <= 11; ++n) {
         const QString name = QStringLiteral("背景画%1.jpg").arg(n, 2, 10, QChar(u'0'));
-        paintBoth([n] { return art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888); }, jpegDir, name,
-                  "JPEG", 90);
+        paintBoth([n] { return art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888); },
+                  jpegDir, name, "JPEG", 90);
     }
 
-    QStringList resources = paintBoth([] { return art::staffTitleCard().convertToFormat(QImage::Format_RGB888); },
-                                      uiDir, QStringLiteral("staff_image1.png"), "PNG");
+    QStringList resources =
+        paintBoth([] { return art::staffTitleCard().convertToFormat(QImage::Format_RGB888); },
+                  uiDir, QStringLiteral("staff_image1.png"), "PNG");
     for (const art::UiPicture& pic : art::uiPictures()) {
         const auto paint = [&pic] {
             QImage image(pic.w, pic.h, QImage::Format_ARGB32_Premultiplied);

@@ -25,7 +25,7 @@ MainWindow* theFrame = nullptr;
 
 MainWindow::MainWindow() {
     theFrame = this;
-    setObjectName(QStringLiteral("MDIForm1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Kobusato"));
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("MDIClient"));

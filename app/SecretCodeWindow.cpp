@@ -20,11 +20,11 @@ const QString kSecondCode = QStringLiteral("Mirae Tosu");
 const QString kThirdCode = QStringLiteral("Dossier");
 } // namespace
 
-SecretCodeWindow::SecretCodeWindow() : GameWindow(QStringLiteral("Form3")) {
+SecretCodeWindow::SecretCodeWindow() : GameWindow(QStringLiteral("SecretCodeWindow")) {
     setClientSizeTwips(4740, 1500);
     promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 4455, 615);
     codeBox = new QLineEdit(this);
-    codeBox->setObjectName(QStringLiteral("TUra"));
+    codeBox->setObjectName(QStringLiteral("codeBox"));
     codeBox->setMaxLength(10);
     setGeometryTwips(codeBox, 120, 960, 2055, 375);
     okButton =

@@ -16,7 +16,7 @@ using namespace platform;
 
 namespace kobu {
 
-TownMenu::TownMenu() : GameWindow(QStringLiteral("Menu")) {
+TownMenu::TownMenu() : GameWindow(QStringLiteral("TownMenu")) {
     setClientSizeTwips(4680, 3975);
     setKeyPreview(true);
     promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 240, 120, 4215, 375);

@@ -43,25 +43,25 @@ QLabel* valueLabel(QWidget* parent, const char* name, int left, int top) {
 
 } // namespace
 
-BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
+BattleWindow::BattleWindow() : GameWindow(QStringLiteral("BattleWindow")) {
     setTitle(QStringLiteral("Battle"));
     setClientSizeTwips(6720, 4305);
     setKeyPreview(true);
     const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
     const QString times = QStringLiteral("Times New Roman");
 
-    playerName = makeLabel(this, QStringLiteral("MyNa"), {}, 120, 120, 1815, 495,
+    playerName = makeLabel(this, QStringLiteral("playerName"), {}, 120, 120, 1815, 495,
                            Qt::AlignLeft | Qt::AlignVCenter);
     playerName->setFont(designFont(pGothic, 18));
     playerName->setWordWrap(false);
-    playerHp = makeLabel(this, QStringLiteral("BaHP"), QStringLiteral("Label7"), 2160, 120, 1095,
-                         495, Qt::AlignLeft | Qt::AlignVCenter);
+    playerHp = makeLabel(this, QStringLiteral("playerHp"), QStringLiteral("Label7"), 2160, 120,
+                         1095, 495, Qt::AlignLeft | Qt::AlignVCenter);
     playerHp->setFont(designFont(times, 20.25, true));
     playerHp->setWordWrap(false);
     opponentCaption = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Enemy"), 4080, 120,
                                 1215, 495, Qt::AlignLeft | Qt::AlignVCenter);
     opponentCaption->setFont(designFont(QStringLiteral("ＭＳ ゴシック"), 20.25));
-    opponentHp = makeLabel(this, QStringLiteral("EHP"), {}, 5760, 120, 735, 495,
+    opponentHp = makeLabel(this, QStringLiteral("opponentHp"), {}, 5760, 120, 735, 495,
                            Qt::AlignLeft | Qt::AlignVCenter);
     opponentHp->setFont(designFont(times, 20.25, true));
     opponentHp->setWordWrap(false);
@@ -76,21 +76,21 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     makeLabel(this, QStringLiteral("Label9"), QStringLiteral("A"), 5760, 1800, 255, 255);
     makeLabel(this, QStringLiteral("Label10"), QStringLiteral("B"), 5760, 2280, 255, 255);
 
-    playerAttackA = valueLabel(this, "BaKouA", 1200, 840);
-    playerAttackB = valueLabel(this, "BaKouB", 1200, 1320);
-    playerDefenseA = valueLabel(this, "BaBouA", 1200, 1800);
-    playerDefenseB = valueLabel(this, "BaBouB", 1200, 2280);
-    playerSpeed = valueLabel(this, "BaSpeed", 1200, 2880);
-    opponentAttackA = valueLabel(this, "EKouA", 4800, 840);
-    opponentAttackB = valueLabel(this, "EKouB", 4800, 1320);
-    opponentDefenseA = valueLabel(this, "EBouA", 4800, 1800);
-    opponentDefenseB = valueLabel(this, "EBouB", 4800, 2280);
-    opponentSpeed = valueLabel(this, "ESpeed", 4800, 2880);
+    playerAttackA = valueLabel(this, "playerAttackA", 1200, 840);
+    playerAttackB = valueLabel(this, "playerAttackB", 1200, 1320);
+    playerDefenseA = valueLabel(this, "playerDefenseA", 1200, 1800);
+    playerDefenseB = valueLabel(this, "playerDefenseB", 1200, 2280);
+    playerSpeed = valueLabel(this, "playerSpeed", 1200, 2880);
+    opponentAttackA = valueLabel(this, "opponentAttackA", 4800, 840);
+    opponentAttackB = valueLabel(this, "opponentAttackB", 4800, 1320);
+    opponentDefenseA = valueLabel(this, "opponentDefenseA", 4800, 1800);
+    opponentDefenseB = valueLabel(this, "opponentDefenseB", 4800, 2280);
+    opponentSpeed = valueLabel(this, "opponentSpeed", 4800, 2880);
 
-    playerRoll = makeLabel(this, QStringLiteral("BaSai"), QStringLiteral("Label7"), 2040, 1320,
+    playerRoll = makeLabel(this, QStringLiteral("playerRoll"), QStringLiteral("Label7"), 2040, 1320,
                            1215, 855, Qt::AlignCenter);
-    opponentRoll = makeLabel(this, QStringLiteral("ESai"), QStringLiteral("Label7"), 3480, 1320,
-                             1215, 855, Qt::AlignCenter);
+    opponentRoll = makeLabel(this, QStringLiteral("opponentRoll"), QStringLiteral("Label7"), 3480,
+                             1320, 1215, 855, Qt::AlignCenter);
     for (QLabel* l : {playerRoll, opponentRoll}) {
         l->setFont(designFont(times, 18, true));
         l->setWordWrap(false);
@@ -104,7 +104,7 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("FBattle")) {
     skillsHint = makeLabel(this, QStringLiteral("Label7"), {}, 3480, 2400, 1215, 495,
                            Qt::AlignLeft | Qt::AlignVCenter);
     skillsHint->setFont(designFont(pGothic, 9, true));
-    messageLabel = makeLabel(this, QStringLiteral("LaMsg"), {}, 120, 3360, 6495, 855);
+    messageLabel = makeLabel(this, QStringLiteral("messageLabel"), {}, 120, 3360, 6495, 855);
     messageLabel->setFont(designFont(QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), 18));
 
     makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/battle_attack.png"),

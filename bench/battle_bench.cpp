@@ -1,6 +1,6 @@
 // Figures for the battle window, on a real display (run under Xvfb):
 //   build/bench/battle_bench [seconds]
-// 1. Ticks per second of TimerBa and TimerE during a match against the frame
+// 1. Ticks per second of the two roll timers during a match against the frame
 //    clock's rate, 60 a second or the refresh rate of a slower screen (goal:
 //    within 5 %), the share of those ticks whose running number was painted
 //    (goal: at least 95 %), and the
@@ -166,11 +166,13 @@ void measureMatch(int seconds) {
     const double s = wall.nsecsElapsed() / 1e9;
     const double cpu = 100.0 * (cpuSeconds() - cpu0) / s;
     const double ra = b.playerTicks / s, re = b.opponentTicks / s;
-    std::printf("match: TimerBa %.1f ticks/s (%+.1f %% of the clock's rate), TimerE %.1f ticks/s "
+    std::printf("match: player's roll %.1f ticks/s (%+.1f %% of the clock's rate), opponent's roll "
+                "%.1f ticks/s "
                 "(%+.1f %%) (goal within 5 %%)\n",
                 ra, 100.0 * (ra / rate - 1), re, 100.0 * (re / rate - 1));
     const double ticks = s * rate;
-    std::printf("match: ticks with the running number painted: BaSai %.1f %%, ESai %.1f %% "
+    std::printf("match: ticks with the running number painted: player's roll %.1f %%, opponent's "
+                "roll %.1f %% "
                 "(goal >= 95 %%)\n",
                 100.0 * std::min(1.0, baPaints.paints / ticks),
                 100.0 * std::min(1.0, ePaints.paints / ticks));

@@ -58,7 +58,7 @@ allocation::Press pressOf(Qt::MouseButton button) {
 
 } // namespace
 
-AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
+AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("AllocationWindow")) {
     setClientSizeTwips(6720, 3600);
     const auto centred = Qt::AlignCenter;
     abilityHeader = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 1335, 375, centred);
@@ -77,18 +77,18 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
         const char* buttonName;
     };
     const Design rows[] = {
-        {"Image1", ":/ui/alloc_hp.png", "HP", &currentHp, &resultHp, &hpButton, "NowHP", "AtoHP",
-         "HPUP"},
+        {"Image1", ":/ui/alloc_hp.png", "HP", &currentHp, &resultHp, &hpButton, "currentHp",
+         "resultHp", "hpButton"},
         {"Image6", ":/ui/alloc_attack_a.png", "Attack A", &currentAttackA, &resultAttackA,
-         &attackAButton, "NowAA", "AtoAA", "AAUP"},
+         &attackAButton, "currentAttackA", "resultAttackA", "attackAButton"},
         {"Image5", ":/ui/alloc_attack_b.png", "Attack B", &currentAttackB, &resultAttackB,
-         &attackBButton, "NowAB", "AtoAB", "ABUP"},
+         &attackBButton, "currentAttackB", "resultAttackB", "attackBButton"},
         {"Image4", ":/ui/alloc_defence_a.png", "Defence A", &currentDefenseA, &resultDefenseA,
-         &defenseAButton, "NowDA", "AtoDA", "DAUP"},
+         &defenseAButton, "currentDefenseA", "resultDefenseA", "defenseAButton"},
         {"Image3", ":/ui/alloc_defence_b.png", "Defence B", &currentDefenseB, &resultDefenseB,
-         &defenseBButton, "NowDB", "AtoDB", "DBUP"},
+         &defenseBButton, "currentDefenseB", "resultDefenseB", "defenseBButton"},
         {"Image2", ":/ui/alloc_speed.png", "Speed", &currentSpeed, &resultSpeed, &speedButton,
-         "NowSP", "AtoSP", "SPUP"},
+         "currentSpeed", "resultSpeed", "speedButton"},
     };
     const QFont valueFont = designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     int top = 600;
@@ -126,7 +126,7 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("FHuriwake")) {
     howToText = makeLabel(this, QStringLiteral("Label3"), {}, 4320, 480, 2280, 1200);
     pointsCaption = makeLabel(this, QStringLiteral("Label17"), {}, 4320, 1800, 2280, 375,
                               Qt::AlignLeft | Qt::AlignVCenter);
-    pointsLeft = makeLabel(this, QStringLiteral("Huriwake"), {}, 4320, 2160, 2280, 615, centred);
+    pointsLeft = makeLabel(this, QStringLiteral("pointsLeft"), {}, 4320, 2160, 2280, 615, centred);
     pointsLeft->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 18, true));
     okButton = makeButton(this, QStringLiteral("OK"), {}, 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });

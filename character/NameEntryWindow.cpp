@@ -33,13 +33,13 @@ class SaveableName : public QValidator {
 
 } // namespace
 
-NameEntryWindow::NameEntryWindow() : GameWindow(QStringLiteral("FName")) {
+NameEntryWindow::NameEntryWindow() : GameWindow(QStringLiteral("NameEntryWindow")) {
     setClientSizeTwips(4305, 1590);
     promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 480, 0, 2775, 375,
                             Qt::AlignLeft | Qt::AlignVCenter);
     limitLabel = makeLabel(this, QStringLiteral("Label2"), {}, 2280, 360, 1215, 255);
     nameBox = new QLineEdit(this);
-    nameBox->setObjectName(QStringLiteral("TtName"));
+    nameBox->setObjectName(QStringLiteral("nameBox"));
     nameBox->setMaxLength(4);
     nameBox->setValidator(new SaveableName(nameBox));
     setGeometryTwips(nameBox, 480, 840, 1335, 375);

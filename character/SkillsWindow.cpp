@@ -28,7 +28,7 @@ bool confirmed(const QString& prompt) {
 
 } // namespace
 
-SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("FGinou")) {
+SkillsWindow::SkillsWindow() : GameWindow(QStringLiteral("SkillsWindow")) {
     setClientSizeTwips(3000, 2400);
     setKeyPreview(true);
     speedSecretButton = makeButton(this, QStringLiteral("Command1"), {}, 120, 120, 2760, 495);

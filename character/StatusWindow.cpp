@@ -14,7 +14,7 @@ using namespace platform;
 
 namespace kobu {
 
-StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
+StatusWindow::StatusWindow() : GameWindow(QStringLiteral("StatusWindow")) {
     setClientSizeTwips(5145, 6195);
     const auto centred = Qt::AlignCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
@@ -39,17 +39,19 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("Sutetasu")) {
     makePicture(this, QStringLiteral("Image8"), QStringLiteral(":/ui/status_equipment.png"),
                 "Equipment", 120, 4800, 1335, 1095);
 
-    nameValue = makeLabel(this, QStringLiteral("LaName"), {}, 2040, 120, 2295, 495, centred);
-    hpValue = makeLabel(this, QStringLiteral("LaHP"), {}, 1680, 720, 1095, 495, centred);
-    maxHpValue = makeLabel(this, QStringLiteral("LaHHp"), {}, 3000, 720, 1695, 495, centred);
-    attackAValue = makeLabel(this, QStringLiteral("LaKoua"), {}, 2760, 1440, 1815, 495, left);
-    attackBValue = makeLabel(this, QStringLiteral("LaKoub"), {}, 2760, 2040, 1815, 495, left);
-    defenseAValue = makeLabel(this, QStringLiteral("LaBoua"), {}, 2760, 2640, 1815, 495, left);
-    defenseBValue = makeLabel(this, QStringLiteral("LaBoub"), {}, 2760, 3360, 1815, 495, left);
-    moneyValue = makeLabel(this, QStringLiteral("LaKane"), {}, 1200, 4080, 1335, 495, left);
-    speedValue = makeLabel(this, QStringLiteral("LaSpeed"), {}, 3960, 4080, 1215, 495, left);
-    weaponValue = makeLabel(this, QStringLiteral("LaBuki"), {}, 1560, 4800, 3495, 495, left);
-    armourValue = makeLabel(this, QStringLiteral("LaBougu"), {}, 1560, 5520, 3495, 495, left);
+    nameValue = makeLabel(this, QStringLiteral("nameValue"), {}, 2040, 120, 2295, 495, centred);
+    hpValue = makeLabel(this, QStringLiteral("hpValue"), {}, 1680, 720, 1095, 495, centred);
+    maxHpValue = makeLabel(this, QStringLiteral("maxHpValue"), {}, 3000, 720, 1695, 495, centred);
+    attackAValue = makeLabel(this, QStringLiteral("attackAValue"), {}, 2760, 1440, 1815, 495, left);
+    attackBValue = makeLabel(this, QStringLiteral("attackBValue"), {}, 2760, 2040, 1815, 495, left);
+    defenseAValue =
+        makeLabel(this, QStringLiteral("defenseAValue"), {}, 2760, 2640, 1815, 495, left);
+    defenseBValue =
+        makeLabel(this, QStringLiteral("defenseBValue"), {}, 2760, 3360, 1815, 495, left);
+    moneyValue = makeLabel(this, QStringLiteral("moneyValue"), {}, 1200, 4080, 1335, 495, left);
+    speedValue = makeLabel(this, QStringLiteral("speedValue"), {}, 3960, 4080, 1215, 495, left);
+    weaponValue = makeLabel(this, QStringLiteral("weaponValue"), {}, 1560, 4800, 3495, 495, left);
+    armourValue = makeLabel(this, QStringLiteral("armourValue"), {}, 1560, 5520, 3495, 495, left);
     for (QLabel* l : {nameValue, hpValue, maxHpValue, attackAValue, attackBValue, defenseAValue,
                       defenseBValue, moneyValue, speedValue})
         l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 14, true));

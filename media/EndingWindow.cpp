@@ -89,7 +89,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 // ---- FStaff -------------------------------------------------------------------
 
-EndingWindow::EndingWindow() : GameWindow(QStringLiteral("FStaff")) {
+EndingWindow::EndingWindow() : GameWindow(QStringLiteral("EndingWindow")) {
     setTitle(QStringLiteral("Form1"));
     setClientSizeTwips(7680, 5775);
     setAutoFillBackground(false);

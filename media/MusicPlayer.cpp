@@ -8,7 +8,7 @@ using namespace platform;
 namespace kobu {
 
 // The window keeps the name the game has always looked it up by.
-MusicPlayer::MusicPlayer() : GameWindow(QStringLiteral("MidiSaisei")) {
+MusicPlayer::MusicPlayer() : GameWindow(QStringLiteral("MusicPlayer")) {
     setTitle(QStringLiteral("Form1"));
 }
 

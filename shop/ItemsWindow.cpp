@@ -32,7 +32,7 @@ void useItem(recovery::Item item, const QString& question, QPushButton* button, 
 
 } // namespace
 
-ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
+ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("ItemsWindow")) {
     setClientSizeTwips(5790, 2610);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
@@ -49,11 +49,11 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("FItem")) {
         int top;
     };
     Row rows[] = {
-        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "LaItem1", "Label3",
-         "Command1", 120},
+        {tapWaterName, tapWaterLeft, tapWaterUnit, useTapWaterButton, "Label1", "tapWaterLeft",
+         "Label3", "Command1", 120},
         {naturalWaterName, naturalWaterLeft, naturalWaterUnit, useNaturalWaterButton, "Label4",
-         "LaItem2", "Label11", "Command2", 840},
-        {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "LaItem3", "Label10", "Command3",
+         "naturalWaterLeft", "Label11", "Command2", 840},
+        {sodaName, sodaLeft, sodaUnit, useSodaButton, "Label9", "sodaLeft", "Label10", "Command3",
          1560},
     };
     for (Row& r : rows) {

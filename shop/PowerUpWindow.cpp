@@ -15,7 +15,7 @@ using namespace platform;
 
 namespace kobu {
 
-PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("Power")) {
+PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("PowerUpWindow")) {
     setClientSizeTwips(4680, 4005);
     setKeyPreview(true);
     picture = makePicture(this, QStringLiteral("Image1"), QStringLiteral(":/ui/power_image1.png"),
@@ -29,7 +29,7 @@ PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("Power")) {
     }
     moneyCaption = makeLabel(this, QStringLiteral("Label3"), {}, 240, 2880, 735, 375,
                              Qt::AlignLeft | Qt::AlignVCenter);
-    moneyValue = makeLabel(this, QStringLiteral("Money"), {}, 1080, 2880, 3135, 375,
+    moneyValue = makeLabel(this, QStringLiteral("moneyValue"), {}, 1080, 2880, 3135, 375,
                            Qt::AlignLeft | Qt::AlignVCenter);
     backButton = makeButton(this, QStringLiteral("Command2"), {}, 1440, 3360, 1695, 615);
     onClick(backButton, [this] { onBackClicked(); });

@@ -33,13 +33,13 @@ QLineEdit* makeBox(QWidget* parent, int index, int left, int top, int width, int
 
 } // namespace
 
-RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Kaifuku")) {
+RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("RecoveryItemsWindow")) {
     setClientSizeTwips(4680, 3210);
     setKeyPreview(true);
     const auto mid = Qt::AlignLeft | Qt::AlignVCenter;
     promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 2055, 375, mid);
     moneyCaption = makeLabel(this, QStringLiteral("Label8"), {}, 2160, 120, 855, 375, mid);
-    moneyValue = makeLabel(this, QStringLiteral("LaShojikin"), {}, 3120, 120, 1335, 375, mid);
+    moneyValue = makeLabel(this, QStringLiteral("moneyValue"), {}, 3120, 120, 1335, 375, mid);
     divider = makeLine(this, QStringLiteral("Line1"), 0, 480, 4680, 480);
 
     tapWaterName = makeLabel(this, QStringLiteral("Label2"), {}, 120, 840, 1695, 375);

@@ -16,7 +16,7 @@
 using namespace platform;
 
 namespace kobu {
-ShopWindow::ShopWindow() : GameWindow(QStringLiteral("Store")) {
+ShopWindow::ShopWindow() : GameWindow(QStringLiteral("ShopWindow")) {
     setClientSizeTwips(4620, 3390);
     setKeyPreview(true);
     weaponButton = makeButton(this, QStringLiteral("Command1"), {}, 480, 240, 3615, 495);

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, NewGameAnsweredYesClosesEveryWindowAndResets) {
     frame->newAction()->trigger();
     // Also the window that a closing window opened: only name entry is left.
     ASSERT_EQ(forms().count(), 1);
-    EXPECT_EQ(forms().at(0)->objectName(), QStringLiteral("FName"));
+    EXPECT_EQ(forms().at(0)->objectName(), QStringLiteral("NameEntryWindow"));
     EXPECT_EQ(g().money, kobu::i16(100));
     EXPECT_TRUE(g().playerName.isEmpty());
     EXPECT_EQ(g().abilityPoints, kobu::i16(4));

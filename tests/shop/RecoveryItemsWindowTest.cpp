@@ -9,7 +9,7 @@
 
 using namespace platform;
 using namespace testing_support;
-using namespace kobu; // Kaifuku
+using namespace kobu;
 using namespace kobu; // Store
 
 namespace {

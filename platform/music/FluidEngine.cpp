@@ -43,6 +43,7 @@ FluidEngine::~FluidEngine() {
     playing_.reset();
     scout_.reset();
     synth_.reset();
+    cutFile_.reset();
     settings_.reset();
 }
 
@@ -131,6 +132,7 @@ void FluidEngine::release() {
     }
     scout_.reset();
     synth_.reset();
+    cutFile_.reset();
     settings_.reset();
     malloc_trim(0);
 }
@@ -164,19 +166,27 @@ bool FluidEngine::loadSoundFont() {
     // channel has it any more.
     fluid_settings_setint(settings_.get(), "synth.dynamic-sample-loading", 1);
     synth_.reset(new_fluid_synth(settings_.get()));
-    if (!synth_) {
+    if (!synth_ || !addCutLoader(synth_.get(), settings_.get())) {
         sayIfHeard("the synthesizer could not be started; the music is silent");
         return false;
     }
-    // No instrument on any channel until a track chooses one.
-    sfontId_ = fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 0);
-    if (sfontId_ == FLUID_FAILED) {
+    // Only the SoundFont's preset lists are read here; each track then
+    // loads a cut of it (loadSoundFontFor). An empty cut tells at once
+    // whether FluidSynth can read the file at all.
+    index_ = SoundFontIndex::read(soundFont_);
+    if (index_) {
+        const CutFile probe(*index_, Reach{});
+        const int id = fluid_synth_sfload(synth_.get(), probe.name().c_str(), 0);
+        if (id == FLUID_FAILED)
+            index_.reset();
+        else
+            fluid_synth_sfunload(synth_.get(), id, 0);
+    }
+    if (!index_) {
         sayIfHeard("the SoundFont " + soundFont_ + " could not be loaded; the music is silent");
         return false;
     }
-    scout_ = std::make_unique<Scout>(synth_.get(), sfontId_);
-    // What FluidSynth read the SoundFont's lists into and let go of.
-    malloc_trim(0);
+    scout_ = std::make_unique<Scout>(index_->presets());
     const std::lock_guard lock(renderMutex_);
     synthReady_ = true;
     return true;

@@ -4,6 +4,7 @@
 // game asks for waits on the disk.
 
 #include "platform/FluidMidi.h"
+#include "platform/music/CutLoader.h"
 #include "platform/music/FluidParts.h"
 #include "platform/music/MidiScout.h"
 
@@ -63,7 +64,8 @@ class FluidEngine {
     // Switching tracks (FluidTracks.cpp).
     void serve(const QString& path);
     void cut();
-    void choose(const music::PresetSet& presets);
+    void dropSoundFont();
+    bool loadSoundFontFor(const music::Reach& reach);
     void start(const QByteArray& bytes);
 
     const std::string soundFont_;
@@ -93,9 +95,11 @@ class FluidEngine {
     music::Settings settings_;
     music::Synth synth_;
     std::unique_ptr<fluid_audio_driver_t, music::DriverDeleter> driver_;
-    int sfontId_ = FLUID_FAILED;
+    std::optional<music::SoundFontIndex> index_;
     std::unique_ptr<music::Scout> scout_;
-    music::PresetSet chosen_;
+    // The SoundFont cut for the track that plays, if one does.
+    std::unique_ptr<music::CutFile> cutFile_;
+    int sfontId_ = FLUID_FAILED;
 
     std::thread worker_;
 };

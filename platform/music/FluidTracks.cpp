@@ -1,5 +1,5 @@
-// Switching tracks on the game's synthesizer: the cut, the instruments held
-// for the next track, and FluidSynth's player looping it.
+// Switching tracks on the game's synthesizer: the cut, the SoundFont cut
+// down to the next track's notes, and FluidSynth's player looping it.
 #include "platform/music/FluidEngine.h"
 
 #include "platform/music/MusicFiles.h"
@@ -20,23 +20,22 @@ int play(void* synth, fluid_midi_event_t* event) {
 } // namespace
 
 void FluidEngine::serve(const QString& path) {
-    // A switch cuts the track that plays at once, whatever follows.
+    // A switch cuts the track that plays at once, whatever follows, and
+    // its samples go before the next track's are read.
     cut();
+    dropSoundFont();
     std::optional<QByteArray> bytes;
     if (!path.isEmpty())
         bytes = readMusicFile(path);
-    if (!bytes || !scout_) {
-        choose({});
+    if (!bytes || !scout_)
         return;
-    }
     const Scout::Result scouted = scout_->run(*bytes);
     if (scouted.totalTicks <= 0) {
         sayOnceAbout(path, "is not a playable MIDI file");
-        choose({});
         return;
     }
-    choose(scouted.presets);
-    start(*bytes);
+    if (loadSoundFontFor(scouted.reach))
+        start(*bytes);
 }
 
 void FluidEngine::cut() {
@@ -48,22 +47,31 @@ void FluidEngine::cut() {
     }
 }
 
-// Holds the samples of `presets` in memory and lets go of the others'.
-// Those of both tracks stay; the others' go first, so that two tracks'
-// instruments are never held at once.
-void FluidEngine::choose(const PresetSet& presets) {
-    if (!synthReady_)
-        return;
-    for (const PresetKey& k : chosen_)
-        if (!presets.count(k))
-            fluid_synth_unpin_preset(synth_.get(), sfontId_, k.first, k.second);
-    for (const PresetKey& k : presets)
-        if (!chosen_.count(k))
-            fluid_synth_pin_preset(synth_.get(), sfontId_, k.first, k.second);
-    chosen_ = presets;
-    // What FluidSynth read the SoundFont's lists into again for the
-    // instruments, and let go of.
+void FluidEngine::dropSoundFont() {
+    if (sfontId_ != FLUID_FAILED)
+        fluid_synth_sfunload(synth_.get(), sfontId_, 0);
+    sfontId_ = FLUID_FAILED;
+    cutFile_.reset();
+    // The samples, and what FluidSynth read the lists into.
     malloc_trim(0);
+}
+
+// Reads the samples of every zone a note of the track falls in, before the
+// first note: the audio callback never waits for the disk.
+bool FluidEngine::loadSoundFontFor(const Reach& reach) {
+    if (!synthReady_ || !index_)
+        return false;
+    cutFile_ = std::make_unique<CutFile>(*index_, reach);
+    cutFile_->readAhead();
+    sfontId_ = fluid_synth_sfload(synth_.get(), cutFile_->name().c_str(), 0);
+    if (sfontId_ == FLUID_FAILED) {
+        cutFile_.reset();
+        return false;
+    }
+    for (const auto& [preset, notes] : reach.notes())
+        fluid_synth_pin_preset(synth_.get(), sfontId_, preset.first, preset.second);
+    malloc_trim(0);
+    return true;
 }
 
 // FluidSynth's player starts the file again the moment it reaches its

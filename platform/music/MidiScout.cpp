@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace platform::music {
@@ -43,25 +44,65 @@ struct Catalogue {
 
 struct Scout::Scan {
     fluid_synth_t* synth;
-    fluid_player_t* player;
     Result& result;
+    fluid_player_t* player = nullptr;
     int totalTicks = -1;
     bool ended = false;
 
-    void noteChannel(int channel) {
-        if (fluid_preset_t* p = fluid_synth_get_channel_preset(synth, channel))
-            result.presets.emplace(fluid_preset_get_banknum(p), fluid_preset_get_num(p));
+    // What each channel has, the instruments it had in this block and the
+    // notes it played in it.
+    struct Channel {
+        std::optional<PresetKey> now;
+        std::vector<PresetKey> block;
+        std::vector<std::pair<int, int>> notes;
+    };
+    std::vector<Channel> channels;
+
+    void refresh(int c) {
+        Channel& ch = channels[std::size_t(c)];
+        std::optional<PresetKey> p;
+        if (fluid_preset_t* fp = fluid_synth_get_channel_preset(synth, c))
+            p = PresetKey{fluid_preset_get_banknum(fp), fluid_preset_get_num(fp)};
+        if (p == ch.now)
+            return;
+        ch.now = p;
+        if (!p)
+            return;
+        if (std::find(ch.block.begin(), ch.block.end(), *p) == ch.block.end())
+            ch.block.push_back(*p);
+        for (const auto& [key, velocity] : ch.notes)
+            result.reach.add(*p, key, velocity);
     }
+    void note(int c, int key, int velocity) {
+        Channel& ch = channels[std::size_t(c)];
+        ch.notes.emplace_back(key, velocity);
+        for (const PresetKey& p : ch.block)
+            result.reach.add(p, key, velocity);
+    }
+    void endBlock() {
+        for (Channel& ch : channels) {
+            ch.block.clear();
+            if (ch.now)
+                ch.block.push_back(*ch.now);
+            ch.notes.clear();
+        }
+    }
+
     static int event(void* data, fluid_midi_event_t* e) {
         auto* s = static_cast<Scan*>(data);
         const int r = deliver(s->synth, e);
         const int type = fluid_midi_event_get_type(e);
-        if (type == kProgramChange || type == kNoteOn) {
-            s->noteChannel(fluid_midi_event_get_channel(e));
-        } else if (type == kSysex) {
+        if (type == kSysex) {
             // A reset or a drum part chooses instruments on many channels.
-            for (int c = 0; c < fluid_synth_count_midi_channels(s->synth); ++c)
-                s->noteChannel(c);
+            for (std::size_t c = 0; c < s->channels.size(); ++c)
+                s->refresh(int(c));
+        } else if (type >= 0x80 && type < kSysex) {
+            const int c = fluid_midi_event_get_channel(e);
+            if (c < 0 || std::size_t(c) >= s->channels.size())
+                return r;
+            s->refresh(c);
+            if (type == kNoteOn && fluid_midi_event_get_velocity(e) > 0)
+                s->note(c, fluid_midi_event_get_key(e), fluid_midi_event_get_velocity(e));
         }
         return r;
     }
@@ -72,9 +113,36 @@ struct Scout::Scan {
         s->ended = tick >= s->totalTicks;
         return FLUID_OK;
     }
+
+    // One round of the file; false if FluidSynth could not read it.
+    bool play(const QByteArray& bytes) {
+        player = new_fluid_player(synth);
+        if (!player)
+            return false;
+        totalTicks = -1;
+        ended = false;
+        fluid_player_set_playback_callback(player, &Scan::event, this);
+        fluid_player_set_tick_callback(player, &Scan::tick, this);
+        fluid_player_set_tempo(player, FLUID_PLAYER_TEMPO_INTERNAL, kSpeed);
+        const bool started = fluid_player_add_mem(player, bytes.constData(),
+                                                  std::size_t(bytes.size())) == FLUID_OK &&
+                             fluid_player_play(player) == FLUID_OK;
+        if (started) {
+            float frames[2 * kBlock];
+            for (int block = 0; block < kMaxBlocks && !ended; ++block) {
+                fluid_synth_write_float(synth, kBlock, frames, 0, 2, frames, 1, 2);
+                endBlock();
+                if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING)
+                    break;
+            }
+        }
+        delete_fluid_player(player);
+        player = nullptr;
+        return started;
+    }
 };
 
-Scout::Scout(fluid_synth_t* game, int sfontId) {
+Scout::Scout(const std::vector<PresetKey>& presets) {
     settings_ = musicSettings();
     if (!settings_)
         return;
@@ -84,13 +152,10 @@ Scout::Scout(fluid_synth_t* game, int sfontId) {
     fluid_settings_setint(settings_.get(), "synth.chorus.active", 0);
     fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);
     synth_.reset(new_fluid_synth(settings_.get()));
-    fluid_sfont_t* source = fluid_synth_get_sfont_by_id(game, sfontId);
-    if (!synth_ || !source)
+    if (!synth_)
         return;
     auto catalogue = std::make_unique<Catalogue>();
-    fluid_sfont_iteration_start(source);
-    while (fluid_preset_t* p = fluid_sfont_iteration_next(source))
-        catalogue->keys.emplace_back(fluid_preset_get_banknum(p), fluid_preset_get_num(p));
+    catalogue->keys = presets;
     fluid_sfont_t* sfont =
         new_fluid_sfont(Catalogue::name, Catalogue::find, nullptr, nullptr, Catalogue::release);
     if (!sfont)
@@ -104,7 +169,8 @@ Scout::Scout(fluid_synth_t* game, int sfontId) {
         if (!p)
             continue;
         fluid_preset_set_data(p, const_cast<PresetKey*>(&k));
-        owned->presets.emplace(k, p);
+        if (!owned->presets.emplace(k, p).second)
+            delete_fluid_preset(p); // FluidSynth, too, chooses the first of two alike
     }
     sfontId_ = fluid_synth_add_sfont(synth_.get(), sfont); // the synthesizer's from here on
     if (sfontId_ == FLUID_FAILED) {
@@ -118,24 +184,20 @@ Scout::Result Scout::run(const QByteArray& bytes) {
     if (!synth_)
         return result;
     resetToEmptyChannels(synth_.get(), sfontId_);
-    Scan scan{synth_.get(), new_fluid_player(synth_.get()), result};
-    if (!scan.player)
+    Scan scan{synth_.get(), result, nullptr, -1, false, {}};
+    scan.channels.resize(std::size_t(fluid_synth_count_midi_channels(synth_.get())));
+    if (!scan.play(bytes))
         return result;
-    fluid_player_set_playback_callback(scan.player, &Scan::event, &scan);
-    fluid_player_set_tick_callback(scan.player, &Scan::tick, &scan);
-    fluid_player_set_tempo(scan.player, FLUID_PLAYER_TEMPO_INTERNAL, kSpeed);
-    if (fluid_player_add_mem(scan.player, bytes.constData(), std::size_t(bytes.size())) ==
-            FLUID_OK &&
-        fluid_player_play(scan.player) == FLUID_OK) {
-        float frames[2 * kBlock];
-        for (int block = 0; block < kMaxBlocks && !scan.ended; ++block) {
-            fluid_synth_write_float(synth_.get(), kBlock, frames, 0, 2, frames, 1, 2);
-            if (fluid_player_get_status(scan.player) != FLUID_PLAYER_PLAYING)
-                break;
-        }
-        result.totalTicks = std::max(0, scan.totalTicks);
-    }
-    delete_fluid_player(scan.player);
+    result.totalTicks = std::max(0, scan.totalTicks);
+    // The file starts again without a reset: a channel that plays before it
+    // chooses an instrument plays the one the round before ended with.
+    if (result.totalTicks > 0)
+        scan.play(bytes);
+    // A file that retunes its keys may sound them on other zones.
+    int bank = 0, program = 0;
+    fluid_synth_tuning_iteration_start(synth_.get());
+    if (fluid_synth_tuning_iteration_next(synth_.get(), &bank, &program))
+        result.reach.everyKey();
     return result;
 }
 

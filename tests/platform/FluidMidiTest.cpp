@@ -405,6 +405,63 @@ TEST(FluidMidi, WithoutAnAudioDeviceSaysSoOnceAndTheGameGoesOn) {
     EXPECT_EQ(said, "kobusato: no audio device found; the music is silent\n");
 }
 
+// The device reads only the zones a track's notes fall in, as the scout saw
+// them. Each note tried here falls in a zone of the small font's violin that
+// no other note does, where the scout could miss it: a note of one track
+// just after another track chooses the violin, in the same block of the fast
+// scout; the second round's first note, played on the violin the first
+// round ended with; a note retuned to sound where another key's zone lies.
+TEST(FluidMidi, NotesTheScoutCouldMissSoundAsWithTheWholeSoundFont) {
+    const QString font = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+    if (!QFileInfo::exists(font))
+        GTEST_SKIP() << "the small General MIDI font is not installed";
+    QTemporaryDir dir;
+    // Each file on a device of its own: a retuning stays with a synthesizer.
+    const auto soundsAsWhole = [&](const QString& name, const QByteArray& file, double seconds,
+                                   std::initializer_list<double> notesAt) {
+        const QString path = writeFile(dir, name, file);
+        Rig rig(font);
+        rig.midi->play(path);
+        rig.run(seconds);
+        const std::vector<float> whole = wholeFontAudio(font, path, rig.audio.size());
+        for (const double heard : notesAt)
+            ASSERT_GT(rms(whole, at(heard), at(heard + 0.05)), 0.003)
+                << name.toStdString() << heard;
+        for (std::size_t i = 0; i < whole.size(); ++i)
+            ASSERT_EQ(whole[i], rig.audio[i])
+                << name.toStdString() << " first differs at " << double(i) / kRate << " s";
+    };
+    constexpr int kViolin = 40, kOrgan = 19;
+    TrackBytes notes;
+    notes.at(0, {0x91, 40, 100})
+        .at(ticks(0.2), {0x81, 40, 0})
+        .at(ticks(0.28), {0x90, 96, 100})
+        .at(ticks(0.1), {0x91, 72, 100})
+        .at(ticks(0.1), {0x80, 96, 0})
+        .at(0, {0x81, 72, 0})
+        .end(ticks(0.1));
+    TrackBytes choices;
+    choices.at(0, {0xC0, kOrgan}).at(ticks(0.46), {0xC0, kViolin}).at(ticks(0.09), {0xC1, kViolin});
+    choices.end(ticks(0.25));
+    // The note at 0.48 s, 20 ms after the violin, and the next round's first
+    // at 0.8 s.
+    soundsAsWhole(QStringLiteral("order.mid"), midiFile({notes, choices}), 1.2, {0.5, 0.85});
+
+    TrackBytes retuned;
+    // Key 41 of tuning program 0 sounds as key 100; channel 1 takes it.
+    retuned.at(0, {0xF0, 11, 0x7F, 0x7F, 0x08, 0x02, 0, 1, 41, 100, 0, 0, 0xF7})
+        .at(0, {0xB0, 101, 0})
+        .at(0, {0xB0, 100, 3})
+        .at(0, {0xB0, 6, 0})
+        .at(0, {0xC0, kViolin})
+        .at(0, {0x90, 72, 100})
+        .at(ticks(0.1), {0x90, 41, 100})
+        .at(ticks(0.2), {0x80, 41, 0})
+        .at(0, {0x80, 72, 0})
+        .end(ticks(0.2));
+    soundsAsWhole(QStringLiteral("retuned.mid"), midiFile({retuned}), 0.5, {0.15});
+}
+
 // The device reads only the zones the track's notes fall in: every note
 // must still sound, through the loop into the second round, where a channel
 // plays on with the instrument the first ended with.

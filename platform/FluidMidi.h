@@ -7,11 +7,13 @@
 // tracks, so that nothing the game asks for waits on the disk: a track asked
 // for early starts from its first note once the synthesizer can sound.
 //
-// The SoundFont's samples are read only for the instruments a track chooses,
-// and they are read before its first note: a scout runs the file through a
-// synthesizer without samples, much faster than real time, to learn which
-// instruments that will be. Without that, FluidSynth would read them from
-// the disk inside the audio callback, at the very moment they are due.
+// The SoundFont's samples are read only for the zones a track's notes fall
+// in, and they are read before its first note: a scout runs the file through
+// a synthesizer without samples, much faster than real time, to learn which
+// keys sound on which instruments, and the track loads the SoundFont cut
+// down to them (music/SoundFontCut.h). Without that, FluidSynth would read
+// every zone of an instrument, from the disk inside the audio callback, at
+// the very moment they are due.
 
 #include "platform/Services.h"
 

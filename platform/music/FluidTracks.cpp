@@ -43,6 +43,13 @@ void FluidEngine::cut() {
     playing_.reset();
     if (synthReady_) {
         fluid_synth_all_sounds_off(synth_.get(), -1);
+        // A voice lets go of its sample only once the synthesizer has
+        // rendered past its end; until then the SoundFont cannot go, and
+        // FluidSynth would start a thread for each switch to free it later.
+        if (sfontId_ != FLUID_FAILED) {
+            float scratch[2 * 64];
+            fluid_synth_write_float(synth_.get(), 64, scratch, 0, 2, scratch, 1, 2);
+        }
         resetToEmptyChannels(synth_.get(), sfontId_);
     }
 }

@@ -2,6 +2,7 @@
 #include "platform/music/FluidParts.h"
 #include "support/MidiFiles.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -181,6 +182,12 @@ std::vector<float> wholeFontAudio(const QString& font, const QString& path, std:
     return audio;
 }
 
+int liveThreads() {
+    return int(QDir(QStringLiteral("/proc/self/task"))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
+}
+
 // 480 ticks a beat at 120 beats a minute: a tick is 1/960 s.
 constexpr std::uint32_t ticks(double seconds) {
     return std::uint32_t(seconds * 960 + 0.5);
@@ -306,6 +313,7 @@ TEST(FluidMidi, ASwitchCutsAtOnceAndTheReplacedTrackNeverComesBack) {
     ASSERT_GT(level, 0.01f);
     ASSERT_LT(peak(rig.audio, at(0.4)), level);
     const std::int64_t attack = rig.onset(0, level);
+    const int threads = liveThreads();
 
     // Again, halfway through its rest: it starts over at once.
     const std::size_t restarted = rig.audio.size();
@@ -328,6 +336,9 @@ TEST(FluidMidi, ASwitchCutsAtOnceAndTheReplacedTrackNeverComesBack) {
         echo = next;
     }
     EXPECT_LT(peak(rig.audio, switched + at(1.0)), 1e-4f);
+    // The replaced track's SoundFont went with it, not to a thread that
+    // FluidSynth starts to free it once its voices are done.
+    EXPECT_EQ(liveThreads(), threads);
 }
 
 TEST(FluidMidi, FilesThatCannotBeMusicAreToldOnceAndNeverHoldTheGame) {

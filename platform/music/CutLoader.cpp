@@ -25,10 +25,17 @@ struct CutFile::Layout {
 namespace {
 
 using IndexCut = SoundFontIndex::Cut;
-std::mutex registryMutex;
-std::map<std::string, std::shared_ptr<const CutFile::Layout>>& registry() {
-    static std::map<std::string, std::shared_ptr<const CutFile::Layout>> cuts;
-    return cuts;
+
+struct Registry {
+    std::mutex mutex;
+    std::map<std::string, std::shared_ptr<const CutFile::Layout>> cuts;
+};
+
+// Never destroyed: the music's thread may let go of its cut while the
+// process runs its exit handlers.
+Registry& registry() {
+    static auto* r = new Registry;
+    return *r;
 }
 
 struct Handle {
@@ -62,9 +69,10 @@ void copyPart(const std::string& part, std::uint64_t start, char*& into, std::ui
 void* openCut(const char* name) {
     std::shared_ptr<const CutFile::Layout> layout;
     {
-        const std::lock_guard lock(registryMutex);
-        const auto it = registry().find(name);
-        if (it == registry().end())
+        Registry& r = registry();
+        const std::lock_guard lock(r.mutex);
+        const auto it = r.cuts.find(name);
+        if (it == r.cuts.end())
             return nullptr;
         layout = it->second;
     }
@@ -153,8 +161,9 @@ CutFile::CutFile(const SoundFontIndex& index, const Reach& reach) {
         layout->head += char((riff >> shift) & 0xff);
     static std::atomic<unsigned> serial{0};
     name_ = "kobusato-cut:" + std::to_string(++serial) + ":" + index.path();
-    const std::lock_guard lock(registryMutex);
-    registry().emplace(name_, std::move(layout));
+    Registry& r = registry();
+    const std::lock_guard lock(r.mutex);
+    r.cuts.emplace(name_, std::move(layout));
 }
 
 void CutFile::readAhead() const {
@@ -168,8 +177,9 @@ void CutFile::readAhead() const {
 }
 
 CutFile::~CutFile() {
-    const std::lock_guard lock(registryMutex);
-    registry().erase(name_);
+    Registry& r = registry();
+    const std::lock_guard lock(r.mutex);
+    r.cuts.erase(name_);
 }
 
 } // namespace platform::music

@@ -5,7 +5,6 @@
 
 #include <fluidsynth.h>
 #include <memory>
-#include <set>
 #include <utility>
 
 namespace platform::music {
@@ -30,7 +29,6 @@ using Synth = std::unique_ptr<fluid_synth_t, SynthDeleter>;
 Settings musicSettings();
 
 using PresetKey = std::pair<int, int>; // bank, program
-using PresetSet = std::set<PresetKey>;
 
 // A reset gives every channel the SoundFont's first piano (channel 10 its
 // first drum kit), and with dynamic sample loading that reads their samples

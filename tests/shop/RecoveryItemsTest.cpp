@@ -60,10 +60,16 @@ TEST(RecoveryItems, AUseRestoresUpToTheMaximumAndSpendsOneItem) {
         int hpAfter;
     };
     const Case cases[] = {
-        {Item::TapWater, 4, 10, 9},  {Item::TapWater, 5, 10, 10}, // exactly to the maximum
-        {Item::TapWater, 8, 10, 10}, {Item::NaturalWater, 50, 100, 65}, {Item::Soda, 1, 100, 41},
-        {Item::Soda, 10, 10, 10}, // at full hit points the item is still spent
-        {Item::Soda, 30, 10, 10}, // above the maximum the use brings them down
+        {Item::TapWater, 4, 10, 9},
+        {Item::NaturalWater, 50, 100, 65},
+        {Item::Soda, 1, 100, 41},
+        // exactly to the maximum, and one past it
+        {Item::TapWater, 5, 10, 10},
+        {Item::TapWater, 6, 10, 10},
+        // at full hit points the item is still spent
+        {Item::Soda, 10, 10, 10},
+        // above the maximum the use brings them down
+        {Item::Soda, 30, 10, 10},
         {Item::TapWater, -3, 10, 2},
     };
     for (const Case& c : cases) {

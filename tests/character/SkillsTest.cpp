@@ -2,7 +2,6 @@
 // hit-point checks at their exact limits, the purchase and what an activation
 // does to the match.
 #include "character/Skills.h"
-#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -142,15 +141,4 @@ TEST(Skills, ActivationCostsHitPointsAndSetsTheSkillGoing) {
     EXPECT_EQ(g.skillBackup, i16(20));
     EXPECT_EQ(g.speed, i16(7));
     EXPECT_EQ(g.money, start.money); // the price is the purchase's, not the activation's
-}
-
-TEST(Skills, DoublingPastSixteenBitsIsAnOverflow) {
-    GameState g;
-    assignStartValues(g);
-    g.attackA = 16383;
-    combat::activateSkill(g, combat::kEnergyBoost);
-    EXPECT_EQ(g.attackA, i16(32766));
-    g.activeSkill = combat::kNoSkill;
-    g.attackA = 16384;
-    EXPECT_THROW(combat::activateSkill(g, combat::kEnergyBoost), platform::OverflowError);
 }

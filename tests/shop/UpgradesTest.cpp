@@ -122,10 +122,3 @@ TEST_F(UpgradesTest, ALevelBelowZeroHasNoRecord) {
     EXPECT_FALSE(atTopLevel(g, UpgradeKind::Armour));
     EXPECT_THROW(nextUpgrade(table, g, UpgradeKind::Armour), platform::GameError);
 }
-
-TEST_F(UpgradesTest, AGainPastSixteenBitsIsAnOverflow) {
-    g.attackB = 32767 - 10;
-    buyNext(UpgradeKind::Weapon);
-    EXPECT_EQ(g.attackB, i16(32767));
-    EXPECT_THROW(buyNext(UpgradeKind::Weapon), platform::OverflowError);
-}

@@ -48,15 +48,18 @@ TEST(Skills, WhatIsOfferedInEachStep) {
 }
 
 // Each skill at one G short of its price and at its hit-point floor, then one
-// step past each limit.
+// step past each limit, bought with exactly its price.
 TEST(Skills, MoneyBeforeHitPointsAndBothAtTheirExactLimits) {
     struct Case {
         Skill skill;
+        i16 GameState::*flag;
         int price;
         int floorHp;
     };
-    for (const Case c : {Case{combat::kSpeedSecret, 450, 4}, Case{combat::kSpiritAttack, 400, 5},
-                         Case{combat::kEnergyBoost, 1200, 5}, Case{combat::kHeal, 600, 1}}) {
+    for (const Case c : {Case{combat::kSpeedSecret, &GameState::hasSpeedSecret, 450, 4},
+                         Case{combat::kSpiritAttack, &GameState::hasSpiritAttack, 400, 5},
+                         Case{combat::kEnergyBoost, &GameState::hasEnergyBoost, 1200, 5},
+                         Case{combat::kHeal, &GameState::hasHeal, 600, 1}}) {
         SCOPED_TRACE(c.skill);
         const Offer& o = offer(c.skill);
         EXPECT_EQ(o.skill, c.skill);
@@ -68,12 +71,19 @@ TEST(Skills, MoneyBeforeHitPointsAndBothAtTheirExactLimits) {
         EXPECT_EQ(refusal(g, o), Refusal::Hp);
         g.hp = c.floorHp + 1;
         EXPECT_EQ(refusal(g, o), Refusal::None);
+        buy(g, o);
+        EXPECT_EQ(g.money, i16(0));
+        EXPECT_EQ(g.*c.flag, i16(kTrue));
+        EXPECT_EQ(g.hasSpeedSecret.truth() + g.hasSpiritAttack.truth() + g.hasEnergyBoost.truth() +
+                      g.hasHeal.truth(),
+                  1);
         // Once bought, money no longer counts, hit points still do.
-        g.*o.learnt = kTrue;
-        g.money = 0;
         EXPECT_EQ(refusal(g, o), Refusal::None);
         g.hp = c.floorHp;
         EXPECT_EQ(refusal(g, o), Refusal::Hp);
+        // Any non-zero flag, as an edited save may hold, counts as bought.
+        g.*c.flag = 1;
+        EXPECT_TRUE(learnt(g, o));
     }
 }
 
@@ -85,20 +95,6 @@ TEST(Skills, OnlyEnergyBoostGoesIntoForceOutsideTheSpeedContest) {
              {int(combat::kPlayerAttack), int(combat::kMutualAttack), int(combat::kOpponentAttack)})
             EXPECT_EQ(inItsStep(atPhase(phase, kFalse), offer(s)), s == combat::kEnergyBoost);
     }
-}
-
-TEST(Skills, BuyingPaysThePriceAndLearnsOnlyThatSkill) {
-    GameState g;
-    g.money = 600;
-    buy(g, offer(combat::kHeal));
-    EXPECT_EQ(g.money, i16(0));
-    EXPECT_EQ(g.hasHeal, i16(kTrue));
-    EXPECT_TRUE(learnt(g, offer(combat::kHeal)));
-    for (const Skill s : {combat::kSpeedSecret, combat::kSpiritAttack, combat::kEnergyBoost})
-        EXPECT_FALSE(learnt(g, offer(s))) << s;
-    // Any non-zero flag, as an edited save may hold, counts as learnt.
-    g.hasSpeedSecret = 1;
-    EXPECT_TRUE(learnt(g, offer(combat::kSpeedSecret)));
 }
 
 TEST(Skills, ActivationCostsHitPointsAndSetsTheSkillGoing) {

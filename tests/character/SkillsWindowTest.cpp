@@ -51,47 +51,30 @@ class SkillsTest : public GameTest {
 
 } // namespace
 
+// Which skill is offered in which step is the rules' affair; the window
+// puts each answer on its own button once, at its load.
 TEST_F(SkillsTest, TheLoadEnablesTheButtonsOnce) {
-    struct Case {
-        int phase;
-        int stopped;
-        bool b1, b2, b3, b4;
-    };
-    const Case cases[] = {
-        {1, kFalse, true, true, true, true},
-        {1, kTrue, true, false, true, false}, // the opponent's roll has stopped
-        {2, kFalse, false, false, true, false},
-        {3, kFalse, false, false, true, false},
-        {4, kTrue, false, false, true, false},
-    };
-    for (const Case& c : cases) {
-        g().skillMenuPhase = c.phase;
-        g().enemyRollStopped = c.stopped;
-        SkillsWindow& w = open();
-        EXPECT_EQ(w.speedSecretButton->isEnabled(), c.b1) << c.phase << c.stopped;
-        EXPECT_EQ(w.spiritAttackButton->isEnabled(), c.b2) << c.phase << c.stopped;
-        EXPECT_EQ(w.energyBoostButton->isEnabled(), c.b3) << c.phase << c.stopped;
-        EXPECT_EQ(w.healButton->isEnabled(), c.b4) << c.phase << c.stopped;
-        // Showing it again decides nothing anew.
-        g().skillMenuPhase = 1;
-        g().enemyRollStopped = kFalse;
-        EXPECT_EQ(&open(), &w);
-        EXPECT_EQ(w.speedSecretButton->isEnabled(), c.b1);
-        forms().close<SkillsWindow>();
-    }
+    g().enemyRollStopped = kTrue;
+    SkillsWindow& w = open();
+    EXPECT_TRUE(w.speedSecretButton->isEnabled());
+    EXPECT_FALSE(w.spiritAttackButton->isEnabled());
+    EXPECT_TRUE(w.energyBoostButton->isEnabled());
+    EXPECT_FALSE(w.healButton->isEnabled());
+    // Showing it again decides nothing anew.
+    g().skillMenuPhase = 3;
+    g().enemyRollStopped = kFalse;
+    EXPECT_EQ(&open(), &w);
+    EXPECT_TRUE(w.speedSecretButton->isEnabled());
+    EXPECT_FALSE(w.spiritAttackButton->isEnabled());
 }
 
-TEST_F(SkillsTest, MoneyIsCheckedBeforeHpOnlyWhileUnlearnt) {
+TEST_F(SkillsTest, RefusalsAreToldAndChangeNothing) {
     g().money = 449;
     g().hp = 2;
     SkillsWindow& w = open();
     expectRefusal(w.speedSecretButton, QStringLiteral("所持金不足"));
-    g().money = 399;
-    expectRefusal(w.spiritAttackButton, QStringLiteral("所持金不足"));
-    g().money = 1199;
-    expectRefusal(w.energyBoostButton, QStringLiteral("所持金不足"));
-    g().money = 599;
-    expectRefusal(w.healButton, QStringLiteral("所持金不足"));
+    g().hasSpeedSecret = kTrue;
+    expectRefusal(w.speedSecretButton, QStringLiteral("HP不足"));
 }
 
 TEST_F(SkillsTest, ALearntSkillNeedsNoMoney) {
@@ -106,26 +89,6 @@ TEST_F(SkillsTest, ALearntSkillNeedsNoMoney) {
     EXPECT_EQ(g().money, i16(449));
     EXPECT_EQ(g().activeSkill, i16(combat::kSpeedSecret));
     EXPECT_EQ(find<SkillsWindow>(), nullptr);
-}
-
-TEST_F(SkillsTest, HpAtEachThresholdIsRefusedEvenWhenLearnt) {
-    g().hasSpeedSecret = kTrue;
-    g().hasSpiritAttack = kTrue;
-    g().hasEnergyBoost = kTrue;
-    g().hasHeal = kTrue;
-    SkillsWindow& w = open();
-    g().hp = 4;
-    expectRefusal(w.speedSecretButton, QStringLiteral("HP不足"));
-    g().hp = 5;
-    expectRefusal(w.spiritAttackButton, QStringLiteral("HP不足"));
-    expectRefusal(w.energyBoostButton, QStringLiteral("HP不足"));
-    g().hp = 1;
-    expectRefusal(w.healButton, QStringLiteral("HP不足"));
-    // One above each threshold passes to the prompt.
-    g().hp = 2;
-    expectPrompt(QStringLiteral("You need one HP.よろしいですか"), Answer::No);
-    click(w.healButton);
-    EXPECT_EQ(g().hp, i16(2));
 }
 
 TEST_F(SkillsTest, BuyingSecretOfSpeed) {
@@ -161,52 +124,17 @@ TEST_F(SkillsTest, NoToAPurchaseChangesNothing) {
     EXPECT_NE(find<SkillsWindow>(), nullptr);
 }
 
-TEST_F(SkillsTest, SpiritAttackAndHealHalveTheSpeed) {
+TEST_F(SkillsTest, ALearntEnergyBoostIsAskedPlainlyOutsideTheSpeedContest) {
+    g().skillMenuPhase = 3; // an attack step
+    g().hasEnergyBoost = kTrue;
     g().speed = 7;
-    expectPrompt(QStringLiteral("400Gと5HP必要です"), Answer::Yes);
-    click(open().spiritAttackButton);
-    EXPECT_EQ(g().speed, i16(3));
-    EXPECT_EQ(g().skillBackup, i16(7));
-    EXPECT_EQ(g().hp, i16(15));
-    EXPECT_EQ(g().money, i16(4600));
-    EXPECT_EQ(g().hasSpiritAttack, i16(kTrue));
-    EXPECT_EQ(g().activeSkill, i16(2));
-
-    g().activeSkill = 0;
-    g().speed = 7;
-    expectPrompt(QStringLiteral("600Gと1HP必要です"), Answer::Yes);
-    click(open().healButton);
-    EXPECT_EQ(g().speed, i16(3));
-    EXPECT_EQ(g().skillBackup, i16(7));
-    EXPECT_EQ(g().hp, i16(14));
-    EXPECT_EQ(g().money, i16(4000));
-    EXPECT_EQ(g().activeSkill, i16(4));
-    EXPECT_EQ(find<StatusWindow>()->speedValue->text(), QStringLiteral("3"));
-}
-
-TEST_F(SkillsTest, EnergyBoostDoublesAndLeavesOneHp) {
-    g().skillMenuPhase = 3; // an attack step: Energy Boost alone is offered
-    SkillsWindow& w = open();
-    ASSERT_TRUE(w.energyBoostButton->isEnabled());
-    expectPrompt(QStringLiteral("1200G必要です"), Answer::Yes);
-    click(w.energyBoostButton);
-    EXPECT_EQ(g().attackA, i16(16));
-    EXPECT_EQ(g().attackB, i16(4));
-    EXPECT_EQ(g().defenseA, i16(10));
-    EXPECT_EQ(g().defenseB, i16(2));
-    EXPECT_EQ(g().hp, i16(1));
-    EXPECT_EQ(g().skillBackup, i16(20));
-    EXPECT_EQ(g().money, i16(3800));
-    EXPECT_EQ(g().activeSkill, i16(3));
-    EXPECT_EQ(g().speedRollStep, i16(1));
-
-    // Learnt: only "よろしいですか", and no money.
-    g().activeSkill = 0;
-    g().hp = 6;
     expectPrompt(QStringLiteral("よろしいですか"), Answer::Yes);
     click(open().energyBoostButton);
-    EXPECT_EQ(g().money, i16(3800));
-    EXPECT_EQ(g().attackA, i16(32));
+    EXPECT_EQ(g().money, i16(5000));
+    EXPECT_EQ(g().attackA, i16(16));
+    EXPECT_EQ(g().activeSkill, i16(combat::kEnergyBoost));
+    EXPECT_EQ(find<SkillsWindow>(), nullptr);
+    EXPECT_EQ(find<StatusWindow>()->hpValue->text(), QStringLiteral("1"));
 }
 
 TEST_F(SkillsTest, AReuseOutsideTheSpeedContestIsAskedButDoesNothing) {

@@ -43,7 +43,9 @@ TEST_F(ItemsWindowTest, OpensWithTheCountsAndTheMenuHidden) {
     EXPECT_TRUE(f.useSodaButton->isEnabled()); // only 0 turns a button off here
 }
 
-TEST_F(ItemsWindowTest, HealingStopsAtTheMaximum) {
+// How much a use heals is the rules' affair; the window asks,
+// then shows the new hit points and count.
+TEST_F(ItemsWindowTest, AUseIsAskedAndShown) {
     g().tapWaterCount = 3;
     g().hp = 8;
     ItemsWindow& f = open();
@@ -56,35 +58,34 @@ TEST_F(ItemsWindowTest, HealingStopsAtTheMaximum) {
     EXPECT_EQ(g().hp, 10);
     EXPECT_EQ(g().tapWaterCount, 2);
     EXPECT_EQ(f.tapWaterLeft->text(), QStringLiteral("2"));
+    EXPECT_TRUE(f.useTapWaterButton->isEnabled());
     EXPECT_EQ(find<kobu::StatusWindow>()->hpValue->text(), QStringLiteral("10"));
-
-    // At full hit points the item is still spent; above the maximum the use
-    // brings them down to it.
-    fakeBoxes().expect(kAsk5, Answer::Yes);
-    click(f.useTapWaterButton);
-    EXPECT_EQ(g().hp, 10);
-    EXPECT_EQ(g().tapWaterCount, 1);
-    g().hp = 30;
-    g().sodaCount = 1;
-    f.refreshCounts();
-    fakeBoxes().expect(kAsk40, Answer::Yes);
-    click(f.useSodaButton);
-    EXPECT_EQ(g().hp, 10);
 }
 
+// Each use decides its own button only; below zero natural water's stays on
+//.
 TEST_F(ItemsWindowTest, TheLastItemDisablesItsButton) {
-    g().naturalWaterCount = 1;
-    g().maxHp = 100;
-    g().hp = 50;
+    g().tapWaterCount = 1;
+    g().naturalWaterCount = -1;
+    g().sodaCount = 1;
     ItemsWindow& f = open();
+    fakeBoxes().expect(kAsk5, Answer::Yes);
+    click(f.useTapWaterButton);
+    EXPECT_EQ(f.tapWaterLeft->text(), QStringLiteral("0"));
+    EXPECT_FALSE(f.useTapWaterButton->isEnabled());
+    EXPECT_TRUE(f.useNaturalWaterButton->isEnabled());
+    EXPECT_TRUE(f.useSodaButton->isEnabled());
+    fakeBoxes().expect(kAsk40, Answer::Yes);
+    click(f.useSodaButton);
+    EXPECT_EQ(f.sodaLeft->text(), QStringLiteral("0"));
+    EXPECT_FALSE(f.useSodaButton->isEnabled());
     fakeBoxes().expect(kAsk15, Answer::Yes);
     click(f.useNaturalWaterButton);
-    EXPECT_EQ(g().hp, 65);
-    EXPECT_EQ(f.naturalWaterLeft->text(), QStringLiteral("0"));
-    EXPECT_FALSE(f.useNaturalWaterButton->isEnabled());
+    EXPECT_EQ(f.naturalWaterLeft->text(), QStringLiteral("-2"));
+    EXPECT_TRUE(f.useNaturalWaterButton->isEnabled());
     // A disabled button does nothing.
-    click(f.useNaturalWaterButton);
-    EXPECT_EQ(boxCount(), 1u);
+    click(f.useTapWaterButton);
+    EXPECT_EQ(boxCount(), 3u);
 }
 
 TEST_F(ItemsWindowTest, AnsweringNoSpendsNothing) {
@@ -96,28 +97,6 @@ TEST_F(ItemsWindowTest, AnsweringNoSpendsNothing) {
     click(f.useSodaButton);
     EXPECT_EQ(g(), before);
     EXPECT_TRUE(f.useSodaButton->isEnabled());
-}
-
-TEST_F(ItemsWindowTest, NegativeCountsGoFurtherDown) {
-    // Counts below zero come only from an edited save or a purchase of the old
-    // rules; the buttons of the first and third item stop at 0 or below, the
-    // second only at exactly 0.
-    g().tapWaterCount = -1;
-    g().naturalWaterCount = -1;
-    g().sodaCount = -1;
-    ItemsWindow& f = open();
-    fakeBoxes().expect(kAsk5, Answer::Yes);
-    click(f.useTapWaterButton);
-    fakeBoxes().expect(kAsk15, Answer::Yes);
-    click(f.useNaturalWaterButton);
-    fakeBoxes().expect(kAsk40, Answer::Yes);
-    click(f.useSodaButton);
-    EXPECT_EQ(g().tapWaterCount, -2);
-    EXPECT_EQ(g().naturalWaterCount, -2);
-    EXPECT_EQ(g().sodaCount, -2);
-    EXPECT_FALSE(f.useTapWaterButton->isEnabled());
-    EXPECT_TRUE(f.useNaturalWaterButton->isEnabled());
-    EXPECT_FALSE(f.useSodaButton->isEnabled());
 }
 
 TEST_F(ItemsWindowTest, CountsBoughtWhileHiddenShowWhenShownAgain) {

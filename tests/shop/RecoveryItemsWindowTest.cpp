@@ -104,28 +104,22 @@ TEST_F(RecoveryItemsWindowTest, QuantitiesAreReadByTheirLeadingNumber) {
     click(k.okButton);
     counts(12, 3, 16);
     EXPECT_EQ(g().money, 10000 - 1990);
-    // Whole numbers written otherwise are whole numbers.
-    type(k, QStringLiteral("2.0"), QStringLiteral("1E1"), QString());
-    fakeBoxes().expect(QStringLiteral("合計金額は540Gです。よろしいですか？"), Answer::Yes);
-    click(k.okButton);
-    counts(14, 13, 16);
 }
 
+// Which quantities are refused is the rules' affair; each of the
+// three boxes is checked, and before an empty purchase is scolded.
 TEST_F(RecoveryItemsWindowTest, NegativeAndFractionalQuantitiesAreRefused) {
     g().money = 1000;
     g().sodaCount = 2;
     const kobu::GameState before = g();
     RecoveryItemsWindow& k = open();
-    const QStringList bad = {QStringLiteral("-1"), QStringLiteral("1.5"), QStringLiteral("0.4"),
-                             QStringLiteral("-0.5"), QStringLiteral("2.5E-1")};
-    for (const QString& q : bad) {
-        for (int row = 0; row < 3; ++row) {
-            type(k, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"));
-            k.quantityBoxes[row]->setText(q);
-            click(k.okButton);
-        }
-    }
-    ASSERT_EQ(boxCount(), size_t(bad.size() * 3));
+    type(k, QStringLiteral("-1"), QString(), QString());
+    click(k.okButton);
+    type(k, QString(), QStringLiteral("0.4"), QString());
+    click(k.okButton);
+    type(k, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2.5E-1"));
+    click(k.okButton);
+    ASSERT_EQ(boxCount(), 3u);
     for (const ShownBox& b : fakeBoxes().shown) {
         EXPECT_EQ(b.request.text, kRefusedQuantity);
         EXPECT_EQ(b.request.title, QStringLiteral("エラー"));

@@ -9,8 +9,7 @@
 
 using namespace platform;
 using namespace testing_support;
-using namespace kobu; // Power
-using namespace kobu; // Store
+using namespace kobu;
 
 namespace {
 

@@ -10,7 +10,6 @@
 using namespace platform;
 using namespace testing_support;
 using namespace kobu;
-using namespace kobu; // Store
 
 namespace {
 

@@ -69,7 +69,7 @@ class PaintOnlyClock : public Clock {
   public:
     PaintOnlyClock() : real_(makeRealClock()) {}
     void sleep(int) override { real_->sleep(0); }
-    void doEvents() override { real_->doEvents(); }
+    void processEvents() override { real_->processEvents(); }
 
   private:
     std::unique_ptr<Clock> real_;

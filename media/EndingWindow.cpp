@@ -87,7 +87,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, pm_);
 }
 
-// ---- FStaff -------------------------------------------------------------------
+// ---- EndingWindow -------------------------------------------------------------
 
 EndingWindow::EndingWindow() : GameWindow(QStringLiteral("EndingWindow")) {
     setTitle(QStringLiteral("Form1"));

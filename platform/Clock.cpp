@@ -22,7 +22,7 @@ class RealClock : public Clock {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
-    void doEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+    void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 };
 
 } // namespace
@@ -35,7 +35,7 @@ void pauseFor(int ms) {
     clock().sleep(ms);
 }
 void processPendingEvents() {
-    clock().doEvents();
+    clock().processEvents();
 }
 
 } // namespace platform

@@ -13,7 +13,7 @@ class Clock {
     // without handling input.
     virtual void sleep(int ms) = 0;
     // Runs the window events waiting at this moment.
-    virtual void doEvents() = 0;
+    virtual void processEvents() = 0;
 };
 void pauseFor(int ms);
 void processPendingEvents();

@@ -7,7 +7,7 @@
 
 using namespace platform;
 using namespace testing_support;
-using namespace kobu; // FItem
+using namespace kobu;
 using kobu::TownMenu;
 
 namespace {

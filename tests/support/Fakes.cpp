@@ -57,7 +57,7 @@ void FakeClock::sleep(int ms) {
         onSleep(ms);
 }
 
-void FakeClock::doEvents() {
+void FakeClock::processEvents() {
     trace().append(QStringLiteral("events"));
     ++eventRuns;
     if (onDoEvents)

@@ -54,7 +54,7 @@ class FakeBoxes : public platform::MessageBoxes {
 class FakeClock : public platform::Clock {
   public:
     void sleep(int ms) override;
-    void doEvents() override;
+    void processEvents() override;
     std::vector<int> sleeps;
     int eventRuns = 0;
     // Called at each event run (a test acting while the game lets events run).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace platform::music {
@@ -50,11 +51,14 @@ struct Scout::Scan {
     bool ended = false;
 
     // What each channel has, the instruments it had in this block and the
-    // notes it played in it.
+    // notes it played in it. Each note of a block counts for each of the
+    // block's instruments, and both are sets, so that a file that changes
+    // instrument before every note costs no more than one that does not.
     struct Channel {
         std::optional<PresetKey> now;
-        std::vector<PresetKey> block;
-        std::vector<std::pair<int, int>> notes;
+        std::set<PresetKey> block;
+        Reach::Notes notes{};
+        bool played = false;
     };
     std::vector<Channel> channels;
 
@@ -66,25 +70,26 @@ struct Scout::Scan {
         if (p == ch.now)
             return;
         ch.now = p;
-        if (!p)
-            return;
-        if (std::find(ch.block.begin(), ch.block.end(), *p) == ch.block.end())
-            ch.block.push_back(*p);
-        for (const auto& [key, velocity] : ch.notes)
-            result.reach.add(*p, key, velocity);
+        if (p)
+            ch.block.insert(*p);
     }
     void note(int c, int key, int velocity) {
         Channel& ch = channels[std::size_t(c)];
-        ch.notes.emplace_back(key, velocity);
-        for (const PresetKey& p : ch.block)
-            result.reach.add(p, key, velocity);
+        if (key < 0 || key > 127 || velocity < 1 || velocity > 127)
+            return;
+        ch.notes[std::size_t(key)].set(std::size_t(velocity));
+        ch.played = true;
     }
     void endBlock() {
         for (Channel& ch : channels) {
+            if (ch.played)
+                for (const PresetKey& p : ch.block)
+                    result.reach.add(p, ch.notes);
             ch.block.clear();
             if (ch.now)
-                ch.block.push_back(*ch.now);
-            ch.notes.clear();
+                ch.block.insert(*ch.now);
+            ch.notes = {};
+            ch.played = false;
         }
     }
 

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::music {
@@ -66,6 +67,18 @@ void copyPart(const std::string& part, std::uint64_t start, char*& into, std::ui
     into += n, at += n, count -= n;
 }
 
+// The file may have been swapped for a FIFO since it was read: that must
+// not block FluidSynth for ever.
+int openRegular(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 void* openCut(const char* name) {
     std::shared_ptr<const CutFile::Layout> layout;
     {
@@ -76,7 +89,7 @@ void* openCut(const char* name) {
             return nullptr;
         layout = it->second;
     }
-    const int fd = ::open(layout->original.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(layout->original);
     if (fd < 0)
         return nullptr;
     return new Handle{std::move(layout), fd, 0};
@@ -159,15 +172,29 @@ CutFile::CutFile(const SoundFontIndex& index, const Reach& reach) {
     layout->head = "RIFF";
     for (int shift = 0; shift < 32; shift += 8)
         layout->head += char((riff >> shift) & 0xff);
+    remember(std::move(layout));
+}
+
+CutFile::CutFile(const std::string& path) : original_(path) {
+    auto layout = std::make_shared<Layout>();
+    layout->original = path;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        layout->size = std::uint64_t(st.st_size);
+    layout->listsStart = layout->after = layout->size;
+    remember(std::move(layout));
+}
+
+void CutFile::remember(std::shared_ptr<const Layout> layout) {
     static std::atomic<unsigned> serial{0};
-    name_ = "kobusato-cut:" + std::to_string(++serial) + ":" + index.path();
+    name_ = "kobusato-cut:" + std::to_string(++serial) + ":" + original_;
     Registry& r = registry();
     const std::lock_guard lock(r.mutex);
     r.cuts.emplace(name_, std::move(layout));
 }
 
 void CutFile::readAhead() const {
-    const int fd = ::open(original_.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(original_);
     if (fd < 0)
         return;
     for (const auto& [from, to] : samples_)

@@ -19,6 +19,11 @@ bool addCutLoader(fluid_synth_t* synth, fluid_settings_t* settings);
 class CutFile {
   public:
     CutFile(const SoundFontIndex& index, const Reach& reach);
+    // The file as it is, whole, for preset lists the cut cannot follow. It
+    // is read through the same loader, so that only FluidSynth's own SoundFont
+    // reader sees it (Debian's FluidSynth would otherwise also hand a file it
+    // refuses to libinstpatch, which complains on standard error).
+    explicit CutFile(const std::string& path);
     ~CutFile();
     CutFile(const CutFile&) = delete;
     CutFile& operator=(const CutFile&) = delete;
@@ -32,6 +37,8 @@ class CutFile {
     struct Layout;
 
   private:
+    void remember(std::shared_ptr<const Layout> layout);
+
     std::string name_;
     std::string original_;
     std::vector<std::pair<std::uint64_t, std::uint64_t>> samples_;

@@ -173,7 +173,12 @@ bool FluidEngine::loadSoundFont() {
     // Only the SoundFont's preset lists are read here; each track then
     // loads a cut of it (loadSoundFontFor). An empty cut tells at once
     // whether FluidSynth can read the file at all.
-    index_ = SoundFontIndex::read(soundFont_);
+    std::string notAFile;
+    index_ = SoundFontIndex::read(soundFont_, &notAFile);
+    if (!notAFile.empty()) {
+        sayIfHeard("the SoundFont " + soundFont_ + " " + notAFile + "; the music is silent");
+        return false;
+    }
     if (index_) {
         const CutFile probe(*index_, Reach{});
         const int id = fluid_synth_sfload(synth_.get(), probe.name().c_str(), 0);
@@ -182,11 +187,31 @@ bool FluidEngine::loadSoundFont() {
         else
             fluid_synth_sfunload(synth_.get(), id, 0);
     }
-    if (!index_) {
-        sayIfHeard("the SoundFont " + soundFont_ + " could not be loaded; the music is silent");
-        return false;
+    std::vector<PresetKey> presets;
+    if (index_) {
+        presets = index_->presets();
+    } else {
+        // Preset lists the cut cannot follow go to FluidSynth's own loader,
+        // which then holds the whole file and reads its samples as channels
+        // choose them; it refuses what it cannot read in bounded memory.
+        cutFile_ = std::make_unique<CutFile>(soundFont_);
+        sfontId_ = fluid_synth_sfload(synth_.get(), cutFile_->name().c_str(), 0);
+        if (sfontId_ == FLUID_FAILED) {
+            cutFile_.reset();
+            sayIfHeard("the SoundFont " + soundFont_ +
+                       " could not be loaded; the music is silent");
+            return false;
+        }
+        whole_ = true;
+        sayIfHeard("the SoundFont " + soundFont_ +
+                   " has preset lists out of order; it is loaded whole");
+        fluid_sfont_t* sfont = fluid_synth_get_sfont_by_id(synth_.get(), sfontId_);
+        fluid_sfont_iteration_start(sfont);
+        while (fluid_preset_t* p = fluid_sfont_iteration_next(sfont))
+            presets.emplace_back(fluid_preset_get_banknum(p), fluid_preset_get_num(p));
+        resetToEmptyChannels(synth_.get(), sfontId_);
     }
-    scout_ = std::make_unique<Scout>(index_->presets());
+    scout_ = std::make_unique<Scout>(presets);
     const std::lock_guard lock(renderMutex_);
     synthReady_ = true;
     return true;

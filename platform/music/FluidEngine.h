@@ -100,6 +100,9 @@ class FluidEngine {
     // The SoundFont cut for the track that plays, if one does.
     std::unique_ptr<music::CutFile> cutFile_;
     int sfontId_ = FLUID_FAILED;
+    // The SoundFont is FluidSynth's, loaded once, whole, and never cut.
+    bool whole_ = false;
+    std::vector<music::PresetKey> pinned_; // of the whole SoundFont, for the track that plays
 
     std::thread worker_;
 };

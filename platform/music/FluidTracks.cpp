@@ -4,6 +4,7 @@
 
 #include "platform/music/MusicFiles.h"
 
+#include <QFile>
 #include <malloc.h>
 
 namespace platform {
@@ -55,6 +56,13 @@ void FluidEngine::cut() {
 }
 
 void FluidEngine::dropSoundFont() {
+    if (whole_) {
+        for (const PresetKey& p : pinned_)
+            fluid_synth_unpin_preset(synth_.get(), sfontId_, p.first, p.second);
+        pinned_.clear();
+        malloc_trim(0);
+        return;
+    }
     if (sfontId_ != FLUID_FAILED)
         fluid_synth_sfunload(synth_.get(), sfontId_, 0);
     sfontId_ = FLUID_FAILED;
@@ -66,17 +74,26 @@ void FluidEngine::dropSoundFont() {
 // Reads the samples of every zone a note of the track falls in, before the
 // first note: the audio callback never waits for the disk.
 bool FluidEngine::loadSoundFontFor(const Reach& reach) {
-    if (!synthReady_ || !index_)
+    if (!synthReady_)
         return false;
-    cutFile_ = std::make_unique<CutFile>(*index_, reach);
-    cutFile_->readAhead();
-    sfontId_ = fluid_synth_sfload(synth_.get(), cutFile_->name().c_str(), 0);
-    if (sfontId_ == FLUID_FAILED) {
-        cutFile_.reset();
-        return false;
+    if (!whole_) {
+        if (!index_)
+            return false;
+        cutFile_ = std::make_unique<CutFile>(*index_, reach);
+        cutFile_->readAhead();
+        sfontId_ = fluid_synth_sfload(synth_.get(), cutFile_->name().c_str(), 0);
+        if (sfontId_ == FLUID_FAILED) {
+            cutFile_.reset();
+            sayOnceAbout(QFile::decodeName(soundFont_.c_str()),
+                         "could not be cut to a track's notes; that track is silent");
+            return false;
+        }
     }
     for (const auto& [preset, notes] : reach.notes())
-        fluid_synth_pin_preset(synth_.get(), sfontId_, preset.first, preset.second);
+        if (fluid_synth_pin_preset(synth_.get(), sfontId_, preset.first, preset.second) ==
+                FLUID_OK &&
+            whole_)
+            pinned_.push_back(preset);
     malloc_trim(0);
     return true;
 }

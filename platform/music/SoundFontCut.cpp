@@ -3,14 +3,24 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform::music {
 
 void Reach::add(PresetKey preset, int key, int velocity) {
     if (key >= 0 && key < 128 && velocity > 0 && velocity < 128)
         notes_[preset][std::size_t(key)].set(std::size_t(velocity));
+}
+
+void Reach::add(PresetKey preset, const Notes& notes) {
+    Notes& into = notes_[preset];
+    for (std::size_t k = 0; k < into.size(); ++k)
+        into[k] |= notes[k];
 }
 
 void Reach::everyKey() {
@@ -99,10 +109,28 @@ std::uint16_t SoundFontIndex::word(Part part, std::size_t index, std::size_t off
     return std::uint16_t(u[0] | u[1] << 8);
 }
 
-std::optional<SoundFontIndex> SoundFontIndex::read(const std::string& path) {
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+std::optional<SoundFontIndex> SoundFontIndex::read(const std::string& path,
+                                                   std::string* notAFile) {
+    std::string unused;
+    std::string& why = notAFile ? *notAFile : unused;
+    why.clear();
+    // A FIFO or a device would block the open or the reads for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = fd < 0 && errno == ENOENT ? "does not exist"
+              : fd < 0                  ? "cannot be read"
+                                        : "is not a regular file";
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        why = "cannot be read";
+        return std::nullopt;
+    }
     // Only the chunk headers and the preset lists are read; the samples
     // between them stay on disk.
     SoundFontIndex index;
@@ -161,8 +189,32 @@ bool SoundFontIndex::parseLists(const std::string& lists, SoundFontIndex& index)
         at += size;
     }
     // Every list but the modulators and generators ends in a record of its own.
-    return index.count(kPhdr) >= 1 && index.count(kPbag) >= 1 && index.count(kInst) >= 1 &&
-           index.count(kIbag) >= 1 && index.count(kShdr) >= 1;
+    if (index.count(kPhdr) < 1 || index.count(kPbag) < 1 || index.count(kInst) < 1 ||
+        index.count(kIbag) < 1 || index.count(kShdr) < 1)
+        return false;
+    // FluidSynth reads each list from its start, in order, and takes from the
+    // indices only how many records each header or zone has; the cut finds
+    // a zone's records by its indices. The two agree only where the indices
+    // start at 0, never go back, and end at their list's end; anything else
+    // is left to FluidSynth's own loader, which refuses most of it. That also
+    // counts every record once, so that no cut is larger than its lists.
+    return index.inOrder(kPhdr, 24, kPbag, false) && index.inOrder(kPbag, 0, kPgen, true) &&
+           index.inOrder(kPbag, 2, kPmod, true) && index.inOrder(kInst, 20, kIbag, false) &&
+           index.inOrder(kIbag, 0, kIgen, true) && index.inOrder(kIbag, 2, kImod, true);
+}
+
+bool SoundFontIndex::inOrder(Part headers, std::size_t field, Part list,
+                             bool closingOptional) const {
+    std::uint16_t last = 0;
+    for (std::size_t h = 0; h < count(headers); ++h) {
+        const std::uint16_t at = word(headers, h, field);
+        if (at < last || (h == 0 && at != 0))
+            return false;
+        last = at;
+    }
+    // The closing header points past the last record, at the list's own
+    // closing record, which generators and modulators may leave out.
+    return last + 1u == count(list) || (closingOptional && last == count(list));
 }
 
 std::vector<PresetKey> SoundFontIndex::presets() const {

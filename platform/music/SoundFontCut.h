@@ -25,6 +25,7 @@ class Reach {
     using Notes = std::array<std::bitset<128>, 128>;
 
     void add(PresetKey preset, int key, int velocity);
+    void add(PresetKey preset, const Notes& notes);
     // Once a file retunes its keys, a key may choose the zone of another:
     // every key counts for the velocities heard.
     void everyKey();
@@ -38,8 +39,11 @@ class Reach {
 // What a SoundFont's preset lists say, read once; the samples stay on disk.
 class SoundFontIndex {
   public:
-    // Nothing when the file is not a SoundFont FluidSynth could read.
-    static std::optional<SoundFontIndex> read(const std::string& path);
+    // Nothing when the file is not a SoundFont whose preset lists the cut
+    // can read; `notAFile` then says why when it is no regular file one can
+    // read at all, and is left empty when it is one, for FluidSynth to try.
+    static std::optional<SoundFontIndex> read(const std::string& path,
+                                              std::string* notAFile = nullptr);
     // The same, for a file already in memory (tests, fuzzing).
     static std::optional<SoundFontIndex> parse(const std::string& path, const std::string& bytes);
 
@@ -63,6 +67,8 @@ class SoundFontIndex {
   private:
     enum Part { kPhdr, kPbag, kPmod, kPgen, kInst, kIbag, kImod, kIgen, kShdr, kParts };
     static bool parseLists(const std::string& lists, SoundFontIndex& index);
+    // Whether `field` of each record of `headers` indexes `list` in order.
+    bool inOrder(Part headers, std::size_t field, Part list, bool closingOptional) const;
     std::size_t count(Part part) const;
     std::uint16_t word(Part part, std::size_t record, std::size_t offset) const;
     const char* record(Part part, std::size_t index) const;

@@ -1,6 +1,7 @@
 #include "platform/FluidMidi.h"
 #include "platform/music/FluidParts.h"
 #include "support/MidiFiles.h"
+#include "support/SoundFonts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -509,4 +511,72 @@ TEST(FluidMidi, TheGamesTracksSoundAsWithTheWholeSoundFontAFewDecibelsBelowFullS
     }
     if (measured == 0)
         GTEST_SKIP() << "no General MIDI SoundFont of Debian's installed";
+}
+
+// A SoundFont is a file like any other. One the cut cannot follow goes to
+// FluidSynth's own loader whole, and plays or is refused there; one that is
+// not a regular file, or that FluidSynth refuses, leaves the music silent.
+// Each is told once, and none holds the music's thread.
+TEST(FluidMidi, SoundFontsTheCutCannotFollowPlayWholeOrAreToldAndNeverHang) {
+    using namespace testing_support;
+    const QByteArray font = fileBytes(kSmallFont);
+    if (font.isEmpty())
+        GTEST_SKIP() << "the small General MIDI font is not installed";
+    QTemporaryDir dir;
+    TrackBytes t;
+    t.at(0, {0xC0, 40}).at(0, {0x90, 72, 100}).at(ticks(0.3), {0x80, 72, 0}).end(ticks(0.1));
+    const QString tune = writeFile(dir, QStringLiteral("tune.mid"), midiFile({t}));
+
+    // FluidSynth reads these lists as the original's, but they start at
+    // bag 1 and the cut would read them a bag apart.
+    std::string lists = presetLists(font);
+    const std::size_t phdr = lists.find("phdr") + 8;
+    for (std::size_t at = phdr;
+         at < phdr + le32At(QByteArray::fromStdString(lists), qsizetype(phdr - 4)); at += 38)
+        lists[at + 24] = char(lists[at + 24] + 1); // no font here has a bag index ending in 255
+    // Named as the original, for the same gain.
+    QDir(dir.path()).mkdir(QStringLiteral("shifted"));
+    const QString shifted =
+        writeFile(dir, QStringLiteral("shifted/TimGM6mb.sf2"), withPresetLists(font, lists));
+    const QString overlapping =
+        writeFile(dir, QStringLiteral("overlapping.sf2"),
+                  withPresetLists(font, overlappingPresetLists(64, 65534, sampleHeaders(lists))));
+    const QString fifo = dir.filePath(QStringLiteral("fifo.sf2"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    const auto said = [&](const QString& soundFont) {
+        StderrCapture capture;
+        {
+            FluidMidi::Options o;
+            o.soundFont = soundFont;
+            o.audioDrivers = {QStringLiteral("kobusato-none")};
+            FluidMidi midi(o);
+            const bool ready = midi.waitUntilReady(10s);
+            if (!ready) {
+                // Let a reader stuck on the FIFO go, so that a failure ends.
+                const int w = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                if (w >= 0)
+                    ::close(w);
+            }
+            EXPECT_TRUE(ready) << soundFont.toStdString();
+        }
+        return capture.text();
+    };
+    const std::string noDevice = "kobusato: no audio device found; the music is silent\n";
+    EXPECT_EQ(said(shifted), "kobusato: the SoundFont " + shifted.toStdString() +
+                                 " has preset lists out of order; it is loaded whole\n" + noDevice);
+    EXPECT_EQ(said(overlapping), "kobusato: the SoundFont " + overlapping.toStdString() +
+                                     " could not be loaded; the music is silent\n");
+    EXPECT_EQ(said(fifo), "kobusato: the SoundFont " + fifo.toStdString() +
+                              " is not a regular file; the music is silent\n");
+
+    // Loaded whole, it sounds as it always did.
+    Rig whole(shifted);
+    whole.midi->play(tune);
+    whole.run(0.3);
+    Rig cut(QString::fromLatin1(kSmallFont));
+    cut.midi->play(tune);
+    cut.run(0.3);
+    EXPECT_GT(peak(whole.audio), 0.05f);
+    EXPECT_NEAR(rms(whole.audio, 0, at(0.3)) / rms(cut.audio, 0, at(0.3)), 1.0, 0.01);
 }

@@ -54,6 +54,14 @@ void loadOpponent() {
     QByteArray bytes;
     try {
         bytes = platform::readRecord(path, kOpponentRecordLength, g.roundNumber.value());
+    } catch (const platform::UnopenableFileError& e) {
+        // The file itself is the fault: say that of it, not of the round.
+        throw platform::FileError(
+            QCoreApplication::translate("kobu::Opponent",
+                                        "対戦相手のデータ（Enemy.dat）を読めないため、"
+                                        "試合を始められません。") +
+                QStringLiteral("\n") + platform::playerText(e.problem()),
+            path);
     } catch (const platform::FileError&) {
         // Say which match cannot start, not only that a file is short.
         throw platform::FileError(QCoreApplication::translate(

@@ -6,17 +6,16 @@
 #include "media/MusicPlayer.h"
 #include "platform/Geometry.h"
 #include "platform/Language.h"
+#include "platform/Pictures.h"
 #include "platform/Process.h"
+#include "platform/Say.h"
 #include "platform/Services.h"
 #include "state/GameState.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
-#include <QSet>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <thread>
 
 using namespace platform;
@@ -139,18 +138,12 @@ void EndingWindow::note(const QString& s) const {
 QPixmap EndingWindow::load(const QString& name) const {
     // Read afresh each time, as the sequence uses each file when it comes.
     const QString path = picturePath(name);
-    QImageReader reader(path);
-    const QImage img = reader.read();
+    QString why;
+    const QImage img = readPicture(path, why);
     if (img.isNull()) {
-        // A missing picture must not strand the player: leave it out, and
-        // say so once in the run, however often the ending plays.
-        static QSet<QString> reported;
-        if (reported.contains(path))
-            return {};
-        reported.insert(path);
-        std::fprintf(stderr, "kobusato: picture %s could not be loaded (%s); left out\n",
-                     path.toLocal8Bit().constData(),
-                     reader.errorString().toLocal8Bit().constData());
+        // A picture that cannot be had must not strand the player: leave it
+        // out, and say so once in the run, however often the ending plays.
+        sayOnce(path, QStringLiteral("picture %1 %2; left out").arg(path, why));
         return {};
     }
     return QPixmap::fromImage(img);

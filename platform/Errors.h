@@ -3,6 +3,8 @@
 // in the language of the moment it was thrown; the error guard catches them at
 // the edge of every event handler.
 
+#include "platform/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
@@ -34,6 +36,18 @@ class FileError : public GameError {
 
   private:
     QString path_;
+};
+
+// The file could not be opened at all (missing, not a regular file, too
+// large, unreadable), as opposed to one that opened but holds too little.
+class UnopenableFileError : public FileError {
+  public:
+    UnopenableFileError(const QString& what, const QString& path, FileProblem problem)
+        : FileError(what, path), problem_(problem) {}
+    FileProblem problem() const { return problem_; }
+
+  private:
+    FileProblem problem_;
 };
 
 // The new file is in place of the old one, but the system could not confirm

@@ -1,14 +1,14 @@
 #include "platform/Language.h"
 
 #include "platform/Process.h"
+#include "platform/Say.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
-#include <QSet>
-#include <QSettings>
 #include <QTranslator>
 #include <cstdio>
 #include <string_view>
@@ -23,26 +23,11 @@ struct State {
     QPointer<QTranslator> english;    // the game's English
     bool qtJapaneseMissing = false;
     bool qtJapaneseInstalled = false;
-    QSet<QString> reported;
 };
 
 State& state() {
     static State s;
     return s;
-}
-
-// Says a problem once in the run, however often the player asks again.
-void reportOnce(const QString& key, const QString& message) {
-    if (state().reported.contains(key))
-        return;
-    state().reported.insert(key);
-    std::fprintf(stderr, "kobusato: %s\n", message.toLocal8Bit().constData());
-}
-
-// ~/.config/kobusato/kobusato.conf, or below $XDG_CONFIG_HOME when that is set.
-QSettings userSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("kobusato"),
-                     QStringLiteral("kobusato"));
 }
 
 const QString kLanguageKey = QStringLiteral("language");
@@ -144,10 +129,10 @@ bool applyLanguage(Language language) {
     auto* t = new QTranslator(QCoreApplication::instance());
     if (!t->load(file) || t->isEmpty()) {
         delete t;
-        reportOnce(file,
-                   QStringLiteral("the English translation %1 could not be read; the game stays %2")
-                       .arg(file, s.current == Language::English ? QStringLiteral("English")
-                                                                 : QStringLiteral("Japanese")));
+        sayOnce(file,
+                QStringLiteral("the English translation %1 could not be read; the game stays %2")
+                    .arg(file, s.current == Language::English ? QStringLiteral("English")
+                                                              : QStringLiteral("Japanese")));
         return s.current == Language::English;
     }
     QCoreApplication::installTranslator(t);
@@ -167,14 +152,14 @@ Language currentLanguage() {
 }
 
 Language rememberedLanguage() {
-    QSettings settings = userSettings();
-    const QString code = settings.value(kLanguageKey).toString();
+    const QString code = setting(kLanguageKey).toString();
     if (code.isEmpty())
         return Language::Japanese;
     if (const auto l = languageOfCode(code.toStdString()))
         return *l;
-    reportOnce(settings.fileName(), QStringLiteral("%1: unknown language '%2' (ja or en); Japanese")
-                                        .arg(settings.fileName(), code));
+    sayOnce(
+        settingsFile(),
+        QStringLiteral("%1: unknown language '%2' (ja or en); Japanese").arg(settingsFile(), code));
     return Language::Japanese;
 }
 
@@ -185,12 +170,11 @@ void startLanguage(std::optional<Language> forThisRun) {
 void chooseLanguage(Language language) {
     if (!applyLanguage(language))
         return;
-    QSettings settings = userSettings();
-    settings.setValue(kLanguageKey, codeOf(language));
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        std::fprintf(stderr, "kobusato: the language could not be remembered in %s\n",
-                     settings.fileName().toLocal8Bit().constData());
+    QString why;
+    if (!setSetting(kLanguageKey, codeOf(language), why))
+        say(QStringLiteral("the language could not be remembered in %1 (it %2); it holds for "
+                           "this run")
+                .arg(settingsFile(), why));
 }
 
 QString localizedPicture(const QString& path) {

@@ -1,6 +1,7 @@
 #include "platform/RecordFile.h"
 
 #include "platform/Errors.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,32 +21,16 @@ std::function<bool()>& beforeReplace() {
     return h;
 }
 
-QString cannotOpen() {
-    return QCoreApplication::translate("platform::RecordFile", "ファイルを開けません。");
-}
 QString cannotWrite() {
     return QCoreApplication::translate("platform::RecordFile", "ファイルに書き込めません。");
 }
 
-// Opens `path` for reading only when it is a regular file or a link to one.
-// The open itself must not wait: a FIFO would block it until another program
-// writes, and a device such as /dev/zero could be read without end.
+// Only a regular file (or a link to one) is read; anything else is refused
+// without waiting on it.
 void openRegularFile(QFile& f, const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError(cannotOpen(), path);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw FileError(QCoreApplication::translate("platform::RecordFile",
-                                                    "普通のファイルではないため、開けません。"),
-                        path);
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw FileError(cannotOpen(), path);
-    }
+    const FileProblem problem = openRegular(f, path, kMaxRecordFileBytes);
+    if (problem != FileProblem::None)
+        throw UnopenableFileError(playerText(problem), path, problem);
 }
 
 // A write interrupted between the naming of its temporary file and the
@@ -117,9 +102,7 @@ QByteArray readRecord(const QString& path, int recordLength, int number) {
                         path);
     const QByteArray data = f.read(recordLength);
     if (data.size() != recordLength)
-        throw FileError(
-            QCoreApplication::translate("platform::RecordFile", "ファイルを読み込めません。"),
-            path);
+        throw FileError(playerText(FileProblem::Unreadable), path);
     return data;
 }
 
@@ -133,18 +116,12 @@ void writeRecord(const QString& path, int recordLength, int number, const QByteA
             openRegularFile(old, path);
             // The bytes around the record are kept, which means reading them
             // all; a file far larger than any record file is refused instead
-            // of holding up the game.
-            const QString tooLarge =
-                QCoreApplication::translate("platform::RecordFile", "ファイルが大きすぎます。");
-            if (old.size() > kMaxRecordFileBytes)
-                throw FileError(tooLarge, path);
+            // of holding up the game, one that grew since it was opened too.
             whole = old.read(kMaxRecordFileBytes + 1);
             if (whole.size() > kMaxRecordFileBytes)
-                throw FileError(tooLarge, path);
+                throw FileError(playerText(FileProblem::TooLarge), path);
             if (old.error() != QFileDevice::NoError)
-                throw FileError(QCoreApplication::translate("platform::RecordFile",
-                                                            "ファイルを読み込めません。"),
-                                path);
+                throw FileError(playerText(FileProblem::Unreadable), path);
         }
     }
     const qsizetype offset = qsizetype(recordLength) * (number - 1);

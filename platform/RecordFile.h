@@ -15,9 +15,10 @@ inline constexpr qint64 kMaxRecordFileBytes = 4 * 1024 * 1024;
 // Only regular files (or links to one) are read or written over: anything else
 // (a FIFO, a device, a folder) is a FileError, found without waiting on it.
 
-// Reads record `number` (1-based) of `recordLength` bytes. Throws FileError when
-// the file cannot be opened or does not hold the whole record. Never creates
-// the file.
+// Reads record `number` (1-based) of `recordLength` bytes. Throws
+// UnopenableFileError when the file cannot be opened (missing, not a regular
+// file, larger than kMaxRecordFileBytes, unreadable) and FileError when it does
+// not hold the whole record. Never creates the file.
 QByteArray readRecord(const QString& path, int recordLength, int number);
 
 // Reads records 1..count; throws as readRecord when any is missing.

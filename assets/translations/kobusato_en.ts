@@ -381,6 +381,10 @@
         <source>対戦相手のデータ（Enemy.dat）に第%1回戦の相手がいないため、試合を始められません。</source>
         <translation>The opponents&apos; data (Enemy.dat) has no opponent for round %1, so the match cannot start.</translation>
     </message>
+    <message>
+        <source>対戦相手のデータ（Enemy.dat）を読めないため、試合を始められません。</source>
+        <translation>The opponents&apos; data (Enemy.dat) cannot be read, so the match cannot start.</translation>
+    </message>
 </context>
 <context>
     <name>kobu::PowerUpWindow</name>
@@ -833,32 +837,39 @@ What you just did has been undone. You can play on.</translation>
 <context>
     <name>platform::RecordFile</name>
     <message>
-        <source>ファイルを開けません。</source>
-        <translation>The file cannot be opened.</translation>
-    </message>
-    <message>
         <source>ファイルに書き込めません。</source>
         <translation>The file cannot be written.</translation>
-    </message>
-    <message>
-        <source>普通のファイルではないため、開けません。</source>
-        <translation>It is not a regular file, so it cannot be opened.</translation>
     </message>
     <message>
         <source>ファイルが短すぎるか壊れています。</source>
         <translation>The file is too short or damaged.</translation>
     </message>
     <message>
-        <source>ファイルを読み込めません。</source>
-        <translation>The file cannot be read.</translation>
+        <source>新しいファイルがディスクに書き込まれたことを確かめられません。</source>
+        <translation>It cannot be confirmed that the new file reached the disk.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::RegularFile</name>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file cannot be found.</translation>
+    </message>
+    <message>
+        <source>ファイルではなくフォルダーです。</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>普通のファイルではないため、開けません。</source>
+        <translation>It is not a regular file, so it cannot be opened.</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます。</source>
         <translation>The file is too large.</translation>
     </message>
     <message>
-        <source>新しいファイルがディスクに書き込まれたことを確かめられません。</source>
-        <translation>It cannot be confirmed that the new file reached the disk.</translation>
+        <source>ファイルを読み込めません。</source>
+        <translation>The file cannot be read.</translation>
     </message>
 </context>
 </TS>

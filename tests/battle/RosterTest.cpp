@@ -4,8 +4,10 @@
 #include "battle/Opponent.h"
 #include "platform/Errors.h"
 #include "platform/RecordFile.h"
+#include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,16 +92,50 @@ TEST_F(RosterTest, EachRoundReadsItsOwnRecord) {
     EXPECT_EQ(g(), expected); // nothing else changes
 }
 
-TEST_F(RosterTest, AMissingFileIsAnErrorAndIsNotCreated) {
-    g().roundNumber = 1;
+namespace {
+
+// The message a match that cannot start shows.
+QString refusal() {
     try {
         loadOpponent();
-        FAIL() << "no error";
     } catch (const platform::FileError& e) {
-        EXPECT_TRUE(e.playerText().contains(QStringLiteral("第1回戦"))) << e.what();
-        EXPECT_EQ(e.path(), folder() + "/Enemy.dat");
+        EXPECT_EQ(e.path(), kobu::game().appPath + "/Enemy.dat");
+        return e.playerText();
     }
+    ADD_FAILURE() << "no error";
+    return {};
+}
+
+} // namespace
+
+TEST_F(RosterTest, AMissingFileIsAnErrorAndIsNotCreated) {
+    g().roundNumber = 1;
+    const QString said = refusal();
+    // The file is the fault, not round 1's opponent.
+    EXPECT_TRUE(said.contains(QStringLiteral("Enemy.dat"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(platform::playerText(platform::FileProblem::Missing)))
+        << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("第1回戦"))) << said.toStdString();
     EXPECT_FALSE(QFile::exists(folder() + "/Enemy.dat"));
+}
+
+TEST_F(RosterTest, AFolderOrAFifoInPlaceOfTheFileIsSaidToBeThat) {
+    g().roundNumber = 1;
+    const QString path = folder() + "/Enemy.dat";
+    ASSERT_TRUE(QDir().mkdir(path));
+    QString said = refusal();
+    EXPECT_TRUE(said.contains(platform::playerText(platform::FileProblem::Folder)))
+        << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("第1回戦"))) << said.toStdString();
+    ASSERT_TRUE(QDir().rmdir(path));
+
+    const testing_support::FifoTrap fifo(path);
+    ASSERT_TRUE(fifo.made());
+    said = refusal();
+    EXPECT_TRUE(said.contains(platform::playerText(platform::FileProblem::NotRegular)))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Enemy.dat"))) << said.toStdString();
+    EXPECT_EQ(fifo.readersCaught(), 0);
 }
 
 TEST_F(RosterTest, ARosterTooShortForTheRoundIsAnError) {
@@ -109,7 +145,7 @@ TEST_F(RosterTest, ARosterTooShortForTheRoundIsAnError) {
     for (int round : {6, 11, 0, -3}) {
         g().roundNumber = round;
         g().opponent = OpponentRecord{};
-        EXPECT_THROW(loadOpponent(), platform::FileError) << round;
+        EXPECT_TRUE(refusal().contains(QStringLiteral("第%1回戦").arg(round))) << round;
         EXPECT_EQ(g().opponent, OpponentRecord{}) << round;
     }
 }

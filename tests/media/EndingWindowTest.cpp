@@ -1,5 +1,6 @@
 #include "media/EndingWindow.h"
 #include "character/NameEntryWindow.h"
+#include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 using namespace testing_support;
 using namespace kobu;
+using testing_support::FifoTrap;
 
 namespace {
 
@@ -219,4 +221,25 @@ TEST_F(EndingTest, AMissingPictureIsToldOncePerRun) {
     // Each is used twice in every ending, and the ending played twice.
     for (const char* name : {"/Bmps/初期絵30.bmp", "/Jpegs/背景画07.jpg"})
         EXPECT_EQ(said.count(folder() + QString::fromUtf8(name)), 1) << said.toStdString();
+}
+
+TEST_F(EndingTest, APictureThatIsNoFileIsLeftOutSayingWhatItIs) {
+    const QString folderPicture = folder() + QStringLiteral("/Bmps/初期絵12.bmp");
+    const QString fifoPicture = folder() + QStringLiteral("/Jpegs/背景画03.jpg");
+    QFile::remove(folderPicture);
+    QFile::remove(fifoPicture);
+    ASSERT_TRUE(QDir().mkdir(folderPicture));
+    const FifoTrap fifo(fifoPicture);
+    ASSERT_TRUE(fifo.made());
+    ::testing::internal::CaptureStderr();
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
+    play();
+    const QString said = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    EXPECT_EQ(fifo.readersCaught(), 0) << "the ending waited on a FIFO";
+    EXPECT_TRUE(said.contains(folderPicture + QStringLiteral(" is a folder, not a file")))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(fifoPicture + QStringLiteral(" is not a regular file")))
+        << said.toStdString();
+    EXPECT_EQ(fakeClock().totalSleep(), 8400);
+    EXPECT_NE(find<NameEntryWindow>(), nullptr);
 }

@@ -1,11 +1,14 @@
 #include "platform/Language.h"
 #include "platform/GameWindow.h"
+#include "platform/Settings.h"
+#include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
@@ -231,4 +234,102 @@ TEST_F(LanguageTest, EveryEnglishPictureStandsInForAJapaneseOneOfItsSize) {
             << lettered;
     EXPECT_EQ(localizedPicture(QStringLiteral(":/ui/battle_attack.png")),
               QStringLiteral(":/ui/battle_attack.png"));
+}
+
+namespace {
+
+class SettingsFileTest : public LanguageTest {
+  protected:
+    void SetUp() override {
+        LanguageTest::SetUp();
+        copyFromGame(QStringLiteral("translations/kobusato_en.qm"));
+        QDir().mkpath(QFileInfo(settingsFile()).path());
+    }
+    void writeSettings(const QByteArray& bytes) {
+        QFile f(settingsFile());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray settingsBytes() {
+        QFile f(settingsFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Standard error while `f` runs.
+    template <class F> QString saidDuring(F f) {
+        ::testing::internal::CaptureStderr();
+        f();
+        return QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    }
+};
+
+} // namespace
+
+// A FIFO, a folder or a file far too large for settings is never read or
+// written: the defaults, said once, and the choice holds for the run.
+TEST_F(SettingsFileTest, OnlyASmallRegularFileIsReadOrWritten) {
+    const QString notRemembered = QStringLiteral("the language could not be remembered");
+    {
+        const testing_support::FifoTrap fifo(settingsFile());
+        ASSERT_TRUE(fifo.made());
+        const QString said = saidDuring([] {
+            EXPECT_EQ(rememberedLanguage(), Language::Japanese);
+            EXPECT_EQ(rememberedLanguage(), Language::Japanese);
+        });
+        EXPECT_EQ(said.count(settingsFile() + QStringLiteral(" is not a regular file")), 1)
+            << said.toStdString();
+        const QString chose = saidDuring([&] { choose("English"); });
+        EXPECT_EQ(currentLanguage(), Language::English);
+        EXPECT_TRUE(chose.contains(notRemembered)) << chose.toStdString();
+        EXPECT_EQ(fifo.readersCaught(), 0) << "the game waited on the FIFO";
+        EXPECT_FALSE(QFileInfo(settingsFile()).isFile()) << "the FIFO was replaced";
+        choose("Japanese");
+    }
+    ASSERT_TRUE(QFile::remove(settingsFile()));
+
+    ASSERT_TRUE(QDir().mkdir(settingsFile()));
+    QString said = saidDuring([&] {
+        EXPECT_EQ(rememberedLanguage(), Language::Japanese);
+        choose("English");
+    });
+    EXPECT_TRUE(said.contains(QStringLiteral(" is a folder, not a file"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(notRemembered)) << said.toStdString();
+    EXPECT_TRUE(QFileInfo(settingsFile()).isDir());
+    choose("Japanese");
+    ASSERT_TRUE(QDir().rmdir(settingsFile()));
+
+    const QByteArray large = "language=en\n" + QByteArray(kMaxSettingsBytes, '#');
+    writeSettings(large);
+    said = saidDuring([&] {
+        EXPECT_EQ(rememberedLanguage(), Language::Japanese);
+        choose("English");
+    });
+    EXPECT_TRUE(said.contains(QStringLiteral(" is too large"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(notRemembered)) << said.toStdString();
+    EXPECT_EQ(settingsBytes(), large) << "a file it could not read was written over";
+}
+
+TEST_F(SettingsFileTest, AFileItCannotParseIsNotBlamedForAWriteThatSucceeded) {
+    writeSettings("[unclosed\nvolume=3\n\x01\x02\xff=\n");
+    const QString said = saidDuring([&] { choose("English"); });
+    EXPECT_FALSE(said.contains(QStringLiteral("could not be remembered"))) << said.toStdString();
+    EXPECT_EQ(rememberedCode(), QStringLiteral("en"));
+    EXPECT_EQ(rememberedLanguage(), Language::English);
+}
+
+TEST_F(SettingsFileTest, ASettingWrittenKeepsTheOthersAndAFailedWriteIsSaid) {
+    writeSettings("[General]\nvolume=3\n");
+    choose("English");
+    EXPECT_EQ(rememberedCode(), QStringLiteral("en"));
+    EXPECT_EQ(setting(QStringLiteral("volume")).toInt(), 3);
+
+    // No folder can be made for the file: a real failure, and said.
+    const QString own = QFileInfo(settingsFile()).path();
+    ASSERT_TRUE(QDir(own).removeRecursively());
+    QFile blocker(own);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString said = saidDuring([&] { choose("Japanese"); });
+    EXPECT_TRUE(said.contains(QStringLiteral("the language could not be remembered")))
+        << said.toStdString();
+    EXPECT_EQ(currentLanguage(), Language::Japanese);
 }

@@ -5,20 +5,25 @@
 #include "battle/BattleSupport.h"
 #include "battle/BattleWindow.h"
 #include "battle/Opponent.h"
+#include "character/NameEntryWindow.h"
 #include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
+#include "media/EndingWindow.h"
 #include "platform/GameWindow.h"
 #include "platform/Services.h"
+#include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -218,4 +223,61 @@ TEST_F(DesktopTest, TheRollsRunAboutSixtyTimesASecondOnAnyScreen) {
         }
     }
     platform::setRefreshRateForTests(0);
+}
+
+// ---- Hostile files on the desktop ----------------------------------------------
+
+// The ending reaches a FIFO among its pictures: it leaves the picture out and
+// goes on, where it once waited in open() for a writer that never came.
+TEST_F(GameTest, TheEndingGoesPastAFifoPicture) {
+    for (const QString& n : {QStringLiteral("2"), QStringLiteral("3")})
+        copyFromGame(QStringLiteral("Bmps/初期絵%1.bmp").arg(n));
+    QDir().mkpath(folder() + QStringLiteral("/Bmps"));
+    const FifoTrap fifo(folder() + QStringLiteral("/Bmps/初期絵4-5.bmp"));
+    ASSERT_TRUE(fifo.made());
+    kobu::EndingWindow::sweepSeconds = 0;
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
+    forms().show<kobu::EndingWindow>();
+    forms().close<kobu::EndingWindow>();
+    kobu::EndingWindow::sweepSeconds = 0.5;
+    EXPECT_EQ(fifo.readersCaught(), 0) << "the ending waited on the FIFO";
+    EXPECT_EQ(find<kobu::EndingWindow>(), nullptr);
+    EXPECT_NE(find<kobu::NameEntryWindow>(), nullptr);
+}
+
+// The program itself, its settings file a FIFO: the window comes up in the
+// default language and standard error says why, once.
+TEST(DesktopStart, AFifoSettingsFileDoesNotHoldUpTheWindow) {
+    QTemporaryDir config;
+    QDir(config.path()).mkpath(QStringLiteral("kobusato"));
+    const FifoTrap fifo(config.filePath(QStringLiteral("kobusato/kobusato.conf")));
+    ASSERT_TRUE(fifo.made());
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    game.setProcessEnvironment(env);
+    game.start(QStringLiteral(KOBUSATO_GAME_DIR "/kobusato"), QStringList());
+    ASSERT_TRUE(game.waitForStarted());
+    const QString pid = QString::number(game.processId());
+    const bool shown = waitFor(
+        [&] {
+            QProcess search;
+            search.start(QStringLiteral("xdotool"),
+                         {QStringLiteral("search"), QStringLiteral("--all"),
+                          QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), pid,
+                          QStringLiteral("--name"), QStringLiteral("^Kobusato$")});
+            search.waitForFinished();
+            return search.exitCode() == 0;
+        },
+        20000);
+    game.terminate();
+    if (!game.waitForFinished(5000)) {
+        game.kill();
+        game.waitForFinished();
+    }
+    EXPECT_TRUE(shown) << "no window within 20 s";
+    EXPECT_EQ(fifo.readersCaught(), 0) << "start-up waited on the FIFO";
+    const QString said = QString::fromLocal8Bit(game.readAllStandardError());
+    EXPECT_EQ(said.count(QStringLiteral("kobusato.conf is not a regular file")), 1)
+        << said.toStdString();
 }

@@ -27,6 +27,7 @@ void GameTest::SetUp() {
     // The player's own settings are never read or written by a test.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        dir_->path() + QStringLiteral("/config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_->path() + QStringLiteral("/config")));
     kobu::game() = kobu::GameState{};
     kobu::assignStartValues(kobu::game());
     const auto p = kobu::pathsFromFolder(dir_->path());

@@ -1,0 +1,29 @@
+#include "platform/Pictures.h"
+
+#include "platform/RegularFile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace platform {
+
+QImage readPicture(const QString& path, QString& why) {
+    FileProblem problem;
+    const std::optional<QByteArray> bytes = readRegular(path, kMaxPictureBytes, problem);
+    if (!bytes) {
+        why = QString::fromLatin1(describe(problem));
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The name's ending is only a hint: the reader still goes by the content.
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLatin1());
+    QImage image = reader.read();
+    if (image.isNull())
+        why = QStringLiteral("could not be loaded (%1)").arg(reader.errorString());
+    return image;
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+// Pictures read from the program folder (the ending's), as opposed to the
+// ones compiled into the program.
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+namespace platform {
+
+// Far beyond the game's own pictures (a few hundred kilobytes each).
+inline constexpr std::int64_t kMaxPictureBytes = 16 * 1024 * 1024;
+
+// The picture in `path`, read only when it is a regular file of at most
+// kMaxPictureBytes. When it cannot be had, a null image and in `why` what is
+// wrong, in English for standard error: "is a folder, not a file", or the
+// decoder's reason.
+QImage readPicture(const QString& path, QString& why);
+
+} // namespace platform

@@ -15,13 +15,13 @@ fluid=$(pkg-config --cflags --libs fluidsynth)
 sanitize=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
   -I. tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
-  platform/Cp932.cpp platform/RecordFile.cpp platform/Process.cpp $qt -o "$out/load_fuzzer"
+  platform/Cp932.cpp platform/RecordFile.cpp platform/RegularFile.cpp platform/Process.cpp $qt -o "$out/load_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
+  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/RegularFile.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/ScoutFuzzer.cpp platform/FluidMidi.cpp platform/music/*.cpp $qt $fluid -o "$out/scout_fuzzer"
+  -I. tests/fuzz/ScoutFuzzer.cpp platform/FluidMidi.cpp platform/RegularFile.cpp platform/music/*.cpp $qt $fluid -o "$out/scout_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/SoundFontCutFuzzer.cpp platform/music/SoundFontCut.cpp $qt -o "$out/cut_fuzzer"
+  -I. tests/fuzz/SoundFontCutFuzzer.cpp platform/music/SoundFontCut.cpp platform/RegularFile.cpp $qt -o "$out/cut_fuzzer"
 
 # A valid record to start from, so the fuzzer explores real saves too.
 python3 - "$out/corpus/seed" <<'PY'

@@ -1,13 +1,15 @@
 #include "platform/music/CutLoader.h"
 
+#include "platform/RegularFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <limits>
 #include <mutex>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::music {
@@ -70,13 +72,7 @@ void copyPart(const std::string& part, std::uint64_t start, char*& into, std::ui
 // The file may have been swapped for a FIFO since it was read: that must
 // not block FluidSynth for ever.
 int openRegular(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat st {};
-    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return RegularFile(path.c_str(), std::numeric_limits<std::int64_t>::max()).release();
 }
 
 void* openCut(const char* name) {
@@ -178,9 +174,8 @@ CutFile::CutFile(const SoundFontIndex& index, const Reach& reach) {
 CutFile::CutFile(const std::string& path) : original_(path) {
     auto layout = std::make_shared<Layout>();
     layout->original = path;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        layout->size = std::uint64_t(st.st_size);
+    const RegularFile file(path.c_str(), std::numeric_limits<std::int64_t>::max());
+    layout->size = file ? std::uint64_t(file.size()) : 0;
     layout->listsStart = layout->after = layout->size;
     remember(std::move(layout));
 }

@@ -1,7 +1,8 @@
 #include "platform/music/MusicFiles.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <cstdio>
 #include <dlfcn.h>
@@ -58,27 +59,11 @@ void sayOnceAbout(const QString& path, const char* what) {
 constexpr qint64 kMaxMidiBytes = 4 * 1024 * 1024;
 
 std::optional<QByteArray> readMusicFile(const QString& path) {
-    // Only a regular file is opened: a pipe or a device would block in open()
-    // or never stop giving bytes.
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        sayOnceAbout(path, "is missing");
-        return std::nullopt;
-    }
-    if (!info.isFile()) {
-        sayOnceAbout(path, "is not a regular file");
-        return std::nullopt;
-    }
-    if (info.size() > kMaxMidiBytes) {
-        sayOnceAbout(path, "is too large to be music");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        sayOnceAbout(path, "cannot be read");
-        return std::nullopt;
-    }
-    return file.read(kMaxMidiBytes);
+    FileProblem why = FileProblem::None;
+    std::optional<QByteArray> bytes = readRegular(path, kMaxMidiBytes, why);
+    if (!bytes)
+        sayOnceAbout(path, describe(why));
+    return bytes;
 }
 
 } // namespace platform::music

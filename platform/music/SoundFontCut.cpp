@@ -1,14 +1,12 @@
 #include "platform/music/SoundFontCut.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform::music {
 
@@ -114,21 +112,15 @@ std::optional<SoundFontIndex> SoundFontIndex::read(const std::string& path,
     std::string unused;
     std::string& why = notAFile ? *notAFile : unused;
     why.clear();
-    // A FIFO or a device would block the open or the reads for ever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat st {};
-    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        why = fd < 0 && errno == ENOENT ? "does not exist"
-              : fd < 0                  ? "cannot be read"
-                                        : "is not a regular file";
-        if (fd >= 0)
-            ::close(fd);
+    // A RIFF file says its size in 32 bits.
+    RegularFile opened(path.c_str(), (std::int64_t(1) << 32) + 8);
+    if (!opened) {
+        why = describe(opened.problem());
         return std::nullopt;
     }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        why = "cannot be read";
+    if (!file.open(opened.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        why = describe(FileProblem::Unreadable);
         return std::nullopt;
     }
     // Only the chunk headers and the preset lists are read; the samples

@@ -1,9 +1,8 @@
 #include "platform/music/MusicFiles.h"
 
 #include "platform/RegularFile.h"
+#include "platform/Say.h"
 
-#include <QFile>
-#include <QSet>
 #include <cstdio>
 #include <dlfcn.h>
 #include <fluidsynth.h>
@@ -37,21 +36,13 @@ void keepLibrariesQuiet() {
 }
 
 void say(const std::string& line) {
-    std::fputs(("kobusato: " + line + "\n").c_str(), stderr);
-    std::fflush(stderr);
+    platform::say(QString::fromLocal8Bit(line));
 }
 
 void sayOnceAbout(const QString& path, const char* what) {
-    static std::mutex mutex;
-    static QSet<QString> told;
-    {
-        const std::lock_guard lock(mutex);
-        if (told.contains(path))
-            return;
-        told.insert(path);
-    }
-    say("the music file " + QFile::encodeName(path).toStdString() + " " + what +
-        "; that music is silent");
+    platform::sayOnce(QStringLiteral("music file ") + path,
+                      QStringLiteral("the music file ") + path + QLatin1Char(' ') +
+                          QLatin1String(what) + QStringLiteral("; that music is silent"));
 }
 
 // Far beyond any tune the game ships (a few tens of kilobytes), and small

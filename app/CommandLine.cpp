@@ -11,6 +11,10 @@
 
 namespace kobu {
 
+const char* programVersion() {
+    return KOBUSATO_VERSION;
+}
+
 CommandLine parseCommandLine(int argc, const char* const* argv) {
     CommandLine options;
     for (int i = 1; i < argc; ++i) {
@@ -40,7 +44,7 @@ std::optional<int> answerCommandLine(const CommandLine& options, const char* pro
         return 0;
     }
     if (options.version) {
-        std::printf("kobusato %s\n", KOBUSATO_VERSION);
+        std::printf("kobusato %s\n", programVersion());
         return 0;
     }
     return std::nullopt;

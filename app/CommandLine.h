@@ -11,6 +11,9 @@ struct CommandLine {
     bool version = false; // --version
 };
 
+// The version the build was made as, for --version and the About box alike.
+const char* programVersion();
+
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
 // Answers on standard output what needs no window (--help, --version) and

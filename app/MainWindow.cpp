@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/HelpMenu.h"
 #include "app/NewGame.h"
 #include "platform/GameWindow.h"
 #include "platform/Guard.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow() {
     exit_->setObjectName(QStringLiteral("Exit"));
     exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addLanguageMenu(menuBar());
+    addHelpMenu(menuBar());
     retranslate();
 
     connect(new_, &QAction::triggered, this,

@@ -38,6 +38,7 @@ QLabel* valueLabel(QWidget* parent, const char* name, int left, int top) {
                           Qt::AlignLeft | Qt::AlignVCenter);
     l->setWordWrap(false);
     l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    markNotTranslated(l);
     return l;
 }
 
@@ -65,6 +66,8 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("BattleWindow")) {
                            Qt::AlignLeft | Qt::AlignVCenter);
     opponentHp->setFont(designFont(times, 20.25, true));
     opponentHp->setWordWrap(false);
+    for (QLabel* l : {playerName, playerHp, opponentHp})
+        markNotTranslated(l);
 
     // Row captions of both sides: attack A, attack B, defence A, defence B.
     makeLabel(this, QStringLiteral("Label1"), QStringLiteral("A"), 720, 840, 255, 255);
@@ -94,6 +97,7 @@ BattleWindow::BattleWindow() : GameWindow(QStringLiteral("BattleWindow")) {
     for (QLabel* l : {playerRoll, opponentRoll}) {
         l->setFont(designFont(times, 18, true));
         l->setWordWrap(false);
+        markNotTranslated(l);
         // Sixty new numbers a second: an opaque label of fixed size repaints
         // itself alone, not the window and its frame behind it.
         l->setFixedSize(l->size());

@@ -5,8 +5,8 @@
 // - a row's limit: once a row's result is above it, the row is fixed (the
 //   check looks at the value before the press, so one step past the limit is
 //   reachable, and from there even lowering is refused);
-// - the pairs: attack A must stay at least 5 above attack B, and defence A at
-//   least 5 above defence B; an A row refuses a right press that would narrow
+// - the pairs: attack A must stay at least 4 above attack B, and defence A at
+//   least 4 above defence B; an A row refuses a right press that would narrow
 //   the gap (checked before its limit), a B row a left press (after its limit);
 // - no row goes below the value it had when the window opened, and no more
 //   points are spent than the match gave.

@@ -97,8 +97,10 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("AllocationWind
                     120, top, 1335, 375);
         *d.now = makeLabel(this, QString::fromLatin1(d.nowName), {}, 1560, top, 855, 375, centred);
         *d.ato = makeLabel(this, QString::fromLatin1(d.atoName), {}, 2520, top, 855, 375, centred);
-        (*d.now)->setFont(valueFont);
-        (*d.ato)->setFont(valueFont);
+        for (QLabel* l : {*d.now, *d.ato}) {
+            l->setFont(valueFont);
+            markNotTranslated(l);
+        }
         auto* b = new MousePressButton(QStringLiteral("↑↓"), this);
         b->setObjectName(QString::fromLatin1(d.buttonName));
         b->setAutoDefault(false);
@@ -128,6 +130,7 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("AllocationWind
                               Qt::AlignLeft | Qt::AlignVCenter);
     pointsLeft = makeLabel(this, QStringLiteral("pointsLeft"), {}, 4320, 2160, 2280, 615, centred);
     pointsLeft->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 18, true));
+    markNotTranslated(pointsLeft);
     okButton = makeButton(this, QStringLiteral("OK"), {}, 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });
     translateTexts();

@@ -53,8 +53,10 @@ StatusWindow::StatusWindow() : GameWindow(QStringLiteral("StatusWindow")) {
     weaponValue = makeLabel(this, QStringLiteral("weaponValue"), {}, 1560, 4800, 3495, 495, left);
     armourValue = makeLabel(this, QStringLiteral("armourValue"), {}, 1560, 5520, 3495, 495, left);
     for (QLabel* l : {nameValue, hpValue, maxHpValue, attackAValue, attackBValue, defenseAValue,
-                      defenseBValue, moneyValue, speedValue})
+                      defenseBValue, moneyValue, speedValue}) {
         l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 14, true));
+        markNotTranslated(l);
+    }
     for (QLabel* l : {weaponValue, armourValue}) {
         l->setFont(designFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
         l->setWordWrap(false);

@@ -117,3 +117,12 @@ add_custom_command(OUTPUT ${UI_DIR}/qrc_ui.cpp
 add_custom_target(art ALL DEPENDS ${ART_OUTPUTS})
 target_sources(kobusato_core PRIVATE ${UI_DIR}/qrc_ui.cpp)
 set_source_files_properties(${UI_DIR}/qrc_ui.cpp PROPERTIES GENERATED TRUE SKIP_AUTOGEN ON)
+
+# The guide to the game, both languages in one file, compiled into the program
+# (the README's "How to play" is its English half).
+add_custom_command(OUTPUT ${UI_DIR}/qrc_help.cpp
+  COMMAND Qt6::rcc --name help -o ${UI_DIR}/qrc_help.cpp ${CMAKE_SOURCE_DIR}/assets/help/help.qrc
+  DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/help.qrc ${CMAKE_SOURCE_DIR}/assets/help/how_to_play.md
+  COMMENT "Compiling the guide" VERBATIM)
+target_sources(kobusato_core PRIVATE ${UI_DIR}/qrc_help.cpp)
+set_source_files_properties(${UI_DIR}/qrc_help.cpp PROPERTIES GENERATED TRUE SKIP_AUTOGEN ON)

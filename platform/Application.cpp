@@ -13,9 +13,10 @@
 #include <unistd.h>
 #include <vector>
 
-// Outside any namespace, as the resource's registration function is.
-static void initPictures() {
+// Outside any namespace, as the resources' registration functions are.
+static void initResources() {
     Q_INIT_RESOURCE(ui);
+    Q_INIT_RESOURCE(help);
 }
 
 namespace platform {
@@ -138,8 +139,8 @@ std::string virtualDisplayCommand(const char* program) {
 
 Application::Application(int& argc, char** argv) : QApplication(openingDisplay(argc, argv), argv) {
     displayOpened();
-    // The windows' pictures live in the static game library.
-    initPictures();
+    // The windows' pictures and the guide live in the static game library.
+    initResources();
     setApplicationName(QStringLiteral("Kobusato"));
     // Ties the windows to the launcher, so the desktop shows its name and icon.
     setDesktopFileName(QStringLiteral("io.github.kobusato.Kobusato"));

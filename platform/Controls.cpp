@@ -74,6 +74,7 @@ const char* const kPictureProperty = "kobusatoPicture";
 const char* const kPictureTextProperty = "kobusatoPictureText";
 const char* const kDesignFontProperty = "kobusatoDesignFont";
 const char* const kFontWasSetProperty = "kobusatoFontWasSet";
+const char* const kNotTranslatedProperty = "kobusatoNotTranslated";
 
 void loadPicture(QLabel* l) {
     const QString resource = l->property(kPictureProperty).toString();
@@ -159,7 +160,7 @@ void fitTexts(QWidget* root) {
             else
                 w->setFont(QFont());
         }
-        if (!english || textFits(w))
+        if (!english || w->property(kNotTranslatedProperty).toBool() || textFits(w))
             continue;
         if (!w->property(kDesignFontProperty).isValid()) {
             w->setProperty(kDesignFontProperty, w->font());
@@ -174,6 +175,10 @@ void fitTexts(QWidget* root) {
                 break;
         }
     }
+}
+
+void markNotTranslated(QWidget* control) {
+    control->setProperty(kNotTranslatedProperty, true);
 }
 
 void MousePressButton::mousePressEvent(QMouseEvent* e) {

@@ -33,8 +33,13 @@ void reloadPictures(QWidget* root);
 bool textFits(const QWidget* control);
 // In English, draws each text under `root` that is wider than its control in
 // a smaller face, as large as still fits; in Japanese every control has the
-// face it was designed with.
+// face it was designed with. Controls marked with markNotTranslated keep
+// their face in both.
 void fitTexts(QWidget* root);
+// Marks a control whose text is the game's own (the player's name, a number)
+// rather than a translation: the same in both languages, so it keeps the face
+// it was designed with.
+void markNotTranslated(QWidget* control);
 
 // A button that reports mouse presses with the button that was pressed
 // (1 left, 2 right, 4 middle) and the shift state.

@@ -59,6 +59,7 @@ ItemsWindow::ItemsWindow() : GameWindow(QStringLiteral("ItemsWindow")) {
     for (Row& r : rows) {
         r.name = makeLabel(this, QString::fromLatin1(r.nameId), {}, 120, r.top, 2175, 375, mid);
         r.count = makeLabel(this, QString::fromLatin1(r.countId), {}, 2520, r.top, 975, 375, right);
+        markNotTranslated(r.count);
         r.unit = makeLabel(this, QString::fromLatin1(r.unitId), {}, 3600, r.top, 375, 375, mid);
         r.use = makeButton(this, QString::fromLatin1(r.useId), {}, 4200, r.top, 1215, 495);
     }

@@ -31,6 +31,7 @@ PowerUpWindow::PowerUpWindow() : GameWindow(QStringLiteral("PowerUpWindow")) {
                              Qt::AlignLeft | Qt::AlignVCenter);
     moneyValue = makeLabel(this, QStringLiteral("moneyValue"), {}, 1080, 2880, 3135, 375,
                            Qt::AlignLeft | Qt::AlignVCenter);
+    markNotTranslated(moneyValue);
     backButton = makeButton(this, QStringLiteral("Command2"), {}, 1440, 3360, 1695, 615);
     onClick(backButton, [this] { onBackClicked(); });
     // The design's tab order takes the defence item before the drink.

@@ -40,6 +40,7 @@ RecoveryItemsWindow::RecoveryItemsWindow() : GameWindow(QStringLiteral("Recovery
     promptLabel = makeLabel(this, QStringLiteral("Label1"), {}, 120, 120, 2055, 375, mid);
     moneyCaption = makeLabel(this, QStringLiteral("Label8"), {}, 2160, 120, 855, 375, mid);
     moneyValue = makeLabel(this, QStringLiteral("moneyValue"), {}, 3120, 120, 1335, 375, mid);
+    markNotTranslated(moneyValue);
     divider = makeLine(this, QStringLiteral("Line1"), 0, 480, 4680, 480);
 
     tapWaterName = makeLabel(this, QStringLiteral("Label2"), {}, 120, 840, 1695, 375);

@@ -27,9 +27,16 @@ namespace {
 } // namespace
 
 QString shownEquipmentName(const QString& savedName) {
+    // The record pads a name with blanks to its width; the translation knows
+    // the name without them.
+    qsizetype end = savedName.size();
+    while (end > 0 && savedName[end - 1] == QLatin1Char(' '))
+        --end;
+    const QString name = savedName.left(end);
+    const QString shown = QCoreApplication::translate("Equipment", name.toUtf8().constData());
     // A name from an edited save that the translation does not know shows as
-    // it is.
-    return QCoreApplication::translate("Equipment", savedName.toUtf8().constData());
+    // it is, padding and all, as the Japanese game always showed it.
+    return shown == name ? savedName : shown;
 }
 
 } // namespace kobu

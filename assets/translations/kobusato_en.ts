@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>お～け～？</source>
-        <translation>O~K?</translation>
+        <translation>Okey-dokey?</translation>
     </message>
 </context>
 <context>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>負け</source>
-        <translation>You lost...</translation>
+        <translation>You lost…</translation>
     </message>
     <message>
         <source>あなたの勝利です♪</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>金持ちすぎ・・・・</source>
-        <translation>Way too rich....</translation>
+        <translation>Way too rich…</translation>
     </message>
     <message>
         <source>金持ちすぎなんじゃ！</source>
@@ -201,19 +201,19 @@
     </message>
     <message>
         <source>スピードドロー</source>
-        <translation>Speed draw</translation>
+        <translation>Dead heat!</translation>
     </message>
     <message>
         <source>プレイヤー勝利</source>
-        <translation>Player wins</translation>
+        <translation>You win the exchange!</translation>
     </message>
     <message>
         <source>プレイヤー負け</source>
-        <translation>Player loses</translation>
+        <translation>You lose the exchange!</translation>
     </message>
     <message>
         <source>ドロー</source>
-        <translation>Draw</translation>
+        <translation>Draw!</translation>
     </message>
 </context>
 <context>
@@ -229,6 +229,48 @@
     <message>
         <source>確認</source>
         <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::HelpMenu</name>
+    <message>
+        <source>遊び方(&amp;H)</source>
+        <translation>&amp;How to Play</translation>
+    </message>
+    <message>
+        <source>Kobusato について(&amp;A)</source>
+        <translation>&amp;About Kobusato</translation>
+    </message>
+    <message>
+        <source>一人で遊ぶ、小さな格闘トーナメントのゲームです。</source>
+        <translation>A small single-player fighting-tournament game.</translation>
+    </message>
+    <message>
+        <source>GNU 一般公衆利用許諾書のバージョン3、またはそれ以降のバージョン（GPL-3.0-or-later）のもとで配布されるフリーソフトウェアです。</source>
+        <translation>Free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>プログラム、データ、音楽、絵など、このゲームのすべてはこのゲームのために作られました。</source>
+        <translation>Everything in the game, from the code and the data to the music and the pictures, was made for it.</translation>
+    </message>
+    <message>
+        <source>Kobusato バージョン %1</source>
+        <translation>Kobusato version %1</translation>
+    </message>
+    <message>
+        <source>Kobusato について</source>
+        <translation>About Kobusato</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::HelpWindow</name>
+    <message>
+        <source>遊び方</source>
+        <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -314,19 +356,19 @@
     </message>
     <message>
         <source>新しいパソコンを組み立てようとしたが金がない</source>
-        <translation>He wanted to build a new one, but he had no money</translation>
+        <translation>He wanted to build a new one, but he had no money left.</translation>
     </message>
     <message>
         <source>そんな時に、賞金50000Gという武道大会が開かれる</source>
-        <translation>Just then, a martial-arts tournament with a 50000 G prize is announced</translation>
+        <translation>Just then, a martial-arts tournament was announced, with a prize of 50000 G.</translation>
     </message>
     <message>
         <source>男は金を手に入れるべく武道大会会場へ向かう･････</source>
-        <translation>To win the money, the man heads for the tournament…</translation>
+        <translation>Set on winning that money, the man headed for the tournament…</translation>
     </message>
     <message>
         <source>このげ～むのすと～りぃ</source>
-        <translation>The Sto~ry of This Ga~me</translation>
+        <translation>Once Upon a Game…</translation>
     </message>
 </context>
 <context>
@@ -357,7 +399,7 @@
     </message>
     <message>
         <source>えら～</source>
-        <translation>erro~r</translation>
+        <translation>Oopsie!</translation>
     </message>
 </context>
 <context>
@@ -410,15 +452,15 @@
     </message>
     <message>
         <source>所持金</source>
-        <translation>Money</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>メニューへ</source>
-        <translation>To Menu</translation>
+        <translation>Back to Shop</translation>
     </message>
     <message>
         <source>ドーピングしすぎ</source>
-        <translation>Too much doping</translation>
+        <translation>Too much doping!</translation>
     </message>
     <message>
         <source>エラー</source>
@@ -426,7 +468,7 @@
     </message>
     <message>
         <source>金がないなら帰れ</source>
-        <translation>No money? Then go home</translation>
+        <translation>No money? Then go home!</translation>
     </message>
     <message>
         <source>%1を買います。よろしいですか？</source>
@@ -453,7 +495,7 @@
     </message>
     <message>
         <source>所持金</source>
-        <translation>Money</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>おいしい水道水</source>
@@ -485,7 +527,7 @@
     </message>
     <message>
         <source>個数には０以上の整数を入力してください</source>
-        <translation>Enter a whole number, 0 or more, for each amount</translation>
+        <translation>Enter a whole number, 0 or more, for each amount.</translation>
     </message>
     <message>
         <source>エラー</source>
@@ -544,15 +586,15 @@
     </message>
     <message>
         <source>エラ～</source>
-        <translation>Erro~r</translation>
+        <translation>Whoops!</translation>
     </message>
     <message>
         <source>コードが違います～</source>
-        <translation>Wrong co~de</translation>
+        <translation>Nope, still the wrong code!</translation>
     </message>
     <message>
         <source>えら～</source>
-        <translation>erro~r</translation>
+        <translation>Oopsie!</translation>
     </message>
 </context>
 <context>
@@ -575,15 +617,15 @@
     </message>
     <message>
         <source>パワーアップアイテム？</source>
-        <translation>Power-Up Items?</translation>
+        <translation>Power-Up Items</translation>
     </message>
     <message>
         <source>メニューに戻る</source>
-        <translation>Back to Menu</translation>
+        <translation>Back to Town</translation>
     </message>
     <message>
         <source>パワーアップアイテムの使用は、５回までです！</source>
-        <translation>Power-up items: 5 per game at most!</translation>
+        <translation>Only 5 power-up items per game!</translation>
     </message>
     <message>
         <source>危険！</source>
@@ -592,8 +634,8 @@
     <message>
         <source>これ以上アップグレードできません
 <byte value="xd"/>すでに最高ランクです</source>
-        <translation>Cannot upgrade any further
-<byte value="xd"/>It is already top rank</translation>
+        <translation>Cannot upgrade any further.
+This is already the best there is.</translation>
     </message>
     <message>
         <source>エラー</source>
@@ -764,7 +806,7 @@
     </message>
     <message>
         <source>めにゅ～</source>
-        <translation>Menu~</translation>
+        <translation>Town Menu</translation>
     </message>
     <message>
         <source>行動を指定してください</source>

@@ -25,6 +25,7 @@
 
 using namespace kobu;
 using namespace platform;
+using testing_support::fakeBoxes;
 using testing_support::GameTest;
 using testing_support::settle;
 
@@ -154,4 +155,83 @@ TEST_F(EnglishTest, EveryWindowSwitchesAtOnceReadsEnglishThatFitsAndComesBackJap
         EXPECT_EQ(again.at(name).text, before.text) << name.toStdString();
         EXPECT_EQ(again.at(name).font, before.font) << name.toStdString();
     }
+}
+
+namespace {
+
+// A game played on in English the way a player goes: the menu's buttons, the
+// shop, the save slot.
+class EnglishPlayTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (const char* file :
+             {"translations/kobusato_en.qm", "Enemy.dat", "Bukidata2.dat", "Bougyo.dat"})
+            copyFromGame(QString::fromLatin1(file));
+        g().playerName = QStringLiteral("たろう");
+        g().money = 10000;
+        forms().show<StatusWindow>();
+        menu = &forms().show<TownMenu>();
+    }
+    void saveAndLoad() {
+        fakeBoxes().answer(Answer::Yes);
+        fakeBoxes().answer(Answer::Ok);
+        menu->saveButton->click();
+        fakeBoxes().answer(Answer::Yes);
+        menu->loadButton->click();
+        settle();
+    }
+    QString weapon() { return find<StatusWindow>()->weaponValue->text(); }
+    QString armour() { return find<StatusWindow>()->armourValue->text(); }
+    TownMenu* menu = nullptr;
+};
+
+} // namespace
+
+// The game holds the names padded to the record's width, from the tables and
+// from a save alike; the player reads them translated all the same.
+TEST_F(EnglishPlayTest, EquipmentNamesStayEnglishAfterAnUpgradeAndAfterALoad) {
+    chooseLanguage(Language::English);
+    saveAndLoad();
+    EXPECT_EQ(weapon(), QStringLiteral("Flimsy Bat"));
+    EXPECT_EQ(armour(), QStringLiteral("Plain Clothes"));
+
+    menu->shopButton->click();
+    ShopWindow* shop = find<ShopWindow>();
+    ASSERT_NE(shop, nullptr);
+    fakeBoxes().answer(Answer::Yes);
+    shop->weaponButton->click();
+    fakeBoxes().answer(Answer::Yes);
+    shop->armourButton->click();
+    EXPECT_EQ(weapon(), QStringLiteral("Sturdy Wooden Sword"));
+    EXPECT_EQ(armour(), QStringLiteral("Thick Tracksuit"));
+    shop->backButton->click();
+    saveAndLoad();
+    EXPECT_EQ(weapon(), QStringLiteral("Sturdy Wooden Sword"));
+    EXPECT_EQ(armour(), QStringLiteral("Thick Tracksuit"));
+
+    // The Japanese game shows the held name as it always did, padding and all.
+    chooseLanguage(Language::Japanese);
+    settle();
+    EXPECT_EQ(weapon(), g().weaponName);
+    EXPECT_TRUE(g().weaponName.startsWith(QStringLiteral("丈夫な木刀  ")));
+}
+
+// A loaded name is padded far beyond its label; it is the player's own, not a
+// translation, and keeps its face in either language.
+TEST_F(EnglishPlayTest, ThePlayersNameKeepsItsFaceAcrossALanguageSwitchInAMatchAfterALoad) {
+    saveAndLoad();
+    menu->battleButton->click();
+    BattleWindow* battle = find<BattleWindow>();
+    ASSERT_NE(battle, nullptr);
+    battle_support::tame(*battle);
+    const QFont face = battle->playerName->font();
+    const QFont hp = battle->playerHp->font();
+    chooseLanguage(Language::English);
+    settle();
+    EXPECT_EQ(battle->playerName->text(), g().playerName);
+    EXPECT_EQ(battle->playerName->font(), face)
+        << face.pointSizeF() << " became " << battle->playerName->font().pointSizeF();
+    EXPECT_EQ(battle->playerHp->font(), hp);
+    EXPECT_EQ(find<StatusWindow>()->nameValue->font().pointSizeF(), 14.0);
 }

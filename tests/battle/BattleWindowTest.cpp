@@ -67,7 +67,12 @@ TEST_P(MissingOpponentTest, KeepsThePlayerInTown) {
     QTest::mouseClick(find<TownMenu>()->battleButton, Qt::LeftButton);
     ASSERT_EQ(fakeBoxes().shown.size(), 1u);
     EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("Enemy.dat")));
-    EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("第%1回戦").arg(round)));
+    // A missing file is its own fault, a short one that of the round.
+    if (round == 1)
+        EXPECT_TRUE(fakeBoxes().shown[0].request.text.contains(QStringLiteral("読めない")));
+    else
+        EXPECT_TRUE(
+            fakeBoxes().shown[0].request.text.contains(QStringLiteral("第%1回戦").arg(round)));
     EXPECT_EQ(find<BattleWindow>(), nullptr);
     EXPECT_TRUE(find<TownMenu>()->isShown());
     EXPECT_EQ(g(), before);

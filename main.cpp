@@ -3,6 +3,7 @@
 #include "app/NewGame.h"
 #include "platform/Application.h"
 #include "platform/Language.h"
+#include "platform/PlayerSettings.h"
 #include "state/GameState.h"
 
 #ifdef KOBUSATO_STARTUP_PROBE
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kobusato: %s\n", language.error.c_str());
         return 2;
     }
+    // Qt fixes the scale when the application object is made.
+    platform::applyGameSize(platform::rememberedGameSize());
     platform::Application app(argc, argv);
     platform::startLanguage(language.language);
 #ifdef KOBUSATO_STARTUP_PROBE

@@ -7,6 +7,7 @@
 #include "platform/LanguageMenu.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
+#include "platform/SettingsMenu.h"
 #include "state/GameState.h"
 
 #include <QCloseEvent>
@@ -48,6 +49,7 @@ MainWindow::MainWindow() {
     exit_->setObjectName(QStringLiteral("Exit"));
     exit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addLanguageMenu(menuBar());
+    addSettingsMenu(menuBar());
     addHelpMenu(menuBar());
     retranslate();
 

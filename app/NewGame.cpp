@@ -5,6 +5,7 @@
 #include "platform/GameWindow.h"
 #include "platform/Process.h"
 #include "platform/Services.h"
+#include "platform/WindowPlace.h"
 #include "state/GameState.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,12 @@ void startUp() {
     (void)platform::midi();   // the SoundFont loads while the title shows
     auto* frame = new MainWindow();
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame->showMaximized();
+    // Where the player left it, else maximised as the game always opened.
+    if (platform::restoreWindowPlace(frame).value_or(true))
+        frame->showMaximized();
+    else
+        frame->show();
+    platform::keepWindowPlace(frame);
 }
 
 } // namespace kobu

@@ -62,6 +62,7 @@ class SilentMidi : public MidiDevice {
   public:
     void play(const QString&) override {}
     void stop() override {}
+    void setVolume(double) override {}
 };
 
 // The real pause paints what changed; the bench keeps that and skips the wait.

@@ -83,6 +83,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (pm_.isNull())
         return;
     QPainter p(this);
+    // A picture drawn at twice the size, on a screen of 1.5, is shrunk.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(0, 0, pm_);
 }
 
@@ -126,8 +128,10 @@ void EndingWindow::retranslate() {
 void EndingWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    if (!background_.isNull())
+    if (!background_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(0, 0, background_);
+    }
 }
 
 void EndingWindow::note(const QString& s) const {
@@ -139,7 +143,7 @@ QPixmap EndingWindow::load(const QString& name) const {
     // Read afresh each time, as the sequence uses each file when it comes.
     const QString path = picturePath(name);
     QString why;
-    const QImage img = readPicture(path, why);
+    const QImage img = readPictureFor(path, devicePixelRatioF(), why);
     if (img.isNull()) {
         // A picture that cannot be had must not strand the player: leave it
         // out, and say so once in the run, however often the ending plays.

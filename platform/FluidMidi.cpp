@@ -1,5 +1,6 @@
 #include "platform/FluidMidi.h"
 
+#include "platform/PlayerSettings.h"
 #include "platform/music/FluidEngine.h"
 #include "platform/music/MusicFiles.h"
 
@@ -42,6 +43,16 @@ void FluidMidi::stop() {
     engine_->ask(QString());
 }
 
+void FluidMidi::setVolume(double volume) {
+    engine_->setVolume(volume);
+}
+
+int FluidMidi::soundFontsHeld() {
+    engine_->waitLoaded();
+    engine_->waitSettled();
+    return engine_->soundFontsHeld();
+}
+
 void FluidMidi::letLibrariesSpeak() {
     music::librariesSpeak.store(true);
 }
@@ -64,7 +75,10 @@ bool FluidMidi::render(float* left, float* right, int frames) {
 }
 
 std::unique_ptr<MidiDevice> makeRealMidiDevice() {
-    return std::make_unique<FluidMidi>();
+    auto device = std::make_unique<FluidMidi>();
+    // Before the first track, so that a muted game never reads one.
+    device->setVolume(deviceVolume(rememberedMusic()));
+    return device;
 }
 
 } // namespace platform

@@ -68,8 +68,14 @@ class FluidMidi final : public MidiDevice {
     // and is told once per run on standard error.
     void play(const QString& path) override;
     void stop() override;
+    // The synthesizer's gain is gainFor(SoundFont) times `volume`; at 0 the
+    // track's SoundFont cut is let go and none is loaded until it is raised.
+    void setVolume(double volume) override;
 
     State state() const;
+    // The SoundFonts the synthesizer holds now (a track's cut, or the whole
+    // font that cannot be cut), once every request so far has taken effect.
+    int soundFontsHeld();
     // FluidSynth's and ALSA's own messages are kept off standard error, since
     // they mean nothing to a player; a tool that wants to know why there is no
     // sound lets them through before it makes its first device.

@@ -170,11 +170,7 @@ void startLanguage(std::optional<Language> forThisRun) {
 void chooseLanguage(Language language) {
     if (!applyLanguage(language))
         return;
-    QString why;
-    if (!setSetting(kLanguageKey, codeOf(language), why))
-        say(QStringLiteral("the language could not be remembered in %1 (it %2); it holds for "
-                           "this run")
-                .arg(settingsFile(), why));
+    remember({{kLanguageKey, codeOf(language)}}, QStringLiteral("the language"));
 }
 
 QString localizedPicture(const QString& path) {

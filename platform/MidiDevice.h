@@ -16,6 +16,10 @@ class MidiDevice {
     virtual void play(const QString& path) = 0;
     // Stops the music at once.
     virtual void stop() = 0;
+    // The music's loudness from 0 to 1, 1 being the device's own level. At 0
+    // nothing sounds and nothing is held for it; from 0 to above, the file
+    // asked for last starts again from its beginning.
+    virtual void setVolume(double volume) = 0;
 };
 
 // FluidSynth's player on the process's one synthesizer.

@@ -1,6 +1,7 @@
 #include "platform/Pictures.h"
 
 #include "platform/RegularFile.h"
+#include "platform/Say.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -24,6 +25,25 @@ QImage readPicture(const QString& path, QString& why) {
     if (image.isNull())
         why = QStringLiteral("could not be loaded (%1)").arg(reader.errorString());
     return image;
+}
+
+QImage readPictureFor(const QString& path, qreal ratio, QString& why) {
+    if (ratio > 1.0) {
+        const QFileInfo file(path);
+        const QString dense =
+            file.path() + QStringLiteral("/2x/") + file.completeBaseName() + QStringLiteral(".png");
+        if (QFileInfo::exists(dense)) {
+            QString denseWhy;
+            QImage image = readPicture(dense, denseWhy);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+            sayOnce(dense,
+                    QStringLiteral("picture %1 %2; the plainer one is shown").arg(dense, denseWhy));
+        }
+    }
+    return readPicture(path, why);
 }
 
 } // namespace platform

@@ -17,4 +17,11 @@ inline constexpr std::int64_t kMaxPictureBytes = 16 * 1024 * 1024;
 // decoder's reason.
 QImage readPicture(const QString& path, QString& why);
 
+// The picture in `path` for a screen of `ratio` device pixels to a pixel: on
+// any screen denser than 1, the one drawn at twice the size, "2x/<name>.png"
+// beside it, with a device pixel ratio of 2, so that it takes the place of
+// the other and is not a stretched copy of it. Where that one is missing, or
+// cannot be read (told once on standard error), the picture in `path`.
+QImage readPictureFor(const QString& path, qreal ratio, QString& why);
+
 } // namespace platform

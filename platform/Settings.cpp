@@ -81,6 +81,19 @@ QVariant setting(const QString& key, const QVariant& fallback) {
 }
 
 bool setSetting(const QString& key, const QVariant& value, QString& why) {
+    return setSettings({{key, value}}, why);
+}
+
+bool remember(const QVariantMap& values, const QString& what) {
+    QString why;
+    if (setSettings(values, why))
+        return true;
+    say(QStringLiteral("%1 could not be remembered in %2 (it %3); it holds for this run")
+            .arg(what, settingsFile(), why));
+    return false;
+}
+
+bool setSettings(const QVariantMap& values, QString& why) {
     const QString path = settingsFile();
     FileProblem problem;
     const std::optional<QByteArray> bytes = readSettingsFile(path, problem);
@@ -99,7 +112,8 @@ bool setSetting(const QString& key, const QVariant& value, QString& why) {
     }
     for (const QString& k : old.settings().allKeys())
         next.settings().setValue(k, old.settings().value(k));
-    next.settings().setValue(key, value);
+    for (auto v = values.begin(); v != values.end(); ++v)
+        next.settings().setValue(v.key(), v.value());
     const std::optional<QByteArray> written = next.bytes();
     if (!written) {
         why = QStringLiteral("no temporary copy could be written");

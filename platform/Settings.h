@@ -29,5 +29,11 @@ QVariant setting(const QString& key, const QVariant& fallback = {});
 // in English what stood in the way. A file that is not a regular file, too
 // large or unreadable is left as it is, since its contents are unknown.
 bool setSetting(const QString& key, const QVariant& value, QString& why);
+// The same for several keys at once, written together or not at all.
+bool setSettings(const QVariantMap& values, QString& why);
+
+// Sets `values`; when the file cannot hold them, says on standard error that
+// `what` (in English: "the language") holds for this run only.
+bool remember(const QVariantMap& values, const QString& what);
 
 } // namespace platform

@@ -21,6 +21,10 @@ namespace art {
 // Every scene picture of the ending uses this canvas.
 inline constexpr int kSceneW = 512;
 inline constexpr int kSceneH = 385;
+// Screen pixels a scene pixel is painted with: 1 for the files the game has
+// always read, 2 for dense screens. The drawing stays in scene pixels.
+void setSceneScale(int scale);
+int sceneScale();
 
 // The outline colour shared by everything: a warm near-black reads softer
 // than pure black against the bright flat colours.

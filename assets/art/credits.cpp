@@ -59,8 +59,7 @@ void hallAtNight(QPainter& p) {
     p.fillRect(ground, vgrad(ground, QColor(0x3a, 0x36, 0x5a), QColor(0x22, 0x20, 0x3a)));
     // Paint the hall on its own layer so the night tint darkens only the
     // building, not the sky around it.
-    QImage layer(kSceneW, kSceneH, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
+    QImage layer = sceneLayer();
     {
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);

@@ -8,9 +8,30 @@ const char* const kFlipNames[kFlipCount] = {"2",  "3",  "4-5", "5",  "7",  "9", 
                                             "13", "14", "15",  "16", "17", "18", "20", "21", "22",
                                             "24", "25", "26",  "27", "28", "29", "30"};
 
+namespace {
+int scale = 1;
+}
+
+void setSceneScale(int s) {
+    scale = s;
+}
+
+int sceneScale() {
+    return scale;
+}
+
 QImage canvas(const QColor& background) {
-    QImage img(kSceneW, kSceneH, QImage::Format_RGB32);
+    // The painter then draws in scene pixels on every denser canvas.
+    QImage img(kSceneW * scale, kSceneH * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(background);
+    return img;
+}
+
+QImage sceneLayer() {
+    QImage img(kSceneW * scale, kSceneH * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
+    img.fill(Qt::transparent);
     return img;
 }
 

@@ -16,6 +16,8 @@ inline constexpr QRectF kFull(0, 0, kSceneW, kSceneH);
 // A blank scene picture: white under the flip-book, black under the staff
 // roll's cards.
 QImage canvas(const QColor& background);
+// A transparent layer over the whole scene, at the scene's scale.
+QImage sceneLayer();
 
 // ------------------------------------------------------------ street pieces
 void daySky(QPainter& p, int k);

@@ -914,4 +914,27 @@ What you just did has been undone. You can play on.</translation>
         <translation>The file cannot be read.</translation>
     </message>
 </context>
+<context>
+    <name>platform::SettingsMenu</name>
+    <message>
+        <source>音楽を鳴らす(&amp;M)</source>
+        <translation>&amp;Music</translation>
+    </message>
+    <message>
+        <source>音量(&amp;V)</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>画面の大きさ(&amp;Z)</source>
+        <translation>Game si&amp;ze</translation>
+    </message>
+    <message>
+        <source>デスクトップに合わせる(&amp;D)</source>
+        <translation>As the &amp;desktop</translation>
+    </message>
+    <message>
+        <source>大きさは次に起動したときから変わります</source>
+        <translation>The size changes from the next start</translation>
+    </message>
+</context>
 </TS>

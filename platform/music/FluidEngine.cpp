@@ -15,7 +15,7 @@ using namespace music;
 
 FluidEngine::FluidEngine(const FluidMidi::Options& o)
     : soundFont_(QFile::encodeName(o.soundFont).toStdString()), audioOutput_(o.audioOutput),
-      alsaDevice_(o.alsaDevice.toStdString()) {
+      alsaDevice_(o.alsaDevice.toStdString()), baseGain_(FluidMidi::gainFor(soundFont_)) {
     for (const QString& d : o.audioDrivers)
         drivers_.push_back(d.toStdString());
     keepLibrariesQuiet();
@@ -72,10 +72,37 @@ void FluidEngine::waitLoaded() const {
 void FluidEngine::ask(const QString& path) {
     {
         const std::lock_guard lock(requestMutex_);
-        pending_ = path;
+        wanted_ = path;
+        // Muted, the track is remembered but not read: nothing to hold.
+        pending_ = volume_.load() > 0 ? path : QString();
         ++asked_;
     }
     requestChanged_.notify_all();
+}
+
+void FluidEngine::setVolume(double volume) {
+    volume = std::clamp(volume, 0.0, 1.0);
+    bool restart = false;
+    {
+        const std::lock_guard lock(requestMutex_);
+        const bool wasMuted = volume_.load() <= 0;
+        volume_.store(volume);
+        if (wasMuted != (volume <= 0)) {
+            pending_ = volume > 0 ? wanted_ : QString();
+            ++asked_;
+            restart = true;
+        }
+    }
+    if (restart)
+        requestChanged_.notify_all();
+    const std::lock_guard lock(renderMutex_);
+    if (synthReady_ && volume > 0)
+        fluid_synth_set_gain(synth_.get(), float(baseGain_ * volume));
+}
+
+int FluidEngine::soundFontsHeld() {
+    const std::lock_guard lock(renderMutex_);
+    return synthReady_ ? fluid_synth_sfcount(synth_.get()) : 0;
 }
 
 void FluidEngine::waitSettled() {
@@ -160,7 +187,7 @@ bool FluidEngine::loadSoundFont() {
     // of the wake-ups.
     fluid_settings_setint(settings_.get(), "audio.period-size", 256);
     fluid_settings_setint(settings_.get(), "audio.periods", 4);
-    fluid_settings_setnum(settings_.get(), "synth.gain", FluidMidi::gainFor(soundFont_));
+    fluid_settings_setnum(settings_.get(), "synth.gain", baseGain_);
     fluid_settings_setstr(settings_.get(), "audio.pulseaudio.media-role", "");
     // Samples are read when an instrument is chosen, and let go when no
     // channel has it any more.
@@ -198,8 +225,7 @@ bool FluidEngine::loadSoundFont() {
         sfontId_ = fluid_synth_sfload(synth_.get(), cutFile_->name().c_str(), 0);
         if (sfontId_ == FLUID_FAILED) {
             cutFile_.reset();
-            sayIfHeard("the SoundFont " + soundFont_ +
-                       " could not be loaded; the music is silent");
+            sayIfHeard("the SoundFont " + soundFont_ + " could not be loaded; the music is silent");
             return false;
         }
         whole_ = true;
@@ -214,6 +240,9 @@ bool FluidEngine::loadSoundFont() {
     scout_ = std::make_unique<Scout>(presets);
     const std::lock_guard lock(renderMutex_);
     synthReady_ = true;
+    // A volume set while the font loaded found no synthesizer to tell.
+    if (const double volume = volume_.load(); volume > 0)
+        fluid_synth_set_gain(synth_.get(), float(baseGain_ * volume));
     return true;
 }
 

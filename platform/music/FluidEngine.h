@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -42,6 +43,10 @@ class FluidEngine {
     // the last request waiting counts: a track asked for and replaced before
     // the synthesizer got to it is never heard.
     void ask(const QString& path);
+    // Scales the SoundFont's gain; at 0 the track asked for last is cut and
+    // its SoundFont let go, and raised again it starts from its beginning.
+    void setVolume(double volume);
+    int soundFontsHeld();
 
     // Until every request so far has taken effect.
     void waitSettled();
@@ -71,6 +76,8 @@ class FluidEngine {
     const std::string soundFont_;
     const bool audioOutput_;
     const std::string alsaDevice_;
+    const double baseGain_;
+    std::atomic<double> volume_{1.0};
     std::vector<std::string> drivers_;
 
     mutable std::mutex stateMutex_;
@@ -81,6 +88,7 @@ class FluidEngine {
     std::condition_variable requestChanged_;
     std::condition_variable settledChanged_;
     std::optional<QString> pending_;
+    QString wanted_; // asked for last, played or not
     std::uint64_t asked_ = 0;
     std::uint64_t settled_ = 0;
     bool quit_ = false;

@@ -1,11 +1,15 @@
 #include "media/EndingWindow.h"
 #include "character/NameEntryWindow.h"
+#include "platform/Pictures.h"
 #include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <cstdlib>
 
 using namespace testing_support;
 using namespace kobu;
@@ -242,4 +246,106 @@ TEST_F(EndingTest, APictureThatIsNoFileIsLeftOutSayingWhatItIs) {
         << said.toStdString();
     EXPECT_EQ(fakeClock().totalSleep(), 8400);
     EXPECT_NE(find<NameEntryWindow>(), nullptr);
+}
+
+namespace {
+
+// How far two pictures of one size are apart: the share of pixels in which
+// some channel differs by more than `by`.
+double shareDiffering(const QImage& a, const QImage& b, int by) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size())
+        return 1.0;
+    long long differing = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            if (std::abs(qRed(p) - qRed(q)) > by || std::abs(qGreen(p) - qGreen(q)) > by ||
+                std::abs(qBlue(p) - qBlue(q)) > by)
+                ++differing;
+        }
+    return double(differing) / (double(x.width()) * x.height());
+}
+
+class DenseEndingTest : public EndingTest {
+  protected:
+    void SetUp() override {
+        EndingTest::SetUp();
+        for (const QString& n : kFlip)
+            copyFromGame(QStringLiteral("Bmps/2x/初期絵%1.png").arg(n));
+    }
+};
+
+} // namespace
+
+// On a screen of twice the density the ending shows the pictures drawn at
+// twice the size: twice the pixels each way, the same picture, and finer
+// than the plain one stretched. Run in a process of its own at Qt's scale 2.
+TEST_F(DenseEndingTest, AtTwiceTheDensityThePicturesAreDrawnAtTwiceTheSize) {
+    if (frame->devicePixelRatioF() < 2.0) {
+        QProcess self;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        self.setProcessEnvironment(env);
+        self.setProcessChannelMode(QProcess::ForwardedChannels);
+        self.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--gtest_filter=DenseEndingTest.*")});
+        ASSERT_TRUE(self.waitForFinished(120000));
+        EXPECT_EQ(self.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(self.exitCode(), 0);
+        return;
+    }
+    QString shown;
+    EndingWindow::observer = [&](const QString& s) {
+        if (s.startsWith(QStringLiteral("picture:")))
+            shown = s.mid(8);
+    };
+    QImage grabbed;
+    QString grabbedName;
+    fakeClock().onDoEvents = [&] {
+        if (!grabbed.isNull() || !shown.startsWith(QStringLiteral("初期絵")))
+            return;
+        grabbed = find<EndingWindow>()->slide->grab().toImage();
+        grabbedName = shown;
+    };
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
+    play();
+    ASSERT_FALSE(grabbed.isNull());
+    const QImage plain(folder() + QStringLiteral("/Bmps/") + grabbedName + QStringLiteral(".bmp"));
+    const QImage dense(folder() + QStringLiteral("/Bmps/2x/") + grabbedName +
+                       QStringLiteral(".png"));
+    ASSERT_EQ(plain.size(), QSize(512, 385));
+    EXPECT_EQ(grabbed.size(), plain.size() * 2);
+    EXPECT_LT(shareDiffering(grabbed, dense, 2), 0.001) << "not the picture drawn at 2x";
+    // The same drawing: shrunk back, it is the plain one but for its edges.
+    EXPECT_LT(
+        shareDiffering(dense.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                       plain, 48),
+        0.03);
+    // And finer than the plain one stretched.
+    EXPECT_GT(shareDiffering(grabbed, plain.scaled(grabbed.size()), 48), 0.01);
+}
+
+// The picture drawn at twice the size where one is, else the plain one.
+TEST_F(EndingTest, ADensePictureStandsInOnlyWhereOneIsAndCanBeRead) {
+    const QString plain = folder() + QStringLiteral("/Bmps/初期絵2.bmp");
+    QString why;
+    EXPECT_EQ(platform::readPictureFor(plain, 2.0, why).size(), QSize(512, 385));
+    copyFromGame(QStringLiteral("Bmps/2x/初期絵2.png"));
+    QImage dense = platform::readPictureFor(plain, 2.0, why);
+    EXPECT_EQ(dense.size(), QSize(1024, 770));
+    EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+    EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(512, 385));
+    EXPECT_EQ(platform::readPictureFor(plain, 1.0, why).size(), QSize(512, 385));
+    // A damaged one is told and the plain one shown.
+    QFile broken(folder() + QStringLiteral("/Bmps/2x/初期絵2.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("not a picture");
+    broken.close();
+    ::testing::internal::CaptureStderr();
+    dense = platform::readPictureFor(plain, 2.0, why);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(dense.size(), QSize(512, 385));
+    EXPECT_NE(said.find("初期絵2.png"), std::string::npos) << said;
 }

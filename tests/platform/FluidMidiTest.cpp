@@ -580,3 +580,86 @@ TEST(FluidMidi, SoundFontsTheCutCannotFollowPlayWholeOrAreToldAndNeverHang) {
     EXPECT_GT(peak(whole.audio), 0.05f);
     EXPECT_NEAR(rms(whole.audio, 0, at(0.3)) / rms(cut.audio, 0, at(0.3)), 1.0, 0.01);
 }
+
+namespace {
+
+// An organ chord that holds for the whole file: a steady level to measure.
+QByteArray heldChord() {
+    TrackBytes t;
+    t.tempo(0, 500000).at(0, {0xC0, 19});
+    for (const std::uint8_t key : {60, 64, 67})
+        t.at(0, {0x90, key, 100});
+    t.at(ticks(3.0), {0x80, 60, 0}).end(ticks(3.2));
+    return midiFile({t});
+}
+
+} // namespace
+
+// The player's volume scales the synthesizer's own gain: half the volume is
+// half the level, from the start of a track and at once while it plays.
+TEST(FluidMidi, TheVolumeScalesTheLevelInProportion) {
+    QTemporaryDir dir;
+    const QString track = writeFile(dir, QStringLiteral("chord.mid"), heldChord());
+    Rig full;
+    full.midi->play(track);
+    full.run(2.0);
+    Rig half;
+    half.midi->setVolume(0.5);
+    half.midi->play(track);
+    half.run(1.0);
+    const double loud = rms(full.audio, at(0.2), at(1.0));
+    ASSERT_GT(loud, 0.01);
+    EXPECT_NEAR(rms(half.audio, at(0.2), at(1.0)) / loud, 0.5, 0.005);
+
+    // A quarter while the chord holds: no new start, only a lower level once
+    // the room's echo of the louder part has died away.
+    Rig turned;
+    turned.midi->play(track);
+    turned.run(1.0);
+    turned.midi->setVolume(0.25);
+    turned.run(1.0);
+    EXPECT_NEAR(rms(turned.audio, at(1.5), at(2.0)) / rms(full.audio, at(1.5), at(2.0)), 0.25,
+                0.01);
+    EXPECT_EQ(turned.midi->soundFontsHeld(), 1);
+}
+
+// Muted, a track asked for is not read and no SoundFont is held for it;
+// raised again, the track asked for last starts from its beginning.
+TEST(FluidMidi, MutedNothingSoundsOrIsHeldAndUnmutedTheTrackStartsAgain) {
+    QTemporaryDir dir;
+    const QString track = writeFile(dir, QStringLiteral("chord.mid"), heldChord());
+    Rig heard;
+    heard.midi->play(track);
+    heard.run(0.3);
+    const float level = peak(heard.audio) / 4;
+    ASSERT_GT(level, 0.005f);
+    const std::int64_t onset = heard.onset(0, level);
+
+    Rig rig;
+    rig.midi->setVolume(0);
+    rig.midi->play(track);
+    rig.run(1.0);
+    // Below -140 dBFS: what an idle synthesizer's effects leave.
+    EXPECT_LT(peak(rig.audio), 1e-7f);
+    EXPECT_EQ(rig.midi->soundFontsHeld(), 0);
+
+    const std::size_t raised = rig.audio.size();
+    rig.midi->setVolume(1);
+    rig.run(0.5);
+    EXPECT_EQ(rig.midi->soundFontsHeld(), 1);
+    const std::int64_t again = rig.onset(raised, level);
+    ASSERT_GE(again, 0);
+    EXPECT_NEAR(double(again - std::int64_t(raised) - onset) / kRate, 0.0, 0.002);
+
+    // Muted while it plays: cut at once and let go.
+    const std::size_t muted = rig.audio.size();
+    rig.midi->setVolume(0);
+    rig.run(1.0);
+    EXPECT_LT(peak(rig.audio, muted + at(0.3)), 1e-4f);
+    EXPECT_EQ(rig.midi->soundFontsHeld(), 0);
+    // A track asked for while muted is the one that comes back.
+    rig.midi->stop();
+    rig.midi->setVolume(0.5);
+    rig.run(0.5);
+    EXPECT_EQ(rig.midi->soundFontsHeld(), 0) << "stopped while muted, nothing comes back";
+}

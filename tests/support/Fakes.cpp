@@ -91,6 +91,11 @@ void FakeMidi::stop() {
     playing.clear();
 }
 
+void FakeMidi::setVolume(double v) {
+    trace().append(QStringLiteral("midi:volume:%1").arg(v));
+    volume = v;
+}
+
 FakeBoxes& fakeBoxes() {
     return *gBoxes;
 }

@@ -15,7 +15,7 @@
 namespace testing_support {
 
 // Everything the fakes saw, in order: "box:<text>", "sleep:<ms>", "events",
-// "midi:play:<file>", "midi:stop".
+// "midi:play:<file>", "midi:stop", "midi:volume:<0 to 1>".
 QStringList& trace();
 
 struct ShownBox {
@@ -78,9 +78,11 @@ class FakeMidi : public platform::MidiDevice {
   public:
     void play(const QString& path) override;
     void stop() override;
+    void setVolume(double v) override;
 
     QString fileName; // the file asked for last
-    QString playing;  // file whose playback is under way, empty when stopped
+    double volume = 1.0;
+    QString playing; // file whose playback is under way, empty when stopped
     std::vector<QString> commands;
 };
 

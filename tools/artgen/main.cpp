@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -61,12 +62,13 @@ QStringList paintBoth(const std::function<QImage()>& paint, const QString& dir, 
         ++failures;
     }
     art::setLanguage(art::Language::Japanese);
-    const QString englishDir = dir + QStringLiteral("/en");
+    // The English picture of "2x/name" is "en/2x/name".
+    const QString englishDir = dir + QStringLiteral("/en/") + QFileInfo(file).path();
     if (!makeDir(englishDir)) {
         ++failures;
         return {file};
     }
-    save(english, englishDir + u'/' + file, format, quality);
+    save(english, englishDir + u'/' + QFileInfo(file).fileName(), format, quality);
     return {file, QStringLiteral("en/") + file};
 }
 
@@ -103,6 +105,10 @@ int main(int argc, char** argv) {
     // An English picture whose Japanese one lost its lettering must not stay.
     for (const QString& dir : {bmpDir, jpegDir, uiDir})
         QDir(dir + QStringLiteral("/en")).removeRecursively();
+    for (const QString& dir : {bmpDir, jpegDir})
+        if (!QDir(dir + QStringLiteral("/2x")).removeRecursively() ||
+            !makeDir(dir + QStringLiteral("/2x")))
+            return 1;
 
     // Without the Japanese faces the lettering would fall back to boxes;
     // without the rounded Latin one the English lettering loses its look.
@@ -112,20 +118,33 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "artgen: warning: font %s is not installed\n", needed);
     }
 
-    for (int i = 0; i < art::kFlipCount; ++i) {
-        const QString name =
-            QStringLiteral("初期絵%1.bmp").arg(QString::fromUtf8(art::kFlipNames[i]));
-        paintBoth([i] { return art::flipFrame(i).convertToFormat(QImage::Format_RGB888); }, bmpDir,
-                  name, "BMP");
+    // Each at the size the game has always read, then at twice it for dense
+    // screens, as PNG in "2x" beside it (en/2x for the English one).
+    for (const int scale : {1, 2}) {
+        art::setSceneScale(scale);
+        const auto name = [scale](const QString& file) {
+            return scale == 1 ? file
+                              : QStringLiteral("2x/") + QFileInfo(file).completeBaseName() +
+                                    QStringLiteral(".png");
+        };
+        const char* still = scale == 1 ? "BMP" : "PNG";
+        const char* background = scale == 1 ? "JPEG" : "PNG";
+        for (int i = 0; i < art::kFlipCount; ++i) {
+            const QString file =
+                QStringLiteral("初期絵%1.bmp").arg(QString::fromUtf8(art::kFlipNames[i]));
+            paintBoth([i] { return art::flipFrame(i).convertToFormat(QImage::Format_RGB888); },
+                      bmpDir, name(file), still);
+        }
+        paintBoth([] { return art::unpackingPicture().convertToFormat(QImage::Format_RGB888); },
+                  bmpDir, name(QStringLiteral("初期絵19.bmp")), still);
+        for (int n = 1; n <= 11; ++n) {
+            const QString file = QStringLiteral("背景画%1.jpg").arg(n, 2, 10, QChar(u'0'));
+            paintBoth(
+                [n] { return art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888); },
+                jpegDir, name(file), background, scale == 1 ? 90 : -1);
+        }
     }
-    paintBoth([] { return art::unpackingPicture().convertToFormat(QImage::Format_RGB888); }, bmpDir,
-              QStringLiteral("初期絵19.bmp"), "BMP");
-
-    for (int n = 1; n <= 11; ++n) {
-        const QString name = QStringLiteral("背景画%1.jpg").arg(n, 2, 10, QChar(u'0'));
-        paintBoth([n] { return art::backgroundPicture(n).convertToFormat(QImage::Format_RGB888); },
-                  jpegDir, name, "JPEG", 90);
-    }
+    art::setSceneScale(1);
 
     QStringList resources =
         paintBoth([] { return art::staffTitleCard().convertToFormat(QImage::Format_RGB888); },

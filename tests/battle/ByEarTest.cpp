@@ -5,6 +5,8 @@
 #include "character/AllocationWindow.h"
 #include "platform/Language.h"
 
+#include <QAccessible>
+
 using namespace kobu;
 using namespace platform;
 using namespace testing_support;
@@ -131,4 +133,36 @@ TEST_F(ByEarTest, AHitWiderThanSixteenBitsIsStillSaid) {
     EXPECT_TRUE(
         fakeAnnouncer().said.contains(QStringLiteral("プレイヤー勝利 相手に60000のダメージ")))
         << fakeAnnouncer().said.join(QLatin1Char('|')).toStdString();
+}
+
+namespace {
+
+// Counts the accessibility events of the two roll labels, as the bridge to
+// the bus would get them.
+int rollEvents = 0;
+QObject* rollLabels[2] = {};
+void countRollEvents(QAccessibleEvent* e) {
+    if (e->object() == rollLabels[0] || e->object() == rollLabels[1])
+        ++rollEvents;
+}
+
+} // namespace
+
+TEST_F(ByEarTest, RunningNumbersPutNoEventOnTheBus) {
+    BattleWindow& b = start();
+    rollLabels[0] = b.playerRoll;
+    rollLabels[1] = b.opponentRoll;
+    rollEvents = 0;
+    QAccessible::installUpdateHandler(countRollEvents);
+    QAccessible::setActive(true);
+    for (int i = 0; i < 60; ++i) {
+        playerTick(b, 1 + i % 5);
+        opponentTick(b, 1 + i % 5, false);
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::setActive(false);
+    EXPECT_EQ(rollEvents, 0);
+    // Stopped, a number is told once instead.
+    pressStop(b);
+    EXPECT_EQ(fakeAnnouncer().said.back(), QStringLiteral("あなたの数 5"));
 }

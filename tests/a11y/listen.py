@@ -9,6 +9,9 @@
                                   causes must be, in order, the texts it says
                                   it sent ("said: ..." lines)
 
+  listen.py beside CMD...         only listens, and says how many events came
+                                  (a benchmark run with a listener on the bus)
+
 Exits 77 when the program says "skip: ...".
 """
 import os
@@ -70,6 +73,10 @@ if skipped:
 if status != 0:
     print(f"listen: the program failed ({status})")
     sys.exit(1)
+
+if mode == "beside":
+    print(f"listen: {len(events)} accessibility events while the program ran")
+    sys.exit(0)
 
 if mode == "count":
     begin, end = marks.get("rolls: begin"), marks.get("rolls: end")

@@ -58,12 +58,26 @@ void BattleWindow::resolveExchange() {
     }
     if (!combat::isPhase(step))
         return;
+    const i16 hpBefore = g.hp;
+    const i16 opponentHpBefore = g.opponent.enemyHp;
     const combat::AttackVerdict v =
         combat::judgeAttackStep(g, double(playerShown.value()), double(opponentShown.value()));
-    showMessage(v.message);
+    // What the two HP show beside the message, said with it. Plain ints: the
+    // difference of two 16-bit HP need not fit in 16 bits.
+    const int dealt = opponentHpBefore.value() - g.opponent.enemyHp.value();
+    const int taken = hpBefore.value() - g.hp.value();
+    QString change;
+    if (dealt > 0)
+        change = tr("相手に%1のダメージ").arg(dealt);
+    else if (taken > 0)
+        change = tr("あなたに%1のダメージ").arg(taken);
+    else if (taken < 0)
+        change = tr("HPが%1回復").arg(-taken);
+    showMessage(v.message, {}, change);
     refreshBoth();
     if (combat::endSkillsAfterAttack(g))
         refreshBoth();
+    announceHp();
     checkOutcome();
 }
 
@@ -104,6 +118,7 @@ void BattleWindow::checkOutcome() {
             return;
         combat::applyLoss(g);
         refreshStatus();
+        announceMoney(messageLabel);
         navigation::afterLostMatch(*this);
         return;
     case combat::Outcome::Won:
@@ -127,6 +142,7 @@ void BattleWindow::checkOutcome() {
                 return;
             combat::halveMoney(g);
         }
+        announceMoney(messageLabel);
         navigation::toAllocation(*this);
         return;
     }

@@ -6,6 +6,7 @@
 #include "character/SkillsWindow.h"
 #include "character/StatusWindow.h"
 #include "media/MusicPlayer.h"
+#include "platform/Announce.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
@@ -142,13 +143,27 @@ void BattleWindow::retranslate() {
     if (!shownRound.isEmpty())
         setTitle(tr("%1回戦").arg(shownRound));
     skillsHint->setText(tr("ｗキーで技能を使う"));
+    // A name of their own: without one every new number would be a changed
+    // name on the accessibility bus, sixty a second.
+    playerRoll->setAccessibleName(tr("あなたの数"));
+    opponentRoll->setAccessibleName(tr("相手の数"));
     showMessageText();
 }
 
-void BattleWindow::showMessage(const QString& source, const QStringList& numbers) {
+void BattleWindow::showMessage(const QString& source, const QStringList& numbers,
+                               const QString& spokenAfter) {
     messageSource = source;
     messageNumbers = numbers;
     showMessageText();
+    QString spoken = messageLabel->text();
+    if (!spokenAfter.isEmpty())
+        spoken += QLatin1Char(' ') + spokenAfter;
+    announce(messageLabel, spoken);
+}
+
+void BattleWindow::announceHp() {
+    announce(messageLabel,
+             tr("あなたのHP %1、相手のHP %2").arg(game().hp.str(), game().opponent.enemyHp.str()));
 }
 
 void BattleWindow::showMessageText() {
@@ -207,6 +222,9 @@ void BattleWindow::onError() {
 }
 
 void BattleWindow::onStopClicked() {
+    // A second press while the opponent still rolls stops nothing new.
+    if (playerRollTimer->isEnabled())
+        announce(playerRoll, tr("あなたの数 %1").arg(playerShown.str()));
     playerRollTimer->setEnabled(false);
     if (game().enemyRollStopped.truth())
         resolveExchange();
@@ -232,6 +250,7 @@ void BattleWindow::onOpponentRollTick() {
     if (stops) {
         opponentRollTimer->setEnabled(false);
         g.enemyRollStopped = kTrue;
+        announce(opponentRoll, tr("相手の数 %1").arg(roll.str()));
     }
 }
 

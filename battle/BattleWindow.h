@@ -77,8 +77,11 @@ class BattleWindow : public platform::GameWindow {
 
   private:
     // The message line: its source text and the numbers that go into it,
-    // kept so that a change of language shows it again.
-    void showMessage(const QString& source, const QStringList& numbers = {});
+    // kept so that a change of language shows it again. What is shown is
+    // announced, followed by `spokenAfter` (what the player sees elsewhere).
+    void showMessage(const QString& source, const QStringList& numbers = {},
+                     const QString& spokenAfter = {});
+    void announceHp();
     void showMessageText();
     QString messageSource;
     QStringList messageNumbers;

@@ -5,6 +5,7 @@
 #include "character/Allocation.h"
 #include "character/StatusWindow.h"
 #include "media/MusicPlayer.h"
+#include "platform/Announce.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
@@ -46,6 +47,26 @@ QString refusalText(allocation::Row row, allocation::Refusal why) {
         break;
     }
     return {};
+}
+
+// A row as the screen reader names it.
+QString rowName(allocation::Row row) {
+    using allocation::Row;
+    switch (row) {
+    case Row::Hp:
+        return QCoreApplication::translate("kobu::AllocationWindow", "HP");
+    case Row::AttackA:
+        return QCoreApplication::translate("kobu::AllocationWindow", "攻撃A");
+    case Row::AttackB:
+        return QCoreApplication::translate("kobu::AllocationWindow", "攻撃B");
+    case Row::DefenseA:
+        return QCoreApplication::translate("kobu::AllocationWindow", "防御A");
+    case Row::DefenseB:
+        return QCoreApplication::translate("kobu::AllocationWindow", "防御B");
+    case Row::Speed:
+        break;
+    }
+    return QCoreApplication::translate("kobu::AllocationWindow", "スピード");
 }
 
 allocation::Press pressOf(Qt::MouseButton button) {
@@ -133,6 +154,7 @@ AllocationWindow::AllocationWindow() : GameWindow(QStringLiteral("AllocationWind
     markNotTranslated(pointsLeft);
     okButton = makeButton(this, QStringLiteral("OK"), {}, 4320, 2880, 2280, 495);
     onClick(okButton, [this] { onOkClicked(); });
+    setEnterButton(okButton);
     translateTexts();
 }
 
@@ -146,12 +168,25 @@ void AllocationWindow::retranslate() {
                           "力値を訂正することができます。"));
     pointsCaption->setText(tr("残り振り分けポイント"));
     okButton->setText(tr("ＯＫ！"));
+    for (const allocation::Row r : allocation::kRows) {
+        rowButton(r)->setAccessibleName(rowName(r));
+        rowButton(r)->setAccessibleDescription(
+            tr("右矢印で上げる、左矢印で戻す、上下矢印で行を選ぶ、Enterで決定"));
+    }
+}
+
+MousePressButton* AllocationWindow::rowButton(allocation::Row row) const {
+    MousePressButton* const buttons[] = {hpButton,       attackAButton,  attackBButton,
+                                         defenseAButton, defenseBButton, speedButton};
+    return buttons[static_cast<size_t>(row)];
 }
 
 void AllocationWindow::onLoad() {
     Windows::instance().showWindow(this);
     draft = allocation::begin(game());
     showDraft();
+    hpButton->setFocus();
+    announce(pointsLeft, tr("残り振り分けポイント %1").arg(draft.remaining().str()));
 }
 
 bool AllocationWindow::canClose(CloseReason reason) {
@@ -182,8 +217,44 @@ void AllocationWindow::onRowPressed(allocation::Row row, Qt::MouseButton button)
     // A lowering below the opening value is already undone when its message
     // shows; any other refusal changed nothing.
     showDraft();
+    // A refusal is read as its box; only a change is announced.
     if (why != allocation::Refusal::None)
         refuse(refusalText(row, why));
+    else
+        announce(rowButton(row), tr("%1 %2、残り %3")
+                                     .arg(rowName(row), QString::number(draft.resultOf(row)),
+                                          draft.remaining().str()));
+}
+
+bool AllocationWindow::onControlKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers) {
+    // Keys beside the mouse: the focused row's button takes the arrows, plus
+    // and minus (Enter goes to OK, the window's Enter button).
+    int at = -1;
+    for (const allocation::Row r : allocation::kRows)
+        if (rowButton(r) == control)
+            at = static_cast<int>(r);
+    if (at < 0)
+        return false;
+    const auto row = static_cast<allocation::Row>(at);
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int next =
+            (at + (key == Qt::Key_Up ? allocation::kRowCount - 1 : 1)) % allocation::kRowCount;
+        rowButton(static_cast<allocation::Row>(next))->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    case Qt::Key_Right:
+    case Qt::Key_Plus:
+        onRowPressed(row, Qt::LeftButton);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Minus:
+        onRowPressed(row, Qt::RightButton);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void AllocationWindow::onOkClicked() {

@@ -1,7 +1,9 @@
 #pragma once
 // Ability allocation after a won match: the beaten opponent's reward points are
 // spread over six abilities, one point per mouse press, within the limits and
-// pair rules of each row, and confirmed with OK.
+// pair rules of each row, and confirmed with OK. The keyboard does the same:
+// up and down choose a row, right (or plus) raises it, left (or minus) takes a
+// raise back, Enter confirms.
 
 #include "character/Allocation.h"
 #include "platform/GameWindow.h"
@@ -22,6 +24,8 @@ class AllocationWindow : public platform::GameWindow {
     void retranslate() override;
     void onLoad() override;
     bool canClose(platform::CloseReason reason) override;
+
+    bool onControlKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers) override;
 
     void onRowPressed(allocation::Row row, Qt::MouseButton button);
     void onOkClicked();
@@ -58,6 +62,7 @@ class AllocationWindow : public platform::GameWindow {
 
   private:
     void showDraft();
+    platform::MousePressButton* rowButton(allocation::Row row) const;
 };
 
 } // namespace kobu

@@ -107,6 +107,7 @@ void SkillsWindow::activate(combat::Skill skill) {
     combat::activateSkill(game(), skill);
     refreshStatus();
     refreshBattlePanel();
+    announcePlayerValues(this);
     Windows::instance().close(this);
 }
 

@@ -1,11 +1,13 @@
 #include "character/StatusWindow.h"
 
 #include "app/MainWindow.h"
+#include "platform/Announce.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "state/EquipmentNames.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <algorithm>
@@ -107,6 +109,21 @@ void StatusWindow::showState() {
 
 void refreshStatus() {
     Windows::instance().get<StatusWindow>().showState();
+}
+
+void announceMoney(QWidget* source) {
+    announce(
+        source,
+        QCoreApplication::translate("kobu::StatusWindow", "所持金 %1 G").arg(game().money.str()));
+}
+
+void announcePlayerValues(QWidget* source) {
+    const GameState& g = game();
+    announce(source, QCoreApplication::translate(
+                         "kobu::StatusWindow",
+                         "HP %1、攻撃A %2、攻撃B %3、防御A %4、防御B %5、スピード %6、所持金 %7 G")
+                         .arg(g.hp.str(), g.attackA.str(), g.attackB.str(), g.defenseA.str(),
+                              g.defenseB.str(), g.speed.str(), g.money.str()));
 }
 
 } // namespace kobu

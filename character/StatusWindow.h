@@ -4,6 +4,7 @@
 #include "platform/GameWindow.h"
 
 class QLabel;
+class QWidget;
 
 namespace kobu {
 
@@ -34,5 +35,10 @@ class StatusWindow : public platform::GameWindow {
 // Copies the shown values of the game state into the status window, loading
 // it (in its corner) when it is not open.
 void refreshStatus();
+
+// Tells the screen reader the money the status window now shows, or all of
+// the player's values (after a skill changes several at once).
+void announceMoney(QWidget* source);
+void announcePlayerValues(QWidget* source);
 
 } // namespace kobu

@@ -3,7 +3,9 @@
 #include "app/MainWindow.h"
 #include "app/Navigation.h"
 #include "character/NameEntryWindow.h"
+#include "media/EndingScenes.h"
 #include "media/MusicPlayer.h"
+#include "platform/Announce.h"
 #include "platform/Geometry.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
@@ -156,6 +158,8 @@ QPixmap EndingWindow::load(const QString& name) const {
 void EndingWindow::showPicture(const QString& name) {
     note(QStringLiteral("picture:") + name);
     pictureName_ = name;
+    // A scene is told as it begins, whether or not its file could be had.
+    announce(slide, sceneDescription(name));
     const QPixmap pm = load(name);
     if (!pm.isNull())
         slide->setPicture(pm);
@@ -321,6 +325,7 @@ void EndingWindow::onLoad() {
     }
     showPicture(QStringLiteral("背景画11"));
     setBackground(QStringLiteral("背景画11"));
+    announce(slide, creditsText());
 
     if (ask(tr("もう一度しますか"), BoxIcon::Question, tr("確認"))) {
         resetGame();

@@ -1,5 +1,6 @@
 #include "platform/KeyRouting.h"
 
+#include "platform/Controls.h"
 #include "platform/GameWindow.h"
 #include "platform/Guard.h"
 
@@ -37,9 +38,11 @@ bool routeKeyPress(QObject* receiver, QKeyEvent* ke) {
     const bool enter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
 
     if (enter) {
-        // A focused button takes Enter itself; elsewhere the default button does.
+        // A focused button takes Enter itself; elsewhere the default button
+        // does. A button that reports mouse presses has no click of its own,
+        // so Enter on it goes to the default button too.
         QPushButton* target = qobject_cast<QPushButton*>(w);
-        if (!target || !form->isAncestorOf(target))
+        if (!target || !form->isAncestorOf(target) || qobject_cast<MousePressButton*>(target))
             target = form->enterButton();
         if (target && target->isEnabled() && target->isVisible()) {
             target->click();

@@ -29,6 +29,9 @@ Random& random() {
 MidiDevice& midi() {
     return inUse(makeRealMidiDevice);
 }
+Announcer& announcer() {
+    return inUse(makeRealAnnouncer);
+}
 
 void setMessageBoxes(std::unique_ptr<MessageBoxes> s) {
     slot<MessageBoxes>() = std::move(s);
@@ -41,6 +44,9 @@ void setRandom(std::unique_ptr<Random> s) {
 }
 void setMidiDevice(std::unique_ptr<MidiDevice> s) {
     slot<MidiDevice>() = std::move(s);
+}
+void setAnnouncer(std::unique_ptr<Announcer> s) {
+    slot<Announcer>() = std::move(s);
 }
 
 } // namespace platform

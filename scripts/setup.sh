@@ -11,6 +11,7 @@ common=(g++ cmake ninja-build pkg-config ccache
 case "${1:-play}" in
   play) extra=(fluid-soundfont-gm) ;;
   test) extra=(timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
+               at-spi2-core python3-pyatspi dbus-bin
                pulseaudio pulseaudio-utils
                xvfb xauth xdotool openbox x11-utils libxcb1-dev
                librsvg2-bin desktop-file-utils appstream libglib2.0-bin lintian dpkg-dev) ;;

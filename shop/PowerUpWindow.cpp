@@ -76,6 +76,7 @@ void PowerUpWindow::onItemClicked(int index) {
     tell(tr("有難うございました"));
     moneyValue->setText(g.money.str());
     refreshStatus();
+    announceMoney(moneyValue);
     // Until the window is opened again, nothing more can be afforded.
     if (!canPayPowerUp(g))
         for (QPushButton* b : itemButtons)

@@ -115,6 +115,7 @@ void RecoveryItemsWindow::onOkClicked() {
     recovery::buy(g, quantities, total);
     refreshStatus();
     moneyValue->setText(g.money.str());
+    announceMoney(moneyValue);
 }
 
 void RecoveryItemsWindow::onCancelClicked() {

@@ -101,6 +101,7 @@ void ShopWindow::buyUpgrade(UpgradeKind kind) {
         return;
     applyUpgrade(g, kind, rec);
     refreshStatus();
+    announceMoney(this);
 }
 
 } // namespace kobu

@@ -130,6 +130,42 @@
         <source>お～け～？</source>
         <translation>Okey-dokey?</translation>
     </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>攻撃A</source>
+        <translation>Attack A</translation>
+    </message>
+    <message>
+        <source>攻撃B</source>
+        <translation>Attack B</translation>
+    </message>
+    <message>
+        <source>防御A</source>
+        <translation>Defence A</translation>
+    </message>
+    <message>
+        <source>防御B</source>
+        <translation>Defence B</translation>
+    </message>
+    <message>
+        <source>スピード</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>右矢印で上げる、左矢印で戻す、上下矢印で行を選ぶ、Enterで決定</source>
+        <translation>Right arrow raises, left arrow takes a raise back, up and down arrows choose a row, Enter confirms</translation>
+    </message>
+    <message>
+        <source>残り振り分けポイント %1</source>
+        <translation>Points left: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2、残り %3</source>
+        <translation>%1 %2, %3 points left</translation>
+    </message>
 </context>
 <context>
     <name>kobu::BattleWindow</name>
@@ -214,6 +250,117 @@
     <message>
         <source>ドロー</source>
         <translation>Draw!</translation>
+    </message>
+    <message>
+        <source>相手に%1のダメージ</source>
+        <translation>%1 damage to the opponent</translation>
+    </message>
+    <message>
+        <source>あなたに%1のダメージ</source>
+        <translation>%1 damage to you</translation>
+    </message>
+    <message>
+        <source>HPが%1回復</source>
+        <translation>%1 HP healed</translation>
+    </message>
+    <message>
+        <source>あなたの数</source>
+        <translation>Your number</translation>
+    </message>
+    <message>
+        <source>相手の数</source>
+        <translation>Opponent&apos;s number</translation>
+    </message>
+    <message>
+        <source>あなたのHP %1、相手のHP %2</source>
+        <translation>Your HP %1, opponent&apos;s HP %2</translation>
+    </message>
+    <message>
+        <source>あなたの数 %1</source>
+        <translation>Your number: %1</translation>
+    </message>
+    <message>
+        <source>相手の数 %1</source>
+        <translation>Opponent&apos;s number: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kobu::EndingScenes</name>
+    <message>
+        <source>優勝した彼が賞金の袋を背負い、祝優勝ののぼりが並ぶ大会会場をあとにする</source>
+        <translation>The champion leaves the tournament hall with the prize sack on his back, past banners that say CHAMPION</translation>
+    </message>
+    <message>
+        <source>PCパーツ館の店先。特価ののぼりの横で自動ドアが開き、彼が入っていく</source>
+        <translation>The front of the PC PARTS shop: beside a SALE banner the automatic door opens and he walks in</translation>
+    </message>
+    <message>
+        <source>店の中。「全部ください！」と賞金を払い、カウンターにパーツの箱が積み上がる</source>
+        <translation>Inside the shop: &quot;I&apos;ll take it all!&quot; He pays with the prize and boxes of parts pile up on the counter</translation>
+    </message>
+    <message>
+        <source>夕焼けの道。彼がパーツの箱を抱えて「よいしょ」と家へ歩く</source>
+        <translation>The road at sunset: he carries the boxes of parts home. &quot;Heave-ho&quot;</translation>
+    </message>
+    <message>
+        <source>夕暮れのアパート、コブ荘。彼がドアを開けて「ただいまー！」</source>
+        <translation>Kobu Manor, his apartment, at dusk: he opens the door. &quot;I&apos;m home!&quot;</translation>
+    </message>
+    <message>
+        <source>夜のコブ荘。月と星の下、彼の部屋から音符が流れる</source>
+        <translation>Kobu Manor at night: under the moon and stars, music drifts from his room</translation>
+    </message>
+    <message>
+        <source>部屋でパーツの箱を開ける。「ピカピカだ…！」</source>
+        <translation>In his room he unpacks the parts. &quot;So shiny…!&quot;</translation>
+    </message>
+    <message>
+        <source>机のライトの下、説明書を見ながらドライバーで新しいPCを組み立てる</source>
+        <translation>Under the desk lamp he builds the new PC with a screwdriver, the manual beside him</translation>
+    </message>
+    <message>
+        <source>暗い部屋で電源を入れる。「ポチッ」「ピコーン！」と画面が光る</source>
+        <translation>In the dark room he switches it on. &quot;Click&quot;, &quot;Bing!&quot;, and the screen lights up</translation>
+    </message>
+    <message>
+        <source>完成した新しいPCの横で彼が「やったー！」と大喜び</source>
+        <translation>Beside the finished PC he cheers: &quot;Hooray!&quot;</translation>
+    </message>
+    <message>
+        <source>机に向かって新しいPCでゲームをする。「楽しい！」</source>
+        <translation>At his desk he plays a game on the new PC. &quot;So fun!&quot;</translation>
+    </message>
+    <message>
+        <source>夜の大会会場に「優勝！」</source>
+        <translation>The tournament hall at night: CHAMPION!</translation>
+    </message>
+    <message>
+        <source>PCの机に「新PC！」</source>
+        <translation>The computer desk: NEW PC!</translation>
+    </message>
+    <message>
+        <source>夜の町に「おつかれ！」</source>
+        <translation>The town at night: GOOD JOB!</translation>
+    </message>
+    <message>
+        <source>夕焼けの帰り道に大きな音符</source>
+        <translation>A big musical note over the road home at sunset</translation>
+    </message>
+    <message>
+        <source>リングの上に「最強！」</source>
+        <translation>The ring: STRONGEST!</translation>
+    </message>
+    <message>
+        <source>夜の部屋で彼がウインクして「感謝！」</source>
+        <translation>In his room at night he winks: THANKS!</translation>
+    </message>
+    <message>
+        <source>「おしまい」。紙吹雪の中で喜ぶ彼と新しいPC</source>
+        <translation>THE END: he cheers in the confetti beside his new PC</translation>
+    </message>
+    <message>
+        <source>スタッフ。企画、音楽、プログラム、テストプレイ、グラフィック：Kobusato チーム。スペシャルサンクス：プレイしてくれたあなた。Thank you for playing!</source>
+        <translation>Staff. Concept, Music, Programming, Playtesting, Graphics: Team Kobusato. Special Thanks: You, the player. Thank you for playing!</translation>
     </message>
 </context>
 <context>
@@ -734,6 +881,14 @@ This is already the best there is.</translation>
     <message>
         <source>ステータス</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>所持金 %1 G</source>
+        <translation>Money: %1 G</translation>
+    </message>
+    <message>
+        <source>HP %1、攻撃A %2、攻撃B %3、防御A %4、防御B %5、スピード %6、所持金 %7 G</source>
+        <translation>HP %1, Attack A %2, Attack B %3, Defence A %4, Defence B %5, Speed %6, money %7 G</translation>
     </message>
 </context>
 <context>

@@ -168,3 +168,28 @@ class BattleFixture : public testing_support::GameTest {
 };
 
 } // namespace battle_support
+
+namespace battle_support {
+
+// One match of three exchanges against round 1's opponent with 6 HP left:
+// the player stops first, then the opponent; a won speed contest and a hit for
+// 5, a lost one and a hit taken for 3, a won one and the winning hit for 7.
+// What a listener hears of it is the same in either language, word for word
+// translated. Money from 100 to 200 G; the allocation window opens.
+inline void playHeardMatch(kobu::BattleWindow& b) {
+    kobu::game().opponent.enemyHp = 6;
+    auto stopBoth = [&b](int player, int opponent) {
+        playerTick(b, player);
+        pressStop(b);
+        opponentTick(b, opponent, true);
+        b.waitTimer->fire();
+    };
+    stopBoth(5, 2);
+    stopBoth(8, 3);
+    stopBoth(1, 5);
+    stopBoth(1, 4);
+    stopBoth(5, 1);
+    stopBoth(8, 1);
+}
+
+} // namespace battle_support

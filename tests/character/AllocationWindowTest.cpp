@@ -186,3 +186,53 @@ TEST_F(AllocationTest, UnspentPointsAreNotOfferedAgain) {
     EXPECT_EQ(next.draft.used, i16(0));
     EXPECT_EQ(next.resultHp->text(), QStringLiteral("11"));
 }
+
+// ---- By keyboard and by ear ------------------------------------------------------
+
+TEST_F(AllocationTest, TheArrowsChooseRaiseAndTakeBackAsTheMouseDoes) {
+    AllocationWindow& w = open();
+    // The keyboard starts on the first row.
+    EXPECT_EQ(w.focusWidget(), w.hpButton);
+    QTest::keyClick(w.hpButton, Qt::Key_Up); // from the first row to the last
+    ASSERT_EQ(w.focusWidget(), w.speedButton);
+    QTest::keyClick(w.speedButton, Qt::Key_Right);
+    QTest::keyClick(w.speedButton, Qt::Key_Plus);
+    QTest::keyClick(w.speedButton, Qt::Key_Left);
+    EXPECT_EQ(w.resultSpeed->text(), QStringLiteral("6"));
+    QTest::keyClick(w.speedButton, Qt::Key_Down); // and back round to the first
+    ASSERT_EQ(w.focusWidget(), w.hpButton);
+    QTest::keyClick(w.hpButton, Qt::Key_Right);
+    EXPECT_EQ(w.resultHp->text(), QStringLiteral("11"));
+    EXPECT_EQ(w.pointsLeft->text(), QStringLiteral("3"));
+    EXPECT_EQ(
+        heard(),
+        (QStringList{QStringLiteral("残り振り分けポイント 5"), QStringLiteral("スピード 6、残り 4"),
+                     QStringLiteral("スピード 7、残り 3"), QStringLiteral("スピード 6、残り 4"),
+                     QStringLiteral("HP 11、残り 3")}));
+}
+
+TEST_F(AllocationTest, ARefusalIsHeardOnceAsItsBox) {
+    AllocationWindow& w = open();
+    w.attackBButton->setFocus();
+    fakeBoxes().expect(QStringLiteral("現在値を下回っています"), Answer::Ok);
+    QTest::keyClick(w.attackBButton, Qt::Key_Minus);
+    EXPECT_EQ(heard(), (QStringList{QStringLiteral("残り振り分けポイント 5"),
+                                    QStringLiteral("box:現在値を下回っています")}));
+}
+
+TEST_F(AllocationTest, EnterOnARowConfirmsAsOkDoes) {
+    AllocationWindow& w = open();
+    w.defenseAButton->setFocus();
+    fakeBoxes().expect(QStringLiteral("これでよろしいですか？"), Answer::No);
+    QTest::keyClick(w.defenseAButton, Qt::Key_Return);
+    EXPECT_EQ(fakeBoxes().shown.size(), 1u);
+    EXPECT_EQ(w.resultDefenseA->text(), QString::number(g().defenseA.value()));
+}
+
+TEST_F(AllocationTest, EveryRowButtonIsNamedForItsRow) {
+    AllocationWindow& w = open();
+    EXPECT_EQ(w.hpButton->accessibleName(), QStringLiteral("HP"));
+    EXPECT_EQ(w.attackAButton->accessibleName(), QStringLiteral("攻撃A"));
+    EXPECT_EQ(w.defenseBButton->accessibleName(), QStringLiteral("防御B"));
+    EXPECT_EQ(w.speedButton->accessibleName(), QStringLiteral("スピード"));
+}

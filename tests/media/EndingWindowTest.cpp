@@ -1,6 +1,7 @@
 #include "media/EndingWindow.h"
 #include "character/NameEntryWindow.h"
 #include "platform/Pictures.h"
+#include "platform/Language.h"
 #include "support/FifoTrap.h"
 #include "support/GameTest.h"
 
@@ -348,4 +349,47 @@ TEST_F(EndingTest, ADensePictureStandsInOnlyWhereOneIsAndCanBeRead) {
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(dense.size(), QSize(512, 385));
     EXPECT_NE(said.find("初期絵2.png"), std::string::npos) << said;
+// ---- Heard -------------------------------------------------------------------
+
+TEST_F(EndingTest, EachSceneIsToldAsItBeginsThenTheCredits) {
+    // The pictures are told in their order on screen, each scene once, and
+    // the credits come after the last card, before the question.
+    EndingWindow::observer = [](const QString& s) {
+        if (s.startsWith(QStringLiteral("picture:")))
+            heard().append(s);
+    };
+    fakeBoxes().expect(QStringLiteral("もう一度しますか"), platform::Answer::Yes);
+    play();
+    const QStringList& h = heard();
+    QStringList told; // the pictures after which something was said
+    for (qsizetype i = 1; i < h.size(); ++i)
+        if (!h[i].startsWith(QStringLiteral("picture:")) &&
+            !h[i].startsWith(QStringLiteral("box:")))
+            told.append(h[i - 1].startsWith(QStringLiteral("picture:")) ? h[i - 1].mid(8)
+                                                                        : QStringLiteral("-"));
+    const QStringList scenes = {"初期絵2",  "初期絵10", "初期絵15", "初期絵24", "初期絵29",
+                                "初期絵30", "初期絵19", "背景画01", "背景画02", "背景画03",
+                                "背景画04", "初期絵30", "背景画05", "背景画06", "背景画07",
+                                "背景画08", "背景画09", "背景画10", "背景画11", "-"};
+    EXPECT_EQ(told, scenes) << told.join(QLatin1Char(' ')).toStdString();
+    ASSERT_GE(h.size(), 2);
+    EXPECT_TRUE(h[h.size() - 2].contains(QStringLiteral("Kobusato チーム")));
+    EXPECT_EQ(h.back(), QStringLiteral("box:もう一度しますか"));
+    EXPECT_EQ(fakeAnnouncer().windows.front(), QStringLiteral("EndingWindow"));
+}
+
+TEST_F(EndingTest, EveryPictureIsDescribedInEnglishToo) {
+    copyFromGame(QStringLiteral("translations/kobusato_en.qm"));
+    ASSERT_TRUE(platform::applyLanguage(platform::Language::English));
+    fakeBoxes().answer(platform::Answer::Yes);
+    play();
+    platform::applyLanguage(platform::Language::Japanese);
+    const QStringList& said = fakeAnnouncer().said;
+    ASSERT_EQ(said.size(), 20);
+    for (const QString& s : said) {
+        EXPECT_GT(s.size(), 8) << s.toStdString();
+        for (QChar c : s)
+            EXPECT_LT(c.unicode(), 0x3000) << s.toStdString();
+    }
+    EXPECT_TRUE(said.back().contains(QStringLiteral("Team Kobusato")));
 }

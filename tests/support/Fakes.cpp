@@ -1,6 +1,9 @@
 #include "support/Fakes.h"
 
+#include "platform/GameWindow.h"
+
 #include <QCoreApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -10,6 +13,7 @@ FakeBoxes* gBoxes = nullptr;
 FakeClock* gClock = nullptr;
 FakeRandom* gRandom = nullptr;
 FakeMidi* gMidi = nullptr;
+FakeAnnouncer* gAnnouncer = nullptr;
 } // namespace
 
 QStringList& trace() {
@@ -17,8 +21,14 @@ QStringList& trace() {
     return t;
 }
 
+QStringList& heard() {
+    static QStringList h;
+    return h;
+}
+
 platform::Answer FakeBoxes::show(const platform::BoxRequest& r) {
     trace().append(QStringLiteral("box:") + r.text);
+    heard().append(QStringLiteral("box:") + r.text);
     platform::Answer a =
         r.buttons == platform::BoxButtons::OK ? platform::Answer::Ok : platform::Answer::No;
     if (script_.empty()) {
@@ -96,6 +106,15 @@ void FakeMidi::setVolume(double v) {
     volume = v;
 }
 
+void FakeAnnouncer::announce(QWidget* source, const QString& text) {
+    heard().append(text);
+    said.append(text);
+    QWidget* w = source;
+    while (w && !qobject_cast<platform::GameWindow*>(w))
+        w = w->parentWidget();
+    windows.push_back(w ? w->objectName() : QString());
+}
+
 FakeBoxes& fakeBoxes() {
     return *gBoxes;
 }
@@ -108,9 +127,13 @@ FakeRandom& fakeRandom() {
 FakeMidi& fakeMidi() {
     return *gMidi;
 }
+FakeAnnouncer& fakeAnnouncer() {
+    return *gAnnouncer;
+}
 
 void installFakes() {
     trace().clear();
+    heard().clear();
     auto b = std::make_unique<FakeBoxes>();
     auto c = std::make_unique<FakeClock>();
     auto r = std::make_unique<FakeRandom>();
@@ -119,6 +142,9 @@ void installFakes() {
     gClock = c.get();
     gRandom = r.get();
     gMidi = m.get();
+    auto a = std::make_unique<FakeAnnouncer>();
+    gAnnouncer = a.get();
+    platform::setAnnouncer(std::move(a));
     platform::setMessageBoxes(std::move(b));
     platform::setClock(std::move(c));
     platform::setRandom(std::move(r));
@@ -130,6 +156,8 @@ void removeFakes() {
     platform::setClock(nullptr);
     platform::setRandom(nullptr);
     platform::setMidiDevice(nullptr);
+    platform::setAnnouncer(nullptr);
+    gAnnouncer = nullptr;
     gBoxes = nullptr;
     gClock = nullptr;
     gRandom = nullptr;

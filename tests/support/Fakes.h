@@ -17,6 +17,9 @@ namespace testing_support {
 // Everything the fakes saw, in order: "box:<text>", "sleep:<ms>", "events",
 // "midi:play:<file>", "midi:stop", "midi:volume:<0 to 1>".
 QStringList& trace();
+// What a player who listens heard, in order: each announcement's text, and
+// "box:<text>" for each message box (read as a dialog).
+QStringList& heard();
 
 struct ShownBox {
     platform::BoxRequest request;
@@ -86,11 +89,20 @@ class FakeMidi : public platform::MidiDevice {
     std::vector<QString> commands;
 };
 
+// Records what the screen reader would have been told, and from which window.
+class FakeAnnouncer : public platform::Announcer {
+  public:
+    void announce(QWidget* source, const QString& text) override;
+    QStringList said;
+    std::vector<QString> windows; // the object name of each source's window
+};
+
 // The fakes installed for the current test.
 FakeBoxes& fakeBoxes();
 FakeClock& fakeClock();
 FakeRandom& fakeRandom();
 FakeMidi& fakeMidi();
+FakeAnnouncer& fakeAnnouncer();
 void installFakes();
 void removeFakes();
 

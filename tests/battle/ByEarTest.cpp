@@ -83,7 +83,7 @@ TEST_F(ByEarTest, AMatchIsHeardInOrderInEnglish) {
     };
     ASSERT_EQ(heard().size(), kHeardInJapanese.size());
     EXPECT_EQ(heard().mid(0, 3), expected);
-    EXPECT_EQ(heard()[6], QStringLiteral("Player wins 5 damage to the opponent"));
+    EXPECT_EQ(heard()[6], QStringLiteral("You win the exchange! 5 damage to the opponent"));
     EXPECT_EQ(heard()[14], QStringLiteral("Your HP 7, opponent's HP 1"));
     EXPECT_EQ(heard()[23], QStringLiteral("Money: 200 G"));
     EXPECT_EQ(heard()[24], QStringLiteral("Points left: 3"));

@@ -349,6 +349,8 @@ TEST_F(EndingTest, ADensePictureStandsInOnlyWhereOneIsAndCanBeRead) {
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(dense.size(), QSize(512, 385));
     EXPECT_NE(said.find("初期絵2.png"), std::string::npos) << said;
+}
+
 // ---- Heard -------------------------------------------------------------------
 
 TEST_F(EndingTest, EachSceneIsToldAsItBeginsThenTheCredits) {

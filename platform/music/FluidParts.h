@@ -43,7 +43,8 @@ inline constexpr int kSysex = 0xF0;
 
 // Hands one of the file's events to the synthesizer, as FluidSynth's player
 // does, except that a channel still empty at its first note first takes
-// program 0, which is what the reset would have given it.
+// program 0, which is what the reset would have given it, and that a GS drum
+// part gets a drum kit on every FluidSynth release.
 int deliver(fluid_synth_t* synth, fluid_midi_event_t* event);
 
 void keepSamplesApart();

@@ -232,6 +232,49 @@ TEST(FluidMidi, AGsDrumPartOnChannel11SoundsAsADrum) {
     EXPECT_GT(difference(piano, drum), 0.5 * level);
 }
 
+// A file that chooses its drum set after the switch still gets a drum kit,
+// and a part switched back to melodic plays its instrument again, not the
+// kit it had (the switch's bank must not stay behind).
+TEST(FluidMidi, AGsPartKeepsTheKindOfInstrumentItWasLastSwitchedTo) {
+    const auto snare = [](std::vector<std::vector<int>> before) {
+        TrackBytes t;
+        for (const auto& e : before)
+            t.at(0, e);
+        t.at(48, {0x9A, 38, 110}).at(ticks(0.25), {0x8A, 38, 0}).end(ticks(0.7));
+        return midiFile({t});
+    };
+    const std::vector<int> gsReset{0xF0, 10,   0x41, 0x10, 0x42, 0x12,
+                                   0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
+    const std::vector<int> drumPart{0xF0, 10,   0x41, 0x10, 0x42, 0x12,
+                                    0x40, 0x1A, 0x15, 0x02, 0x0F, 0xF7};
+    const std::vector<int> melodicPart{0xF0, 10,   0x41, 0x10, 0x42, 0x12,
+                                       0x40, 0x1A, 0x15, 0x00, 0x11, 0xF7};
+    QTemporaryDir dir;
+    const auto render = [&](const QString& name, const QByteArray& file) {
+        Rig rig;
+        rig.midi->play(writeFile(dir, name, file));
+        rig.run(0.6);
+        return rig.audio;
+    };
+    const auto difference = [](const std::vector<float>& a, const std::vector<float>& b) {
+        std::vector<float> d(a.size());
+        for (std::size_t i = 0; i < a.size(); ++i)
+            d[i] = a[i] - b[i];
+        return rms(d, 0, d.size());
+    };
+    TrackBytes kit;
+    kit.at(48, {0x99, 38, 110}).at(ticks(0.25), {0x89, 38, 0}).end(ticks(0.7));
+    const auto drum = render(QStringLiteral("drum.mid"), midiFile({kit}));
+    const auto piano = render(QStringLiteral("piano.mid"), snare({}));
+    const double level = rms(drum, 0, drum.size());
+    ASSERT_GT(level, 0.003);
+    const auto chosen = render(QStringLiteral("chosen.mid"), snare({gsReset, drumPart, {0xCA, 0}}));
+    EXPECT_LT(difference(chosen, drum), 0.05 * level);
+    const auto back = render(QStringLiteral("back.mid"), snare({gsReset, drumPart, melodicPart}));
+    EXPECT_LT(difference(back, piano), 0.05 * level);
+    EXPECT_GT(difference(back, drum), 0.5 * level);
+}
+
 // The round lasts to the end of the track, rests and all, and the next one
 // starts on time, round after round.
 TEST(FluidMidi, AFileLoopsAtItsEndOfTrackTrailingRestsIncluded) {

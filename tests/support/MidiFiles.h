@@ -16,6 +16,12 @@ class TrackBytes {
             body_.append(static_cast<char>(b));
         return *this;
     }
+    TrackBytes& at(std::uint32_t delta, const std::vector<int>& bytes) {
+        varLen(delta);
+        for (int b : bytes)
+            body_.append(static_cast<char>(b));
+        return *this;
+    }
     TrackBytes& tempo(std::uint32_t delta, std::uint32_t usPerQuarter) {
         return at(delta, {0xFF, 0x51, 3, int(usPerQuarter >> 16), int((usPerQuarter >> 8) & 0xFF),
                           int(usPerQuarter & 0xFF)});

@@ -88,7 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # window system plugin and the Japanese button texts of the standard boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fluid-soundfont-gm | sf2-soundfont-gm, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-qpa-plugins, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-motoya-l-maruberi")
+# Qt's Wayland plugin is recommended, not required: under X (or XWayland) the
+# game runs without it, and on a Wayland session it draws natively with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation, fonts-motoya-l-maruberi")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <unistd.h>
 #include <vector>
@@ -37,6 +38,7 @@ struct Opening {
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
     const char* program = "kobusato";
+    const char* xDisplay = nullptr; // given with -display
 };
 
 Opening& opening() {
@@ -53,19 +55,32 @@ void passOn(QtMessageHandler to, const HeldMessage& m) {
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(m.type, context, m.text)));
 }
 
-std::string noDisplayLine(const char* program, bool wayland) {
-    const char* variable = wayland ? "WAYLAND_DISPLAY" : "DISPLAY";
-    const char* value = std::getenv(variable);
+// The X display Qt opens: the one given with -display, else DISPLAY.
+std::string xDisplayTried(const char* given) {
+    if (given)
+        return std::string("cannot open the display \"") + given + "\" (-display)";
+    const char* value = std::getenv("DISPLAY");
+    if (!value)
+        return "no X display to open (DISPLAY is not set)";
+    if (!*value)
+        return "no X display to open (DISPLAY is empty)";
+    return std::string("cannot open the display \"") + value + "\" (DISPLAY)";
+}
+
+std::string waylandDisplayTried() {
+    const char* value = std::getenv("WAYLAND_DISPLAY");
+    return std::string("cannot open the Wayland display \"") +
+           (value && *value ? value : "wayland-0") + "\" (WAYLAND_DISPLAY)";
+}
+
+// Every display that Qt tried, in its order: Wayland first where
+// WAYLAND_DISPLAY is set, then X.
+std::string noDisplayLine(const char* program, bool wayland, bool x, const char* xDisplay) {
     std::string what;
     if (wayland)
-        what = std::string("cannot open the Wayland display \"") +
-               (value && *value ? value : "wayland-0") + "\"";
-    else if (!value)
-        what = "no display to open (DISPLAY is not set)";
-    else if (!*value)
-        what = "no display to open (DISPLAY is empty)";
-    else
-        what = std::string("cannot open the display \"") + value + "\" (DISPLAY)";
+        what = waylandDisplayTried();
+    if (x || !wayland)
+        what += (what.empty() ? "" : ", and ") + xDisplayTried(xDisplay);
     return "kobusato: " + what + "; without a desktop, run the game under a virtual display: " +
            virtualDisplayCommand(program);
 }
@@ -81,12 +96,20 @@ void whileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
     // The platform plugins report under qt.qpa.<name> that they could not
     // reach their display; qt.qpa.plugin is the loader, which also speaks
     // when a plugin is missing: then Qt's own words are the right ones.
-    const auto display = std::find_if(o.held.begin(), o.held.end(), [](const HeldMessage& h) {
-        return h.category.startsWith("qt.qpa.") && h.category != "qt.qpa.plugin";
-    });
-    if (display != o.held.end()) {
-        const std::string line =
-            noDisplayLine(o.program, display->category.startsWith("qt.qpa.wayland"));
+    // Qt 6.4's Wayland plugin speaks without a category; the loader then
+    // says that the plugin it found could not start.
+    const auto tried = [&o](const char* plugin) {
+        const QString found = QStringLiteral("\"%1\" in").arg(QLatin1String(plugin));
+        return std::any_of(o.held.begin(), o.held.end(), [&](const HeldMessage& h) {
+            return h.category.startsWith(QByteArray("qt.qpa.") + plugin) ||
+                   (h.category == "qt.qpa.plugin" && h.text.contains(found) &&
+                    h.text.contains(QLatin1String("even though it was found")));
+        });
+    };
+    const bool wayland = tried("wayland");
+    const bool x = tried("xcb");
+    if (wayland || x) {
+        const std::string line = noDisplayLine(o.program, wayland, x, o.xDisplay);
         std::fprintf(stderr, "%s\n", line.c_str());
     } else {
         for (const HeldMessage& h : o.held)
@@ -103,6 +126,10 @@ int& openingDisplay(int& argc, char** argv) {
     Opening& o = opening();
     if (argc > 0)
         o.program = argv[0];
+    // Qt takes its options with one dash or two.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0)
+            o.xDisplay = argv[i + 1];
     o.previous = qInstallMessageHandler(whileOpening);
     return argc;
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 common=(g++ cmake ninja-build pkg-config ccache
-        qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
+        qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland qt6-translations-l10n qt6-l10n-tools libgl-dev
         libfluidsynth-dev abcmidi
         fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation fonts-motoya-l-maruberi
         fonts-quicksand)
@@ -13,7 +13,7 @@ case "${1:-play}" in
   test) extra=(timgm6mb-soundfont libgtest-dev libgmock-dev libbenchmark-dev clang
                at-spi2-core python3-pyatspi dbus-bin
                pulseaudio pulseaudio-utils
-               xvfb xauth xdotool openbox x11-utils libxcb1-dev
+               xvfb xauth xdotool openbox x11-utils weston libxcb1-dev
                librsvg2-bin desktop-file-utils appstream libglib2.0-bin lintian dpkg-dev) ;;
   *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac

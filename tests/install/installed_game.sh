@@ -90,7 +90,7 @@ while [ -e "/tmp/.X$free-lock" ] || [ -e "/tmp/.X11-unix/X$free" ]; do free=$((f
 for display in unset "" ":$free"; do
   if [ "$display" = unset ]; then
     set +e; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$work/err"; rc=$?; set -e
-    named="DISPLAY is not set"
+    named="(DISPLAY is not set)"
   else
     set +e; env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$program" 2>"$work/err"; rc=$?; set -e
     named=${display:-DISPLAY is empty}
@@ -99,6 +99,17 @@ for display in unset "" ":$free"; do
   [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "$named" "$work/err" && grep -q 'xvfb-run' "$work/err" ||
     fail "DISPLAY=$display: $(cat "$work/err")"
 done
+
+# The display Qt was told to open with -display is the one named, and with a
+# Wayland display set both that and X are.
+set +e; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -display ":$free" 2>"$work/err"; rc=$?; set -e
+[ "$rc" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "\":$free\" (-display)" "$work/err" ||
+  fail "-display :$free: status $rc, $(cat "$work/err")"
+mkdir -m 700 "$work/runtime"
+set +e; env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" WAYLAND_DISPLAY=kobusato-none \
+  "$program" 2>"$work/err"; rc=$?; set -e
+[ "$rc" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF '"kobusato-none" (WAYLAND_DISPLAY)' "$work/err" &&
+  grep -qF '(DISPLAY is not set)' "$work/err" || fail "WAYLAND_DISPLAY=kobusato-none: status $rc, $(cat "$work/err")"
 
 # --- playing ----------------------------------------------------------------
 exec 3>"$work/display"

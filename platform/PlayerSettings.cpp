@@ -1,6 +1,5 @@
 #include "platform/PlayerSettings.h"
 
-#include "platform/Services.h"
 #include "platform/Settings.h"
 
 #include <algorithm>
@@ -37,8 +36,7 @@ double deviceVolume(const MusicChoice& choice) {
     return choice.on ? choice.volume / 100.0 : 0.0;
 }
 
-void chooseMusic(const MusicChoice& choice) {
-    midi().setVolume(deviceVolume(choice));
+void rememberMusic(const MusicChoice& choice) {
     remember({{kMusicOnKey, choice.on}, {kMusicVolumeKey, choice.volume}},
              QStringLiteral("the music setting"));
 }

@@ -21,8 +21,8 @@ inline constexpr int kVolumeSteps[] = {25, 50, 75, 100};
 MusicChoice rememberedMusic();
 // The music device's volume for `choice`: 0 when the music is off.
 double deviceVolume(const MusicChoice& choice);
-// Applied to the music device at once and remembered.
-void chooseMusic(const MusicChoice& choice);
+// Remembered for the next start; the settings menu applies it to the device.
+void rememberMusic(const MusicChoice& choice);
 
 // ------------------------------------------------------------ the game's size
 // How many screen pixels a pixel of the game takes: as the desktop scales

@@ -1,6 +1,7 @@
 #include "platform/SettingsMenu.h"
 
 #include "platform/PlayerSettings.h"
+#include "platform/Services.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -12,6 +13,12 @@
 
 namespace platform {
 namespace {
+
+// Applied to the music device at once and remembered.
+void chooseMusic(const MusicChoice& choice) {
+    midi().setVolume(deviceVolume(choice));
+    rememberMusic(choice);
+}
 
 // Shows the remembered choices: the size checked is the one chosen, which
 // may not yet be the size this run started with.

@@ -17,9 +17,9 @@ clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
   -I. tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
   platform/Cp932.cpp platform/RecordFile.cpp platform/RegularFile.cpp platform/Process.cpp $qt -o "$out/load_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
+  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/PlayerSettings.cpp platform/Settings.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/ScoutFuzzer.cpp platform/FluidMidi.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/scout_fuzzer"
+  -I. tests/fuzz/ScoutFuzzer.cpp platform/FluidMidi.cpp platform/PlayerSettings.cpp platform/Settings.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/scout_fuzzer"
 clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
   -I. tests/fuzz/SoundFontCutFuzzer.cpp platform/music/SoundFontCut.cpp platform/RegularFile.cpp $qt -o "$out/cut_fuzzer"
 

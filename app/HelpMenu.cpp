@@ -4,6 +4,7 @@
 #include "app/HelpWindow.h"
 #include "platform/Guard.h"
 #include "platform/MessageBox.h"
+#include "platform/RetranslatedMenu.h"
 #include "platform/Windows.h"
 
 #include <QCoreApplication>
@@ -14,9 +15,10 @@
 namespace kobu {
 namespace {
 
-class HelpMenu : public QMenu {
+class HelpMenu : public platform::RetranslatedMenu {
   public:
-    explicit HelpMenu(QWidget* parent) : QMenu(QStringLiteral("ヘルプ (&Help)"), parent) {
+    explicit HelpMenu(QWidget* parent)
+        : platform::RetranslatedMenu(QStringLiteral("ヘルプ (&Help)"), parent) {
         setObjectName(QStringLiteral("help"));
         howToPlay_ = addAction(QString());
         howToPlay_->setObjectName(QStringLiteral("howToPlay"));
@@ -31,15 +33,8 @@ class HelpMenu : public QMenu {
         retranslate();
     }
 
-  protected:
-    void changeEvent(QEvent* e) override {
-        if (e->type() == QEvent::LanguageChange)
-            retranslate();
-        QMenu::changeEvent(e);
-    }
-
   private:
-    void retranslate() {
+    void retranslate() override {
         howToPlay_->setText(QCoreApplication::translate("kobu::HelpMenu", "遊び方(&H)"));
         about_->setText(QCoreApplication::translate("kobu::HelpMenu", "Kobusato について(&A)"));
     }

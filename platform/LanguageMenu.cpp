@@ -1,6 +1,7 @@
 #include "platform/LanguageMenu.h"
 
 #include "platform/Language.h"
+#include "platform/RetranslatedMenu.h"
 
 #include <QActionGroup>
 #include <QEvent>
@@ -12,9 +13,10 @@ namespace {
 
 // Keeps its check on the language shown, however that was chosen: a failed
 // switch leaves it on the language that stayed.
-class LanguageMenu : public QMenu {
+class LanguageMenu : public RetranslatedMenu {
   public:
-    explicit LanguageMenu(QWidget* parent) : QMenu(QStringLiteral("言語 (&Language)"), parent) {
+    explicit LanguageMenu(QWidget* parent)
+        : RetranslatedMenu(QStringLiteral("言語 (&Language)"), parent) {
         setObjectName(QStringLiteral("language"));
         auto* group = new QActionGroup(this);
         group->setExclusive(true);
@@ -26,11 +28,7 @@ class LanguageMenu : public QMenu {
     }
 
   protected:
-    void changeEvent(QEvent* e) override {
-        if (e->type() == QEvent::LanguageChange)
-            showCurrent();
-        QMenu::changeEvent(e);
-    }
+    void retranslate() override { showCurrent(); }
 
   private:
     QAction* addItem(QActionGroup* group, const QString& text, const QString& name) {

@@ -1,6 +1,7 @@
 #include "platform/SettingsMenu.h"
 
 #include "platform/PlayerSettings.h"
+#include "platform/RetranslatedMenu.h"
 #include "platform/Services.h"
 
 #include <QActionGroup>
@@ -22,9 +23,10 @@ void chooseMusic(const MusicChoice& choice) {
 
 // Shows the remembered choices: the size checked is the one chosen, which
 // may not yet be the size this run started with.
-class SettingsMenu : public QMenu {
+class SettingsMenu : public RetranslatedMenu {
   public:
-    explicit SettingsMenu(QWidget* parent) : QMenu(QStringLiteral("設定 (&Settings)"), parent) {
+    explicit SettingsMenu(QWidget* parent)
+        : RetranslatedMenu(QStringLiteral("設定 (&Settings)"), parent) {
         setObjectName(QStringLiteral("settings"));
         music_ = addAction(QString());
         music_->setObjectName(QStringLiteral("MusicOn"));
@@ -76,15 +78,8 @@ class SettingsMenu : public QMenu {
         showCurrent();
     }
 
-  protected:
-    void changeEvent(QEvent* e) override {
-        if (e->type() == QEvent::LanguageChange)
-            retranslate();
-        QMenu::changeEvent(e);
-    }
-
   private:
-    void retranslate() {
+    void retranslate() override {
         music_->setText(QCoreApplication::translate("platform::SettingsMenu", "音楽を鳴らす(&M)"));
         volume_->setTitle(QCoreApplication::translate("platform::SettingsMenu", "音量(&V)"));
         size_->setTitle(QCoreApplication::translate("platform::SettingsMenu", "画面の大きさ(&Z)"));

@@ -16,6 +16,7 @@
 #include "shop/RecoveryItemsWindow.h"
 #include "shop/ShopWindow.h"
 #include "support/GameTest.h"
+#include "support/Japanese.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,20 +28,10 @@ using namespace kobu;
 using namespace platform;
 using testing_support::fakeBoxes;
 using testing_support::GameTest;
+using testing_support::readsJapanese;
 using testing_support::settle;
 
 namespace {
-
-// Kana, kanji, Japanese punctuation and full-width forms: none of them belongs
-// in the English game.
-bool readsJapanese(const QString& s) {
-    for (const QChar c : s) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
-            return true;
-    }
-    return false;
-}
 
 struct Shown {
     QString text;

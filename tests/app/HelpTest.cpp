@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Language.h"
 #include "support/GameTest.h"
+#include "support/Japanese.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -20,18 +21,10 @@ using namespace kobu;
 using namespace platform;
 using testing_support::fakeBoxes;
 using testing_support::GameTest;
+using testing_support::readsJapanese;
 using testing_support::settle;
 
 namespace {
-
-bool readsJapanese(const QString& s) {
-    for (const QChar c : s) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
-            return true;
-    }
-    return false;
-}
 
 QString sourceFile(const char* path) {
     QFile f(QStringLiteral(KOBUSATO_SOURCE_DIR "/") + QString::fromLatin1(path));

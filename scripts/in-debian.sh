@@ -6,7 +6,8 @@
 # The root (debootstrap, minbase) is /var/cache/kobusato/debian-RELEASE (below $KOBUSATO_ROOTS
 # when that is set) and is reused; one that was never finished is made anew. The clone is
 # /root/kobusato inside it, replaced on every run; what the command leaves there (build
-# folders, packages) stays until the next run. Needs root, debootstrap and a Debian mirror.
+# folders, packages) stays until the next run. Needs root and a Debian mirror; installs
+# debootstrap when it is missing.
 set -euo pipefail
 
 usage() {
@@ -88,6 +89,12 @@ make_root() {
   if [ -e "$root" ]; then
     echo "in-debian: removing the unfinished root $root" >&2
     rm -rf --one-file-system -- "$root"
+  fi
+  if ! command -v debootstrap >/dev/null; then
+    echo "in-debian: installing debootstrap" >&2
+    { apt-get update -qq &&
+      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap; } \
+      >"$log" 2>&1 || { tail -n 20 "$log" >&2; echo "in-debian: could not install debootstrap" >&2; exit 1; }
   fi
   echo "in-debian: making the Debian $release root in $root (debootstrap $suite)" >&2
   if ! debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$log" 2>&1; then

@@ -69,17 +69,25 @@ install(FILES ${CMAKE_SOURCE_DIR}/dist/${KOBUSATO_ID}.svg
 install(FILES ${DIST_DIR}/kobusato.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/copyright ${DIST_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kobusato)
+# Read by lintian from the package (scripts/package.sh turns it on where lintian knows the
+# tag it overrides); an install elsewhere has no use for it.
+option(KOBUSATO_LINTIAN_OVERRIDES "install the package's lintian overrides" OFF)
+if(KOBUSATO_LINTIAN_OVERRIDES)
+  install(FILES ${CMAKE_SOURCE_DIR}/dist/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME kobusato)
+endif()
 
 # The Debian package: cpack -G DEB in a build configured with the prefix /usr.
 set(CPACK_PACKAGE_NAME kobusato)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Kobusato developers <kobusato@users.noreply.github.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fighting-tournament game with Japanese texts")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fighting-tournament game in Japanese and English")
 set(CPACK_PACKAGE_DESCRIPTION
     "A man has wrecked the computer he built at great cost and has no money for
 a new one. He enters a martial-arts tournament whose prize is 50000 G. You
 name him and fight the tournament's ten opponents in order, stopping running
-numbers with a button, and spend the prize money in town between matches.")
+numbers with a button, and spend the prize money in town between matches.
+The game is in Japanese, with an English translation chosen in the game.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

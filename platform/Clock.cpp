@@ -1,17 +1,23 @@
 #include "platform/Clock.h"
 
+#include "platform/Announce.h"
+#include "platform/BusCalls.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 namespace platform {
 namespace {
 
+bool pausing = false;
+
 class RealClock : public Clock {
   public:
+    RealClock() { watchBusCalls(); }
     void sleep(int ms) override {
         // Paint what is pending so the player sees the message being paused on.
         // Only the paint requests themselves are sent: input, timer ticks and
@@ -20,7 +26,20 @@ class RealClock : public Clock {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        // The screen reader is answered all through the pause. It asks about what it was
+        // just told as it is told, and a reader left waiting stalls: Orca 48 gives a call
+        // 0.8 s, and what reaches it meanwhile comes in one burst, of which it speaks one.
+        pausing = true;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        for (auto now = std::chrono::steady_clock::now(); now < until;
+             now = std::chrono::steady_clock::now()) {
+            answerBusCalls();
+            sendAnnouncementsBeforePause();
+            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+                until - now, std::chrono::milliseconds(10)));
+        }
+        answerBusCalls();
+        pausing = false;
     }
     void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 };
@@ -29,6 +48,10 @@ class RealClock : public Clock {
 
 std::unique_ptr<Clock> makeRealClock() {
     return std::make_unique<RealClock>();
+}
+
+bool inPause() {
+    return pausing;
 }
 
 void pauseFor(int ms) {

@@ -17,6 +17,9 @@ class Clock {
 };
 void pauseFor(int ms);
 void processPendingEvents();
+// Whether the real clock is in a pause: a press that reaches the game then, through the
+// screen reader's bus, is taken after it, as a mouse press is.
+bool inPause();
 
 // The real clock: the thread sleeps, the event loop runs.
 std::unique_ptr<Clock> makeRealClock();

@@ -989,6 +989,13 @@ This is already the best there is.</translation>
     </message>
 </context>
 <context>
+    <name>platform::Announce</name>
+    <message>
+        <source>。</source>
+        <translation>. </translation>
+    </message>
+</context>
+<context>
     <name>platform::Errors</name>
     <message>
         <source>数値が大きすぎるか小さすぎます（オーバーフロー）。</source>

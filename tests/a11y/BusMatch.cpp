@@ -4,6 +4,7 @@
 
 #include "battle/BattleSupport.h"
 #include "platform/Announce.h"
+#include "platform/Clock.h"
 #include "platform/Language.h"
 
 #include <QTest>
@@ -21,8 +22,8 @@ void line(const QString& s) {
     std::fflush(stdout);
 }
 
-// Each announcement goes to the bus and is printed, so the listener can
-// compare what arrived with what was sent.
+// Each announcement, as the game gathers it, goes to the bus and is printed, so the
+// listener can compare what arrived with what was sent.
 class PrintingAnnouncer : public Announcer {
   public:
     void announce(QWidget* source, const QString& text) override {
@@ -31,7 +32,7 @@ class PrintingAnnouncer : public Announcer {
     }
 
   private:
-    std::unique_ptr<Announcer> bus_ = makeRealAnnouncer();
+    std::unique_ptr<Announcer> bus_ = makeBusAnnouncer();
 };
 
 class Bus : public BattleFixture {
@@ -59,6 +60,18 @@ TEST_F(Bus, RollsRun) {
     EXPECT_GT(b.playerTicks - before, 200u);
 }
 
+TEST_F(Bus, AnsweredThroughAPause) {
+    // The real pause; the listener asks the game something before it and during it.
+    setClock(makeRealClock());
+    QTest::qWait(1000); // the game's frame appears on the bus
+    line(QStringLiteral("pause: ready"));
+    QTest::qWait(1500);
+    line(QStringLiteral("pause: begin"));
+    pauseFor(3000);
+    line(QStringLiteral("pause: end"));
+    QTest::qWait(500);
+}
+
 class HeardMatch : public Bus, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(HeardMatch, OnTheBus) {
@@ -70,11 +83,12 @@ TEST_P(HeardMatch, OnTheBus) {
         copyFromGame(QStringLiteral("translations/kobusato_en.qm"));
         ASSERT_TRUE(applyLanguage(Language::English));
     }
-    setAnnouncer(std::make_unique<PrintingAnnouncer>());
+    setAnnouncer(makeGatheringAnnouncer(std::make_unique<PrintingAnnouncer>()));
     fakeBoxes().autoOk = true;
     QTest::qWait(1000); // the game's frame appears on the bus first
     BattleWindow& b = start();
-    playHeardMatch(b);
+    // Each exchange is a moment of its own, as when played.
+    playHeardMatch(b, [] { QTest::qWait(3 * kGatherMs); });
     QTest::qWait(1000); // the last announcements reach the listener
     line(QStringLiteral("match: end"));
 }

@@ -9,6 +9,10 @@
                                   causes must be, in order, the texts it says
                                   it sent ("said: ..." lines)
 
+  listen.py pause CMD...          asks the program about its window once it says
+                                  "pause: ready" and again at "pause: begin": the
+                                  answer must come within 0.5 s while it pauses
+
   listen.py beside CMD...         only listens, and says how many events came
                                   (a benchmark run with a listener on the bus)
 
@@ -43,6 +47,22 @@ pyatspi.Registry.registerEventListener(on_event, "object", "window", "focus")
 time.sleep(0.5)  # the registry tells the toolkits that someone listens
 
 proc = subprocess.Popen(cmd, stdout=subprocess.PIPE, text=True, bufsize=1)
+answers = {}  # line -> seconds the program took to answer, or the error
+
+
+def ask_program(mark):
+    t0 = time.monotonic()
+    try:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == proc.pid:
+                # Extents are never cached on this side: the program itself answers.
+                app[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                answers[mark] = time.monotonic() - t0
+                return
+        answers[mark] = "the program is not on the bus"
+    except Exception as e:  # noqa: BLE001 - a timeout is the failure being looked for
+        answers[mark] = f"{e} after {time.monotonic() - t0:.1f} s"
+
 loop = GLib.MainLoop()
 
 
@@ -59,6 +79,8 @@ def on_line(source, condition):
         said.append(line[len("said: "):])
     elif line.startswith("skip: "):
         skipped.append(line)
+    elif line in ("pause: ready", "pause: begin"):
+        ask_program(line)
     return True
 
 
@@ -100,6 +122,13 @@ if mode == "count":
         print(f"  {n:6d}  {kind}")
     sys.exit(0 if rate <= limit else 1)
 
+if mode == "pause":
+    for mark in ("pause: ready", "pause: begin"):
+        print(f"listen: asked at \"{mark}\": {answers.get(mark)}")
+    late = [m for m in ("pause: ready", "pause: begin")
+            if not isinstance(answers.get(m), float) or answers[m] > 0.5]
+    sys.exit(1 if late else 0)
+
 heard = [text for _, kind, text in events if kind.startswith("object:announcement")]
 print(f"listen: {len(heard)} announcements on the bus, {len(said)} sent")
 for text in heard:
@@ -109,5 +138,12 @@ if not said:
     sys.exit(1)
 if heard != said:
     print("listen: what arrived differs from what was sent")
+    sys.exit(1)
+# Orca 48 drops an announcement that comes within 0.1 s of the last one from the program.
+times = [t for t, kind, _ in events if kind.startswith("object:announcement")]
+close = [(b - a) for a, b in zip(times, times[1:]) if b - a < 0.1]
+if close:
+    print(f"listen: {len(close)} announcements came within 0.1 s of the one before "
+          f"(closest {min(close) * 1000:.0f} ms)")
     sys.exit(1)
 sys.exit(0)

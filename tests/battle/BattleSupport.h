@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace battle_support {
@@ -176,13 +177,16 @@ namespace battle_support {
 // 5, a lost one and a hit taken for 3, a won one and the winning hit for 7.
 // What a listener hears of it is the same in either language, word for word
 // translated. Money from 100 to 200 G; the allocation window opens.
-inline void playHeardMatch(kobu::BattleWindow& b) {
+// `between` runs after each exchange (real time passing, on the bus).
+inline void playHeardMatch(kobu::BattleWindow& b, const std::function<void()>& between = {}) {
     kobu::game().opponent.enemyHp = 6;
-    auto stopBoth = [&b](int player, int opponent) {
+    auto stopBoth = [&b, &between](int player, int opponent) {
         playerTick(b, player);
         pressStop(b);
         opponentTick(b, opponent, true);
         b.waitTimer->fire();
+        if (between)
+            between();
     };
     stopBoth(5, 2);
     stopBoth(8, 3);

@@ -6,6 +6,7 @@
 #include "media/EndingScenes.h"
 #include "media/MusicPlayer.h"
 #include "platform/Announce.h"
+#include "platform/Clock.h"
 #include "platform/Geometry.h"
 #include "platform/Language.h"
 #include "platform/Pictures.h"
@@ -93,7 +94,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
 // ---- EndingWindow -------------------------------------------------------------
 
 EndingWindow::EndingWindow() : GameWindow(QStringLiteral("EndingWindow")) {
-    setTitle(QStringLiteral("Form1"));
     setClientSizeTwips(7680, 5775);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -112,6 +112,8 @@ QPixmap EndingWindow::designPicture() const {
 }
 
 void EndingWindow::retranslate() {
+    // No caption bar shows it, but a screen reader says it as the ending begins.
+    setTitle(tr("エンディング"));
     slide->setAccessibleName(tr("エンディング"));
     // The slide and the background that show now, in the new language, where
     // they stand; nothing of the sequence is told of it.
@@ -224,8 +226,9 @@ void EndingWindow::sweep(Prop prop, std::int64_t from, std::int64_t to, std::int
             if (frame != lastFrame) {
                 lastFrame = frame;
                 repaint();
-                std::this_thread::sleep_until(
-                    start + std::chrono::duration<double>(sweepSeconds * frame / frames));
+                platform::waitUntil(
+                    start + std::chrono::duration_cast<clock::duration>(
+                                std::chrono::duration<double>(sweepSeconds * frame / frames)));
             }
         }
     }

@@ -9,7 +9,13 @@ namespace kobu {
 
 // The window keeps the name the game has always looked it up by.
 MusicPlayer::MusicPlayer() : GameWindow(QStringLiteral("MusicPlayer")) {
-    setTitle(QStringLiteral("Form1"));
+    translateTexts();
+}
+
+// Never seen, but shown for a moment on each return to town, where a screen reader
+// says its title.
+void MusicPlayer::retranslate() {
+    setTitle(tr("音楽"));
 }
 
 void MusicPlayer::onUnload() {

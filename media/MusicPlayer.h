@@ -15,6 +15,7 @@ class MusicPlayer : public platform::GameWindow {
   public:
     MusicPlayer();
     void onUnload() override;
+    void retranslate() override;
 
     // Switches to `track`, from its beginning.
     void play(Track track);

@@ -62,6 +62,7 @@ class GatheringAnnouncer : public Announcer {
             // Owned by the application as well, so that it never outlives the event loop.
             timer_ = new QTimer(QCoreApplication::instance());
             timer_->setSingleShot(true);
+            timer_->setTimerType(Qt::PreciseTimer); // never early
             QObject::connect(timer_, &QTimer::timeout, timer_, [this] { send(); });
         }
         if (!timer_->isActive())

@@ -15,6 +15,29 @@ namespace {
 
 bool pausing = false;
 
+} // namespace
+
+void waitUntil(std::chrono::steady_clock::time_point until) {
+    // The screen reader is answered all through the wait. It asks about what it was just
+    // told as it is told, and a reader left waiting stalls: Orca 48 gives a call 0.8 s, and
+    // what reaches it meanwhile comes in one burst, of which it speaks one.
+    watchBusCalls();
+    const bool outer = !pausing;
+    pausing = true;
+    for (auto now = std::chrono::steady_clock::now(); now < until;
+         now = std::chrono::steady_clock::now()) {
+        answerBusCalls();
+        sendAnnouncementsBeforePause();
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            until - now, std::chrono::milliseconds(10)));
+    }
+    answerBusCalls();
+    if (outer)
+        pausing = false;
+}
+
+namespace {
+
 class RealClock : public Clock {
   public:
     RealClock() { watchBusCalls(); }
@@ -26,20 +49,7 @@ class RealClock : public Clock {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-        // The screen reader is answered all through the pause. It asks about what it was
-        // just told as it is told, and a reader left waiting stalls: Orca 48 gives a call
-        // 0.8 s, and what reaches it meanwhile comes in one burst, of which it speaks one.
-        pausing = true;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        for (auto now = std::chrono::steady_clock::now(); now < until;
-             now = std::chrono::steady_clock::now()) {
-            answerBusCalls();
-            sendAnnouncementsBeforePause();
-            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-                until - now, std::chrono::milliseconds(10)));
-        }
-        answerBusCalls();
-        pausing = false;
+        waitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms));
     }
     void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 };

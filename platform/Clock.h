@@ -2,6 +2,7 @@
 // Time as the game's handlers see it: a pause that shows the screen but takes
 // no input, and a run of the events waiting.
 
+#include <chrono>
 #include <memory>
 
 namespace platform {
@@ -17,6 +18,10 @@ class Clock {
 };
 void pauseFor(int ms);
 void processPendingEvents();
+// Blocks the thread until `until` as a pause does, input and timers held, whatever clock
+// is in use: for a sequence that paces itself on the real one.
+void waitUntil(std::chrono::steady_clock::time_point until);
+
 // Whether the real clock is in a pause: a press that reaches the game then, through the
 // screen reader's bus, is taken after it, as a mouse press is.
 bool inPause();

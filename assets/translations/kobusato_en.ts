@@ -519,6 +519,13 @@
     </message>
 </context>
 <context>
+    <name>kobu::MusicPlayer</name>
+    <message>
+        <source>音楽</source>
+        <translation>Music</translation>
+    </message>
+</context>
+<context>
     <name>kobu::NameEntryWindow</name>
     <message>
         <source>名前を決めよう</source>

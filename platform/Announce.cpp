@@ -76,6 +76,14 @@ class GatheringAnnouncer : public Announcer {
             send();
     }
 
+    // A message box that opens now says what was still gathering, before its own text:
+    // sent after it, it would cut the box's reading off.
+    QString take() {
+        const QString text = joinAnnouncements(pending_);
+        pending_.clear();
+        return text;
+    }
+
   private:
     void send() {
         if (pending_.isEmpty())
@@ -127,6 +135,10 @@ QString joinAnnouncements(const QStringList& texts) {
 void sendAnnouncementsBeforePause() {
     if (gathering)
         gathering->sendBeforePause();
+}
+
+QString takeGatheredAnnouncements() {
+    return gathering ? gathering->take() : QString();
 }
 
 std::unique_ptr<Announcer> makeRealAnnouncer() {

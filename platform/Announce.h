@@ -33,6 +33,9 @@ std::unique_ptr<Announcer> makeGatheringAnnouncer(std::unique_ptr<Announcer> out
 // Called through a pause: sends what was gathered before it, as soon as the spacing allows.
 void sendAnnouncementsBeforePause();
 
+// What was said and not yet sent, joined, taken from the gathering: a message box says it.
+QString takeGatheredAnnouncements();
+
 // The texts said together, as one: sentences in a row in the game's language.
 QString joinAnnouncements(const QStringList& texts);
 

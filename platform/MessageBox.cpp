@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Announce.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -77,6 +78,10 @@ class RealMessageBoxes : public MessageBoxes {
         const bool yesNo = r.buttons == BoxButtons::YesNo;
         GameMessageBox box(QApplication::activeWindow(), yesNo);
         box.setText(r.text);
+        // Orca 48 reads a box's description as its text, and otherwise only sometimes finds
+        // the text's label. What the game said just before the box comes first, as it was
+        // shown first.
+        box.setAccessibleDescription(joinAnnouncements({takeGatheredAnnouncements(), r.text}));
         // An empty title would be replaced by the program's name on its way
         // to the window system; a blank keeps the title bar empty.
         box.setWindowTitle(r.title.isEmpty() ? QStringLiteral(" ") : r.title);

@@ -1,6 +1,10 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Announce.h"
+#include "platform/Services.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,4 +61,31 @@ TEST(RealMessageBox, YesNoIsAnsweredOnlyByItsButtonsAndOkClosesOnEsc) {
                            BoxIcon::Exclamation}),
               Answer::Ok);
     EXPECT_TRUE(closedByEsc);
+}
+
+// A screen reader reads the box's description as its text. What the game said just before
+// the box is said in it, first, and not again after it, where it would cut the box off.
+TEST(RealMessageBox, SaysWhatWasSaidJustBeforeItThenItsText) {
+    struct Recorder : Announcer {
+        QStringList* sent;
+        explicit Recorder(QStringList* s) : sent(s) {}
+        void announce(QWidget*, const QString& text) override { sent->append(text); }
+    };
+    QStringList sent;
+    setAnnouncer(makeGatheringAnnouncer(std::make_unique<Recorder>(&sent)));
+    QLabel number;
+    announce(&number, QStringLiteral("あなたの数 5"));
+    QString description;
+    whenBoxShows([&](QMessageBox* box) { description = box->accessibleDescription(); });
+    auto boxes = makeRealMessageBoxes();
+    boxes->show({QStringLiteral("勝った！"), QString(), BoxButtons::OK, BoxIcon::None});
+    EXPECT_EQ(description, QStringLiteral("あなたの数 5。勝った！"));
+
+    // With nothing said before, the box's text alone.
+    whenBoxShows([&](QMessageBox* box) { description = box->accessibleDescription(); });
+    boxes->show({QStringLiteral("逃げるな"), QString(), BoxButtons::OK, BoxIcon::None});
+    EXPECT_EQ(description, QStringLiteral("逃げるな"));
+    QTest::qWait(kGatherMs + 100);
+    EXPECT_TRUE(sent.isEmpty()) << sent.join(QLatin1Char('|')).toStdString();
+    setAnnouncer(nullptr);
 }

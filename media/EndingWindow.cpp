@@ -98,7 +98,7 @@ EndingWindow::EndingWindow() : GameWindow(QStringLiteral("EndingWindow")) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     slide = new PictureBox(this);
-    slide->setObjectName(QStringLiteral("Image1"));
+    slide->setObjectName(QStringLiteral("slide"));
     slide->setPicture(designPicture());
     slide->setWidthTw(7680);
     slide->setHeightTw(5790);

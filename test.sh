@@ -10,7 +10,8 @@ dir=build-test
 opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
-  opts=(-DCMAKE_BUILD_TYPE=Debug -DKOBUSATO_SANITIZE=ON)
+  # The benchmarks are built by the plain run; the suite does not use them.
+  opts=(-DCMAKE_BUILD_TYPE=Debug -DKOBUSATO_SANITIZE=ON -DKOBUSATO_BENCH=OFF)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -13,15 +13,25 @@ mkdir -p "$out/corpus" "$out/midi-corpus" "$out/scout-corpus" "$out/cut-corpus"
 qt=$(pkg-config --cflags --libs Qt6Core)
 fluid=$(pkg-config --cflags --libs fluidsynth)
 sanitize=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
-clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
-  platform/Cp932.cpp platform/RecordFile.cpp platform/RegularFile.cpp platform/Process.cpp $qt -o "$out/load_fuzzer"
-clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/MidiFuzzer.cpp platform/FluidMidi.cpp platform/PlayerSettings.cpp platform/Settings.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/midi_fuzzer"
-clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/ScoutFuzzer.cpp platform/FluidMidi.cpp platform/PlayerSettings.cpp platform/Settings.cpp platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp $qt $fluid -o "$out/scout_fuzzer"
-clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" \
-  -I. tests/fuzz/SoundFontCutFuzzer.cpp platform/music/SoundFontCut.cpp platform/RegularFile.cpp $qt -o "$out/cut_fuzzer"
+# Two at a time, one to a core.
+build() { clang++ -std=c++20 -g -O1 -fPIC "${sanitize[@]}" -I. "$@"; }
+music=(platform/FluidMidi.cpp platform/PlayerSettings.cpp platform/Settings.cpp
+       platform/RegularFile.cpp platform/Say.cpp platform/music/*.cpp)
+build tests/fuzz/LoadFuzzer.cpp state/SaveRecord.cpp state/GameState.cpp state/I16.cpp \
+  platform/Cp932.cpp platform/RecordFile.cpp platform/RegularFile.cpp platform/Process.cpp $qt \
+  -o "$out/load_fuzzer" &
+first=$!
+build tests/fuzz/MidiFuzzer.cpp "${music[@]}" $qt $fluid -o "$out/midi_fuzzer" &
+second=$!
+wait "$first"
+wait "$second"
+build tests/fuzz/ScoutFuzzer.cpp "${music[@]}" $qt $fluid -o "$out/scout_fuzzer" &
+first=$!
+build tests/fuzz/SoundFontCutFuzzer.cpp platform/music/SoundFontCut.cpp platform/RegularFile.cpp $qt \
+  -o "$out/cut_fuzzer" &
+second=$!
+wait "$first"
+wait "$second"
 
 # A valid record to start from, so the fuzzer explores real saves too.
 python3 - "$out/corpus/seed" <<'PY'
@@ -120,13 +130,37 @@ open(os.path.join(out, 'cut-corpus', 'overlapping'), 'wb').write(overlap)
 PY
 
 export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
-"$out/load_fuzzer" -max_total_time="$secs" -max_len=2048 "$out/corpus" 2>&1 | tail -n 5
-echo "fuzzing the save's load path: ${secs} s, no crash, leak or sanitizer report"
-"$out/midi_fuzzer" -max_total_time="$secs" -max_len=16384 -timeout=20 "$out/midi-corpus" 2>&1 | tail -n 5
-echo "fuzzing the music's load path: ${secs} s, no crash, hang, leak or sanitizer report"
-"$out/scout_fuzzer" -max_total_time="$secs" -max_len=262144 -timeout=10 -rss_limit_mb=2048 \
-  "$out/scout-corpus" 2>&1 | tail -n 5
-echo "fuzzing the scout: ${secs} s, no crash, hang past 10 s, leak, 2 GB or sanitizer report"
-"$out/cut_fuzzer" -max_total_time="$secs" -max_len=524288 -timeout=10 -rss_limit_mb=2048 \
-  "$out/cut-corpus" 2>&1 | tail -n 5
-echo "fuzzing the SoundFont cut: ${secs} s, no crash, hang past 10 s, leak, 2 GB or sanitizer report"
+# Runs one fuzzer to its end, its output kept in a log; says what it found.
+fuzz() {
+  local log=$1 said=$2
+  shift 2
+  if "$@" >"$log" 2>&1; then
+    tail -n 5 "$log"
+    echo "$said"
+  else
+    tail -n 40 "$log"
+    echo "FAILED ($log): $said" >&2
+    return 1
+  fi
+}
+# Two fuzzers at a time, one to a core, each for its whole time.
+failed=0
+fuzz "$out/load.log" "fuzzing the save's load path: ${secs} s, no crash, leak or sanitizer report" \
+  "$out/load_fuzzer" -max_total_time="$secs" -max_len=2048 "$out/corpus" &
+first=$!
+fuzz "$out/midi.log" "fuzzing the music's load path: ${secs} s, no crash, hang, leak or sanitizer report" \
+  "$out/midi_fuzzer" -max_total_time="$secs" -max_len=16384 -timeout=20 "$out/midi-corpus" &
+second=$!
+wait "$first" || failed=1
+wait "$second" || failed=1
+fuzz "$out/scout.log" "fuzzing the scout: ${secs} s, no crash, hang past 10 s, leak, 2 GB or sanitizer report" \
+  "$out/scout_fuzzer" -max_total_time="$secs" -max_len=262144 -timeout=10 -rss_limit_mb=2048 \
+  "$out/scout-corpus" &
+first=$!
+fuzz "$out/cut.log" "fuzzing the SoundFont cut: ${secs} s, no crash, hang past 10 s, leak, 2 GB or sanitizer report" \
+  "$out/cut_fuzzer" -max_total_time="$secs" -max_len=524288 -timeout=10 -rss_limit_mb=2048 \
+  "$out/cut-corpus" &
+second=$!
+wait "$first" || failed=1
+wait "$second" || failed=1
+exit "$failed"

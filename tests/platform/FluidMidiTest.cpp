@@ -90,6 +90,15 @@ class Rig {
     float channelPeak = 0; // of either channel, as a player's ears get it
 };
 
+// The first 0.6 s of `file`, written into `dir` as `name` and played on the light font.
+std::vector<float> renderFile(const QTemporaryDir& dir, const QString& name,
+                              const QByteArray& file) {
+    Rig rig;
+    rig.midi->play(writeFile(dir, name, file));
+    rig.run(0.6);
+    return rig.audio;
+}
+
 // Where FluidSynth's player says the file ends, in frames.
 std::int64_t fluidPlayerLength(const QString& path) {
     fluid_settings_t* settings = new_fluid_settings();
@@ -210,11 +219,8 @@ TEST(FluidMidi, AGsDrumPartOnChannel11SoundsAsADrum) {
         return midiFile({t});
     };
     QTemporaryDir dir;
-    const auto render = [&](const QString& name, const QByteArray& file) {
-        Rig rig;
-        rig.midi->play(writeFile(dir, name, file));
-        rig.run(0.6);
-        return rig.audio;
+    const auto render = [&dir](const QString& name, const QByteArray& file) {
+        return renderFile(dir, name, file);
     };
     const auto onChannel11 = render(QStringLiteral("gs.mid"), snare(0x9A, true));
     const auto drum = render(QStringLiteral("drum.mid"), snare(0x99, false));
@@ -250,11 +256,8 @@ TEST(FluidMidi, AGsPartKeepsTheKindOfInstrumentItWasLastSwitchedTo) {
     const std::vector<int> melodicPart{0xF0, 10,   0x41, 0x10, 0x42, 0x12,
                                        0x40, 0x1A, 0x15, 0x00, 0x11, 0xF7};
     QTemporaryDir dir;
-    const auto render = [&](const QString& name, const QByteArray& file) {
-        Rig rig;
-        rig.midi->play(writeFile(dir, name, file));
-        rig.run(0.6);
-        return rig.audio;
+    const auto render = [&dir](const QString& name, const QByteArray& file) {
+        return renderFile(dir, name, file);
     };
     const auto difference = [](const std::vector<float>& a, const std::vector<float>& b) {
         std::vector<float> d(a.size());

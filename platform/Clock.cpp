@@ -11,11 +11,6 @@
 #include <thread>
 
 namespace platform {
-namespace {
-
-bool pausing = false;
-
-} // namespace
 
 void waitUntil(std::chrono::steady_clock::time_point until) {
     // The screen reader is answered all through the wait. It asks about what it was just
@@ -23,8 +18,6 @@ void waitUntil(std::chrono::steady_clock::time_point until) {
     // what reaches it meanwhile comes in one burst, of which it speaks one. It makes dozens
     // of calls for each thing it is told, so each is answered within a millisecond.
     watchBusCalls();
-    const bool outer = !pausing;
-    pausing = true;
     for (auto now = std::chrono::steady_clock::now(); now < until;
          now = std::chrono::steady_clock::now()) {
         answerBusCalls();
@@ -33,8 +26,6 @@ void waitUntil(std::chrono::steady_clock::time_point until) {
             until - now, std::chrono::milliseconds(1)));
     }
     answerBusCalls();
-    if (outer)
-        pausing = false;
 }
 
 namespace {
@@ -59,10 +50,6 @@ class RealClock : public Clock {
 
 std::unique_ptr<Clock> makeRealClock() {
     return std::make_unique<RealClock>();
-}
-
-bool inPause() {
-    return pausing;
 }
 
 void pauseFor(int ms) {

@@ -22,10 +22,6 @@ void processPendingEvents();
 // is in use: for a sequence that paces itself on the real one.
 void waitUntil(std::chrono::steady_clock::time_point until);
 
-// Whether the real clock is in a pause: a press that reaches the game then, through the
-// screen reader's bus, is taken after it, as a mouse press is.
-bool inPause();
-
 // The real clock: the thread sleeps, the event loop runs.
 std::unique_ptr<Clock> makeRealClock();
 

@@ -1,6 +1,5 @@
 #include "platform/GameWindow.h"
 
-#include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/Guard.h"
@@ -71,13 +70,8 @@ bool GameWindow::isShown() const {
 }
 
 void GameWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
-    connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] {
-        if (inPause())
-            QMetaObject::invokeMethod(
-                this, [this, h] { runGuarded(this, h); }, Qt::QueuedConnection);
-        else
-            runGuarded(this, h);
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, h = std::move(handler)] { runGuarded(this, h); });
 }
 
 Timer* GameWindow::makeTimer(int intervalMs, std::function<void()> onTick) {

@@ -61,15 +61,20 @@ TEST_F(Bus, RollsRun) {
 }
 
 TEST_F(Bus, AnsweredThroughAPause) {
-    // The real pause; the listener asks the game something before it and during it.
+    // The real pause; the listener asks the game something before it and during it, and
+    // presses Stop! during it, which the game must take only after the pause.
+    BattleWindow& b = start();
     setClock(makeRealClock());
     QTest::qWait(1000); // the game's frame appears on the bus
     line(QStringLiteral("pause: ready"));
     QTest::qWait(1500);
     line(QStringLiteral("pause: begin"));
     pauseFor(3000);
+    const bool stoppedInThePause = !b.playerRollTimer->isEnabled();
     line(QStringLiteral("pause: end"));
     QTest::qWait(500);
+    EXPECT_FALSE(stoppedInThePause) << "a press through the bus ran inside the pause";
+    EXPECT_FALSE(b.playerRollTimer->isEnabled()) << "the press was lost";
 }
 
 class HeardMatch : public Bus, public ::testing::WithParamInterface<const char*> {};

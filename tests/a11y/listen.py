@@ -11,7 +11,8 @@
 
   listen.py pause CMD...          asks the program about its window once it says
                                   "pause: ready" and again at "pause: begin": the
-                                  answer must come within 0.5 s while it pauses
+                                  answer must come within 0.5 s while it pauses;
+                                  then presses its Stop! button
 
   listen.py beside CMD...         only listens, and says how many events came
                                   (a benchmark run with a listener on the bus)
@@ -58,6 +59,14 @@ def ask_program(mark):
                 # Extents are never cached on this side: the program itself answers.
                 app[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 answers[mark] = time.monotonic() - t0
+                if mark == "pause: begin":
+                    stop = pyatspi.findDescendant(
+                        app, lambda a: a is not None and a.name == "Stop!"
+                        and a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+                    if stop is None:
+                        answers[mark] = "no Stop! button on the bus"
+                    else:
+                        stop.queryAction().doAction(0)
                 return
         answers[mark] = "the program is not on the bus"
     except Exception as e:  # noqa: BLE001 - a timeout is the failure being looked for
